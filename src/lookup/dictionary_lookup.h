@@ -1,0 +1,61 @@
+#pragma once
+
+#include "store/dictionary_catalog.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QStringListModel;
+
+namespace lexaro {
+
+class DictionaryStore;
+class KeyboardLayoutSwitcher;
+
+// The main window's look-up: choosing the current dictionary, filling the word list,
+// showing the translation of whatever stands in the search box, and switching the
+// keyboard layout when a field takes the focus.
+class DictionaryLookup : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Controls
+    {
+        QLabel* dictionaryName;      // DictionarynameLabel: holds the current dictionary
+        QComboBox* searchCombo;      // SearchCombo
+        QPlainTextEdit* translation; // TranslationText
+    };
+
+    DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitcher& keyboard, Controls controls,
+                     QObject* parent = nullptr);
+
+    // The dictionary named by the label's caption, tested in catalog order.
+    std::optional<DictionaryId> currentDictionary() const;
+
+    void switchDictionary(DictionaryId id);
+    // Reloads the current dictionary's word list without switching.
+    void reloadWordList();
+
+    void SearchCombo_Change();
+    void SearchCombo_Click(const QString& pickedText);
+    void SearchCombo_GotFocus();
+    void TranslationText_GotFocus();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillWordList(DictionaryId id);
+
+    DictionaryStore& m_store;
+    KeyboardLayoutSwitcher& m_keyboard;
+    Controls m_controls;
+    QStringListModel* m_words = nullptr;
+};
+
+} // namespace lexaro

@@ -1,0 +1,6 @@
+#include "shell/start_up.h"
+
+int main(int argc, char** argv)
+{
+    return lexaro::runLexaro(argc, argv);
+}

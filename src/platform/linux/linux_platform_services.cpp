@@ -1,0 +1,26 @@
+#include "platform/platform_services.h"
+
+#include "platform/linux/linux_system_identity.h"
+#include "platform/linux/lock_file_single_instance.h"
+#include "platform/linux/x11_keyboard_layout_switcher.h"
+#include "platform/qt/qt_shell_opener.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_tray_icon.h"
+#include "platform/qt/qt_window_stacking.h"
+
+namespace lexaro {
+
+PlatformServices createPlatformServices()
+{
+    PlatformServices services;
+    services.singleInstance = std::make_unique<LockFileSingleInstance>();
+    services.identity = std::make_unique<LinuxSystemIdentity>();
+    services.sound = std::make_unique<QtSoundPlayer>();
+    services.keyboard = std::make_unique<X11KeyboardLayoutSwitcher>();
+    services.shell = std::make_unique<QtShellOpener>();
+    services.stacking = std::make_unique<QtWindowStacking>();
+    services.trayIcon = std::make_unique<QtTrayIcon>();
+    return services;
+}
+
+} // namespace lexaro

@@ -1,0 +1,335 @@
+#include "shell/lexaro_form.h"
+
+#include "lookup/dictionary_lookup.h"
+#include "platform/platform_services.h"
+#include "shell/artwork.h"
+#include "shell/clickable_image.h"
+#include "shell/fonts.h"
+#include "shell/main_menu.h"
+#include "shell/product.h"
+#include "shell/screen_placement.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTextOption>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+namespace {
+
+constexpr QSize ClientSize{961, 555};
+
+// The window's layout is designed in twips, fifteen to a pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    constexpr double perPixel = 15.0;
+    return {qRound(left / perPixel), qRound(top / perPixel), qRound(width / perPixel),
+            qRound(height / perPixel)};
+}
+
+QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setPixmap(Artwork::picture(resource, geometry.size()));
+    return label;
+}
+
+QString dictionaryArtwork(DictionaryId id)
+{
+    static const char16_t* const names[] = {u"arabic",  u"english", u"finnish",
+                                            u"french",  u"german",  u"italian",
+                                            u"spanish", u"swedish", u"computer"};
+    return u":/dictionaries/"_s + QString::fromUtf16(names[static_cast<int>(id)]) + u".svg"_s;
+}
+
+struct ToolbarPicture
+{
+    ToolbarCommand command;
+    const char16_t* name;
+    const char16_t* resource;
+    int top;
+    const char16_t* tooltip;
+};
+
+constexpr ToolbarPicture ToolbarPictures[] = {
+    {ToolbarCommand::AddWord, u"AddwordImage", u":/actions/add_word.svg", 1800,
+     u"Add word (Shourtcut key: Alt+A)"},
+    {ToolbarCommand::EditWord, u"EditwordImage", u":/actions/edit_word.svg", 2640,
+     u"Edit word (Shourtcut key: Alt+E)"},
+    {ToolbarCommand::DeleteWord, u"DeletewordImage", u":/actions/delete_word.svg", 3480,
+     u"Delete word (Shourtcut key: Alt+D)"},
+    {ToolbarCommand::ListenWord, u"ListenwordImage", u":/actions/listen_word.svg", 4320,
+     u"Listen word (Shourtcut key: Alt+L)"},
+    {ToolbarCommand::RefreshDatabase, u"RefreshdatabaseImage", u":/actions/refresh_database.svg",
+     5160, u"Refresh database (Shourtcut key: F5)"},
+    {ToolbarCommand::HelpAndSupport, u"HelpandsupportImage", u":/actions/help_and_support.svg",
+     6000, u"Help and support (Shourtcut key: F1)"},
+    {ToolbarCommand::About, u"AboutImage", u":/actions/about.svg", 6840,
+     u"About Orvenda Lexaro 2019"},
+};
+
+} // namespace
+
+LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_store(store), m_services(services)
+{
+    setObjectName(QStringLiteral("lexaroForm"));
+    setWindowTitle(Product::name());
+    setFixedSize(ClientSize);
+    setFont(Fonts::tahoma());
+    setWindowIcon(Artwork::windowIcon());
+    setAccessibleName(Product::name());
+
+    addPicture(this, QStringLiteral("HeaderImage"), QStringLiteral(":/header.svg"),
+               QRect(0, 0, 969, 113));
+    buildDictionaryBar();
+    buildToolbar();
+    buildBanners();
+    buildLookupControls();
+
+    m_mainMenu = new MainMenu(this);
+    connect(m_mainMenu, &MainMenu::openRequested, this, &LexaroForm::OpenMenu_Click);
+    connect(m_mainMenu, &MainMenu::dictionaryRequested, this, &LexaroForm::DictionaryMenu_Click);
+    connect(m_mainMenu, &MainMenu::checkForUpdatesRequested, this,
+            &LexaroForm::CheckforupdatesMenu_Click);
+    connect(m_mainMenu, &MainMenu::exitRequested, this, &LexaroForm::ExitMenu_Click);
+    connect(m_services.trayIcon.get(), &TrayIcon::pointerEvent, this,
+            &LexaroForm::TrayIcon_PointerEvent);
+    connect(m_services.trayIcon.get(), &TrayIcon::menuRequested, this,
+            &LexaroForm::TrayIcon_MenuRequested);
+
+    Form_Load();
+}
+
+LexaroForm::~LexaroForm() = default;
+
+void LexaroForm::buildDictionaryBar()
+{
+    addPicture(this, QStringLiteral("DictionarybarImage"), QStringLiteral(":/dictionary_bar.svg"),
+               twips(0, 1710, 855, 6615));
+    int top = 1830;
+    for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
+        auto* image = new ClickableImage(e.imageName(), e.displayName, this);
+        image->setGeometry(twips(120, top, 615, 615));
+        image->setPixmap(Artwork::picture(dictionaryArtwork(e.id), image->size()));
+        const DictionaryId id = e.id;
+        connect(image, &ClickableImage::clicked, this, [this, id] { DictionaryImage_Click(id); });
+        top += 720;
+    }
+}
+
+void LexaroForm::buildToolbar()
+{
+    addPicture(this, QStringLiteral("ToolbarImage"), QStringLiteral(":/toolbar.svg"),
+               twips(870, 1710, 975, 6615));
+    for (const ToolbarPicture& p : ToolbarPictures) {
+        auto* image =
+            new ClickableImage(QString::fromUtf16(p.name), QString::fromUtf16(p.tooltip), this);
+        image->setGeometry(twips(990, p.top, 735, 735));
+        image->setPixmap(Artwork::picture(QString::fromUtf16(p.resource), image->size()));
+        const ToolbarCommand command = p.command;
+        connect(image, &ClickableImage::clicked, this, [this, command] { runCommand(command); });
+    }
+}
+
+void LexaroForm::buildBanners()
+{
+    addPicture(this, QStringLiteral("DedicationImage"), QStringLiteral(":/dedication.svg"),
+               twips(1860, 1710, 12675, 495));
+    addPicture(this, QStringLiteral("DictionarynameImage"), QStringLiteral(":/dictionary_name.svg"),
+               twips(1860, 2220, 12675, 495));
+
+    const auto bannerLabel = [this](const QString& name, QRect geometry) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setGeometry(geometry);
+        label->setFont(Fonts::calibri(9.75));
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, QColor(32, 32, 32));
+        palette.setColor(QPalette::WindowText, QColor(240, 240, 240));
+        label->setPalette(palette);
+        return label;
+    };
+    bannerLabel(QStringLiteral("CurrentdictionaryLabel"), twips(1980, 2340, 1635, 255))
+        ->setText(QStringLiteral("Current dictionary:"));
+    m_dictionaryNameLabel =
+        bannerLabel(QStringLiteral("DictionarynameLabel"), twips(3720, 2340, 10515, 255));
+    m_dictionaryNameLabel->setAccessibleName(QStringLiteral("Current dictionary"));
+
+    m_checkForUpdatesLabel = new QLabel(QStringLiteral("https://orvenda.example/Lexaro"), this);
+    m_checkForUpdatesLabel->setObjectName(QStringLiteral("CheckforupdatesLabel"));
+    m_checkForUpdatesLabel->setGeometry(twips(11160, 120, 3135, 255));
+    m_checkForUpdatesLabel->hide();
+}
+
+void LexaroForm::buildLookupControls()
+{
+    m_searchCombo = new QComboBox(this);
+    m_searchCombo->setObjectName(QStringLiteral("SearchCombo"));
+    m_searchCombo->setAccessibleName(QStringLiteral("Search word"));
+    m_searchCombo->setGeometry(twips(1920, 2800, 12375, 315));
+    m_searchCombo->setEditable(true);
+    m_searchCombo->setCompleter(nullptr); // typing "hous" must look up "hous"
+    m_searchCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_searchCombo->setMaxVisibleItems(20);
+    // The list can hold a million words: never measure them all.
+    m_searchCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* view = new QListView(m_searchCombo);
+    view->setUniformItemSizes(true);
+    view->setLayoutMode(QListView::Batched);
+    m_searchCombo->setView(view);
+
+    m_translationText = new QPlainTextEdit(this);
+    m_translationText->setObjectName(QStringLiteral("TranslationText"));
+    m_translationText->setAccessibleName(QStringLiteral("Translation"));
+    m_translationText->setGeometry(twips(1920, 3200, 12375, 5055));
+    m_translationText->setReadOnly(true);
+    m_translationText->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                               Qt::TextSelectableByKeyboard);
+    m_translationText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_translationText->setLayoutDirection(Qt::RightToLeft);
+    m_translationText->setFont(Fonts::translation());
+    QTextOption option = m_translationText->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    m_translationText->document()->setDefaultTextOption(option);
+
+    setTabOrder(m_searchCombo, m_translationText);
+    m_lookup =
+        new DictionaryLookup(m_store, *m_services.keyboard,
+                             {m_dictionaryNameLabel, m_searchCombo, m_translationText}, this);
+}
+
+QString LexaroForm::updateAddress() const
+{
+    return m_checkForUpdatesLabel->text();
+}
+
+void LexaroForm::Form_Load()
+{
+    Iconobject = windowIcon();
+    AddTrayIcon();
+    centreOnScreen(*this);
+    markClipboardSeen();
+    DictionaryImage_Click(DictionaryId::English);
+}
+
+void LexaroForm::AddTrayIcon()
+{
+    m_services.trayIcon->add(Iconobject, QStringLiteral("TrayIcon"));
+}
+
+void LexaroForm::RemoveTrayIcon()
+{
+    m_services.trayIcon->remove();
+}
+
+void LexaroForm::markClipboardSeen()
+{
+    // The clipboard is left as the user had it; its present text only counts as seen.
+    const QString text = QGuiApplication::clipboard()->text();
+    Prev_String = text;
+    Prev_String2 = text;
+}
+
+void LexaroForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Key preview: the window sees every key before the control that has the focus.
+    if (!m_keyPreviewInstalled && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+        m_keyPreviewInstalled = true;
+    }
+}
+
+bool LexaroForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // F5 and F1 go on to the focused control as well; an Alt shortcut is a command, not
+        // text, so it is not typed into the search box.
+        if (Form_KeyDown(key->key(), key->modifiers()) && key->modifiers() & Qt::AltModifier)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool LexaroForm::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<ToolbarCommand> command = shortcutCommand(key, modifiers);
+    if (command)
+        runCommand(*command);
+    return command.has_value();
+}
+
+void LexaroForm::DictionaryImage_Click(DictionaryId id)
+{
+    m_lookup->switchDictionary(id);
+}
+
+void LexaroForm::DictionaryMenu_Click(DictionaryId id)
+{
+    DictionaryImage_Click(id);
+}
+
+void LexaroForm::runCommand(ToolbarCommand command)
+{
+    Q_EMIT commandStarted(command);
+}
+
+void LexaroForm::OpenMenu_Click()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void LexaroForm::ExitMenu_Click()
+{
+    RemoveTrayIcon();
+    QCoreApplication::exit(0);
+}
+
+void LexaroForm::CheckforupdatesMenu_Click()
+{
+    m_services.shell->open(updateAddress());
+}
+
+void LexaroForm::TrayIcon_PointerEvent()
+{
+    markClipboardSeen();
+}
+
+void LexaroForm::TrayIcon_MenuRequested(const QPoint& globalPosition)
+{
+    m_mainMenu->popup(globalPosition);
+}
+
+void LexaroForm::Form_Unload()
+{
+    RemoveTrayIcon();
+}
+
+void LexaroForm::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+} // namespace lexaro

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace lexaro::Product {
+
+// The version comes from the build's project version.
+inline constexpr int VersionMajor = LEXARO_VERSION_MAJOR;
+inline constexpr int VersionMinor = LEXARO_VERSION_MINOR;
+inline constexpr int VersionPatch = LEXARO_VERSION_PATCH;
+
+inline QString name()
+{
+    return QStringLiteral("Orvenda Lexaro 2019");
+}
+inline QString companyName()
+{
+    return QStringLiteral("Orvenda Corporate");
+}
+inline QString copyright()
+{
+    return QStringLiteral("Copyright \u00A9 2019 Orvenda Corporate. All rights reserved.");
+}
+inline QString trademarks()
+{
+    return QStringLiteral("Orvenda and Lexaro are trademarks of Orvenda Corporate.");
+}
+inline QString legalWarning()
+{
+    return QStringLiteral("Warning: this computer program is protected by copyright law and "
+                          "international treaties. Unauthorized reproduction or distribution of "
+                          "this program, or any portion of it, may result in severe civil and "
+                          "criminal penalties.");
+}
+
+} // namespace lexaro::Product

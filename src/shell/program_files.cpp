@@ -1,0 +1,14 @@
+#include "shell/program_files.h"
+
+#include <QCoreApplication>
+
+namespace lexaro {
+
+QString programFile(QStringView relativePath)
+{
+    QString relative = relativePath.toString();
+    relative.replace(u'\\', u'/');
+    return QCoreApplication::applicationDirPath() + relative;
+}
+
+} // namespace lexaro

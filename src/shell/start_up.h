@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+namespace lexaro {
+
+class DictionaryStore;
+class LexaroForm;
+class SplashForm;
+struct PlatformServices;
+
+// From the first line of main to the main window: one copy at a time, the splash, the
+// database, and the failure message when the database cannot be opened.
+class StartUp : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome
+    {
+        AlreadyRunning,
+        DatabaseFailed,
+        Started
+    };
+
+    explicit StartUp(PlatformServices& services, QObject* parent = nullptr);
+    ~StartUp() override;
+
+    // Runs the splash's load. With Started, the splash is on screen and the main window
+    // follows when its countdown ends.
+    Outcome begin(const QString& databasePath);
+    // The failure path: Critical sound, then the modal start-up message box.
+    void showDatabaseFailure();
+
+    SplashForm* splash() const { return m_splash.get(); }
+    LexaroForm* mainWindow() const { return m_mainWindow.get(); }
+
+    // Exit statuses of the program.
+    static constexpr int ExitAlreadyRunning = 0;
+    static constexpr int ExitDatabaseFailed = 1;
+
+Q_SIGNALS:
+    void mainWindowShown();
+
+private:
+    void handOver();
+
+    PlatformServices& m_services;
+    std::unique_ptr<SplashForm> m_splash;
+    std::unique_ptr<DictionaryStore> m_store;
+    std::unique_ptr<LexaroForm> m_mainWindow;
+};
+
+// main(): the whole start, returning the program's exit status.
+int runLexaro(int argc, char** argv);
+
+} // namespace lexaro

@@ -1,0 +1,119 @@
+#include "store/database_connection.h"
+
+#include "store/dictionary_catalog.h"
+#include "store/sqlite_statement.h"
+#include "store/word_comparison.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+Q_LOGGING_CATEGORY(lcStore, "lexaro.store", QtWarningMsg)
+
+namespace {
+
+int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    return WordComparison::compare({static_cast<const char*>(a), std::size_t(lengthA)},
+                                   {static_cast<const char*>(b), std::size_t(lengthB)});
+}
+
+bool registerComparison(sqlite3* db)
+{
+    return sqlite3_create_collation_v2(db, WordComparison::CollationName, SQLITE_UTF8, nullptr,
+                                       &collate, nullptr) == SQLITE_OK;
+}
+
+sqlite3* openHandle(const QString& path, int flags)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_extended_result_codes(db, 1);
+    if (!registerComparison(db)) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return db;
+}
+
+} // namespace
+
+DatabaseConnection::DatabaseConnection(sqlite3* db) : m_db(db) {}
+
+DatabaseConnection::~DatabaseConnection()
+{
+    sqlite3_close_v2(m_db);
+}
+
+DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return {nullptr, DatabaseOpenError::FileMissing};
+
+    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
+    if (!db)
+        return {nullptr, DatabaseOpenError::NotADatabase};
+
+    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db));
+    // SQLite reads the header lazily; the schema query is where a file that is not a
+    // database shows itself.
+    SqliteStatement probe(db, QStringLiteral("Select count(*) From sqlite_master"));
+    if (probe.step() != SqliteStatement::Step::Row) {
+        qCDebug(lcStore) << "not a database:" << sqlite3_errmsg(db);
+        return {nullptr, DatabaseOpenError::NotADatabase};
+    }
+    probe.reset();
+    if (!connection->hasAllTables())
+        return {nullptr, DatabaseOpenError::TablesMissing};
+    return {std::move(connection), DatabaseOpenError::None};
+}
+
+std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString& path)
+{
+    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (!db)
+        return nullptr;
+    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db));
+    for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
+        const QString create = u"Create Table "_s + e.tableName + u" (Word Text Collate "_s +
+                               QLatin1StringView(WordComparison::CollationName) +
+                               u", Translati0n Text)"_s;
+        // The second key gives words that compare equal a stable, binary order.
+        const QString index = u"Create Index "_s + e.tableName + u"_Word On "_s + e.tableName +
+                              u" (Word, Word Collate Binary)"_s;
+        if (!connection->execute(create) || !connection->execute(index))
+            return nullptr;
+    }
+    return connection;
+}
+
+bool DatabaseConnection::execute(const QString& sql)
+{
+    SqliteStatement statement(m_db, sql);
+    SqliteStatement::Step step = statement.step();
+    while (step == SqliteStatement::Step::Row)
+        step = statement.step();
+    if (step == SqliteStatement::Step::Error)
+        qCDebug(lcStore) << "statement failed:" << sqlite3_errmsg(m_db);
+    return step == SqliteStatement::Step::Done;
+}
+
+bool DatabaseConnection::hasAllTables()
+{
+    // Preparing a statement that names both columns proves the table and its columns.
+    for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
+        if (!SqliteStatement(m_db, u"Select Word, Translati0n From "_s + e.tableName).isValid())
+            return false;
+    }
+    return true;
+}
+
+} // namespace lexaro

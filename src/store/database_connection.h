@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace lexaro {
+
+enum class DatabaseOpenError
+{
+    None,
+    FileMissing,
+    NotADatabase,
+    TablesMissing,
+};
+
+// The one connection to the word database. Opened read-write on an existing file only;
+// the program never creates the file. The word comparison is registered on it so that
+// look-ups, duplicate checks and the list order all use the same rules.
+class DatabaseConnection
+{
+public:
+    struct OpenResult
+    {
+        std::unique_ptr<DatabaseConnection> connection;
+        DatabaseOpenError error = DatabaseOpenError::None;
+    };
+
+    static OpenResult open(const QString& path);
+    // For the build tools and tests: makes a new, empty database with the nine tables.
+    static std::unique_ptr<DatabaseConnection> createNew(const QString& path);
+
+    ~DatabaseConnection();
+    DatabaseConnection(const DatabaseConnection&) = delete;
+    DatabaseConnection& operator=(const DatabaseConnection&) = delete;
+
+    sqlite3* handle() const { return m_db; }
+    bool execute(const QString& sql);
+
+private:
+    explicit DatabaseConnection(sqlite3* db);
+    bool hasAllTables();
+
+    sqlite3* m_db = nullptr;
+};
+
+} // namespace lexaro

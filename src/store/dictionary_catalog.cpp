@@ -1,0 +1,69 @@
+#include "store/dictionary_catalog.h"
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+namespace {
+
+DictionaryEntry makeEntry(DictionaryId id, const char16_t* language, const char16_t* displayName,
+                          const char16_t* tableName)
+{
+    const QString prefix = id == DictionaryId::ComputerAndInternet
+                               ? QStringLiteral("Computerandinternetdictionary")
+                               : QString::fromUtf16(language) + u"topersiandictionary"_s;
+    return {id, QString::fromUtf16(displayName), QString::fromUtf16(tableName), prefix};
+}
+
+} // namespace
+
+ReadingOrder DictionaryEntry::searchReadingOrder() const
+{
+    return isArabic() ? ReadingOrder::RightToLeft : ReadingOrder::LeftToRight;
+}
+
+QString DictionaryEntry::headwordKeyboardLayout() const
+{
+    return QString::fromUtf16(isArabic() ? PersianLayout : UsEnglishLayout);
+}
+
+const std::array<DictionaryEntry, DictionaryCount>& DictionaryCatalog::entries()
+{
+    static const std::array<DictionaryEntry, DictionaryCount> catalog = {
+        makeEntry(DictionaryId::Arabic, u"Arabic", u"Arabic to persian dictionary",
+                  u"Arabic_to_Persian"),
+        makeEntry(DictionaryId::English, u"English", u"English to persian dictionary",
+                  u"English_to_Persian"),
+        makeEntry(DictionaryId::Finnish, u"Finnish", u"Finnish to persian dictionary",
+                  u"Finnish_to_Persian"),
+        makeEntry(DictionaryId::French, u"French", u"French to persian dictionary",
+                  u"French_to_Persian"),
+        makeEntry(DictionaryId::German, u"German", u"German to persian dictionary",
+                  u"German_to_Persian"),
+        makeEntry(DictionaryId::Italian, u"Italian", u"Italian to persian dictionary",
+                  u"Italian_to_Persian"),
+        makeEntry(DictionaryId::Spanish, u"Spanish", u"Spanish to persian dictionary",
+                  u"Spanish_to_Persian"),
+        makeEntry(DictionaryId::Swedish, u"Swedish", u"Swedish to persian dictionary",
+                  u"Swedish_to_Persian"),
+        makeEntry(DictionaryId::ComputerAndInternet, u"", u"Computer and internet dictionary",
+                  u"Computer_and_Internet"),
+    };
+    return catalog;
+}
+
+const DictionaryEntry& DictionaryCatalog::entry(DictionaryId id)
+{
+    return entries()[static_cast<std::size_t>(id)];
+}
+
+std::optional<DictionaryId> DictionaryCatalog::fromDisplayName(QStringView caption)
+{
+    for (const DictionaryEntry& e : entries()) {
+        if (caption.compare(e.displayName, Qt::CaseSensitive) == 0)
+            return e.id;
+    }
+    return std::nullopt;
+}
+
+} // namespace lexaro

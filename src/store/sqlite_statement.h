@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace lexaro {
+
+// One prepared SQLite statement, finalised with its owner.
+class SqliteStatement
+{
+public:
+    enum class Step
+    {
+        Row,
+        Done,
+        Error
+    };
+
+    SqliteStatement() = default;
+    SqliteStatement(sqlite3* db, const QString& sql);
+    ~SqliteStatement();
+    SqliteStatement(SqliteStatement&& other) noexcept;
+    SqliteStatement& operator=(SqliteStatement&& other) noexcept;
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    bool isValid() const { return m_stmt != nullptr; }
+    bool bindText(int index, QStringView text);
+    Step step();
+    void reset();
+
+    int columnIndex(const char* name) const;
+    // nullopt for a NULL value or a column that is not there.
+    std::optional<QString> text(int column) const;
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+} // namespace lexaro

@@ -1,0 +1,37 @@
+#include "store/word_lookup.h"
+
+#include "store/dictionary_recordset.h"
+
+namespace lexaro {
+
+LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word)
+{
+    if (!recordset.open(WordQuery::WordLookup, word))
+        return {};
+    LookupResult result;
+    if (recordset.atEnd()) {
+        result.outcome = LookupResult::Outcome::NotFound;
+    } else if (std::optional<QString> translation = recordset.translation()) {
+        result.outcome = LookupResult::Outcome::Found;
+        result.translation = std::move(*translation);
+    }
+    recordset.close();
+    return result;
+}
+
+QStringList readWordList(DictionaryRecordset& recordset)
+{
+    QStringList words;
+    if (!recordset.open(WordQuery::WordList))
+        return words;
+    while (!recordset.atEnd()) {
+        if (std::optional<QString> word = recordset.word())
+            words.append(std::move(*word));
+        if (!recordset.moveNext())
+            break;
+    }
+    recordset.close();
+    return words;
+}
+
+} // namespace lexaro

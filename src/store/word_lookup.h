@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lexaro {
+
+class DictionaryRecordset;
+
+struct LookupResult
+{
+    enum class Outcome
+    {
+        Found,
+        NotFound,
+        Failed, // the statement failed or the translation holds no value
+    };
+    Outcome outcome = Outcome::Failed;
+    QString translation;
+};
+
+// One look-up: opens the recordset on the word, reads the first row and closes it again.
+LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word);
+
+// All headwords in list order. Rows whose headword holds no value are left out; a failing
+// statement gives the rows read so far (usually none).
+QStringList readWordList(DictionaryRecordset& recordset);
+
+} // namespace lexaro

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "platform/platform_services.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace lexaro::fakes {
+
+class FakeSoundPlayer final : public SoundPlayer
+{
+public:
+    void play(const QString& absolutePath) override
+    {
+        played << absolutePath;
+        if (onPlay)
+            onPlay(absolutePath);
+    }
+    QStringList played;
+    std::function<void(const QString&)> onPlay;
+};
+
+class FakeKeyboard final : public KeyboardLayoutSwitcher
+{
+public:
+    void activate(const QString& layoutId) override { requested << layoutId; }
+    QStringList requested;
+};
+
+class FakeShellOpener final : public ShellOpener
+{
+public:
+    bool open(const QString& target) override
+    {
+        opened << target;
+        return true;
+    }
+    QStringList opened;
+};
+
+class FakeStacking final : public WindowStacking
+{
+public:
+    void setTopMost(QWidget* window, bool onTop) override { calls << qMakePair(window, onTop); }
+    QList<QPair<QWidget*, bool>> calls;
+};
+
+class FakeIdentity final : public SystemIdentity
+{
+public:
+    QString userName() const override { return user; }
+    QString computerName() const override { return computer; }
+    QString user = QStringLiteral("parisa");
+    QString computer = QStringLiteral("desk-7");
+};
+
+class FakeSingleInstance final : public SingleInstanceGuard
+{
+public:
+    bool tryAcquire() override { return available; }
+    bool available = true;
+};
+
+class FakeTrayIcon final : public TrayIcon
+{
+    Q_OBJECT
+
+public:
+    void add(const QIcon& icon, const QString& text) override
+    {
+        shown = !icon.isNull();
+        tip = text;
+        ++adds;
+    }
+    void remove() override
+    {
+        shown = false;
+        ++removes;
+    }
+    bool isShown() const override { return shown; }
+
+    void click() { Q_EMIT pointerEvent(); }
+    void rightClick(const QPoint& at)
+    {
+        Q_EMIT pointerEvent();
+        Q_EMIT menuRequested(at);
+    }
+
+    bool shown = false;
+    QString tip;
+    int adds = 0;
+    int removes = 0;
+};
+
+// Fake services plus typed handles to look into them.
+struct FakePlatform
+{
+    FakePlatform()
+    {
+        services.singleInstance.reset(singleInstance = new FakeSingleInstance);
+        services.identity.reset(identity = new FakeIdentity);
+        services.sound.reset(sound = new FakeSoundPlayer);
+        services.keyboard.reset(keyboard = new FakeKeyboard);
+        services.shell.reset(shell = new FakeShellOpener);
+        services.stacking.reset(stacking = new FakeStacking);
+        services.trayIcon.reset(tray = new FakeTrayIcon);
+    }
+
+    PlatformServices services;
+    FakeSingleInstance* singleInstance;
+    FakeIdentity* identity;
+    FakeSoundPlayer* sound;
+    FakeKeyboard* keyboard;
+    FakeShellOpener* shell;
+    FakeStacking* stacking;
+    FakeTrayIcon* tray;
+};
+
+} // namespace lexaro::fakes

@@ -1,0 +1,216 @@
+#include "fakes/fake_platform.h"
+#include "lookup/dictionary_lookup.h"
+#include "lookup/not_found_text.h"
+#include "shell/lexaro_form.h"
+#include "support/test_database.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QStringListModel>
+#include <QTest>
+
+using namespace lexaro;
+using namespace lexaro::fakes;
+
+namespace {
+
+const QString House = QStringLiteral("\u062E\u0627\u0646\u0647\u060C \u0645\u0646\u0632\u0644");
+const QString TwoLines =
+    QStringLiteral("\u0633\u0637\u0631 \u06CC\u06A9\n\u0633\u0637\u0631 \u062F\u0648");
+
+struct Fixture
+{
+    Fixture()
+    {
+        db.insert(DictionaryId::English,
+                  {{QStringLiteral("house"), House},
+                   {QStringLiteral("don't"), QStringLiteral("\u0646\u06A9\u0646")},
+                   {QStringLiteral("apple"), TwoLines},
+                   {QStringLiteral("Zebra"), QStringLiteral("\u06AF\u0648\u0631\u062E\u0631")},
+                   {QStringLiteral("empty"), QString()}});
+        db.insert(DictionaryId::Arabic, {{QStringLiteral("\u0628\u064A\u062A"), House},
+                                         {QStringLiteral("\u0643\u062A\u0627\u0628"),
+                                          QStringLiteral("\u06A9\u062A\u0627\u0628")}});
+        store = db.open();
+        form = std::make_unique<LexaroForm>(*store, platform.services);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    QComboBox* combo() const { return form->searchCombo(); }
+    QString translation() const { return form->translationText()->toPlainText(); }
+    void type(const QString& text) const { combo()->setEditText(text); }
+
+    testing::TestDatabase db;
+    std::unique_ptr<DictionaryStore> store;
+    FakePlatform platform;
+    std::unique_ptr<LexaroForm> form;
+};
+
+QStringList items(const QComboBox* combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+} // namespace
+
+class TestDictionaryLookup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void notFoundTextIsExact()
+    {
+        const QString text = notFoundText();
+        QCOMPARE(text.size(), 43);
+        QCOMPARE(text.count(QChar(0x064A)), 3); // ARABIC LETTER YEH throughout
+        QCOMPARE(text.count(QChar(0x06CC)), 0);
+        QCOMPARE(text.count(QChar(0x06A9)), 1); // KEHEH for the kaf
+        QCOMPARE(
+            text.toUtf8().toHex(),
+            QByteArray("d8a7d98ad98620d988d8a7da98d98720d8afd8b120d8a8d8a7d986daa920d8a7d8b7d984"
+                       "d8a7d8b9d8a7d8aad98a20d8a8d8b1d986d8a7d985d98720d985d988d8acd988d8af20d986"
+                       "d98ad8b3d8aa"));
+    }
+
+    void startsOnEnglish()
+    {
+        Fixture f;
+        QCOMPARE(f.form->dictionaryNameLabel()->text(),
+                 QStringLiteral("English to persian dictionary"));
+        QCOMPARE(items(f.combo()), (QStringList{QStringLiteral("apple"), QStringLiteral("don't"),
+                                                QStringLiteral("empty"), QStringLiteral("house"),
+                                                QStringLiteral("Zebra")}));
+        QVERIFY(qobject_cast<QStringListModel*>(f.combo()->model()));
+        QCOMPARE(f.combo()->currentText(), QString());
+        QVERIFY(f.translation().isEmpty());
+        QCOMPARE(f.combo()->layoutDirection(), Qt::LeftToRight);
+        QVERIFY(f.combo()->hasFocus());
+        QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000409"));
+    }
+
+    void switchingSetsEverythingForTheDictionary()
+    {
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        QCOMPARE(f.translation(), House);
+
+        f.platform.keyboard->requested.clear();
+        f.form->DictionaryImage_Click(DictionaryId::Arabic);
+        QCOMPARE(f.form->dictionaryNameLabel()->text(),
+                 QStringLiteral("Arabic to persian dictionary"));
+        QCOMPARE(f.combo()->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(f.combo()->count(), 2);
+        QCOMPARE(f.combo()->currentText(), QString());
+        QVERIFY(f.translation().isEmpty());
+        QVERIFY(f.combo()->hasFocus());
+        QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000429"));
+
+        // The Arabic-script variants meet: Arabic kaf finds the stored keheh.
+        f.type(QStringLiteral("\u06A9\u062A\u0627\u0628"));
+        QCOMPARE(f.translation(), QStringLiteral("\u06A9\u062A\u0627\u0628"));
+
+        // Picking the current dictionary again still clears both boxes.
+        f.form->DictionaryMenu_Click(DictionaryId::Arabic);
+        QCOMPARE(f.combo()->currentText(), QString());
+        QVERIFY(f.translation().isEmpty());
+
+        f.form->DictionaryMenu_Click(DictionaryId::English);
+        QCOMPARE(f.combo()->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000409"));
+
+        f.form->DictionaryImage_Click(DictionaryId::Finnish); // an empty table
+        QCOMPARE(f.combo()->count(), 0);
+    }
+
+    void lookUpAsTheUserTypes()
+    {
+        Fixture f;
+        f.combo()->setFocus();
+        QTest::keyClicks(f.combo(), QStringLiteral("hous"));
+        // No inline completion: what was typed is what is looked up.
+        QCOMPARE(f.combo()->currentText(), QStringLiteral("hous"));
+        QCOMPARE(f.translation(), notFoundText());
+        QTest::keyClick(f.combo(), Qt::Key_E);
+        QCOMPARE(f.translation(), House);
+
+        f.type(QStringLiteral(" house"));
+        QCOMPARE(f.translation(), notFoundText());
+        f.type(QStringLiteral("house "));
+        QCOMPARE(f.translation(), notFoundText());
+        f.type(QStringLiteral("HOUSE"));
+        QCOMPARE(f.translation(), House);
+        f.type(QStringLiteral("don't"));
+        QCOMPARE(f.translation(), QStringLiteral("\u0646\u06A9\u0646"));
+        f.type(QStringLiteral("apple"));
+        QCOMPARE(f.translation(), TwoLines);
+        f.type(QString());
+        QVERIFY(f.translation().isEmpty());
+
+        // Picking from the list shows the translation at once.
+        f.combo()->setCurrentIndex(f.combo()->findText(QStringLiteral("Zebra")));
+        QCOMPARE(f.translation(), QStringLiteral("\u06AF\u0648\u0631\u062E\u0631"));
+    }
+
+    void failuresKeepTheTextShown()
+    {
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        f.type(QStringLiteral("empty")); // translation holds no value
+        QCOMPARE(f.translation(), House);
+
+        // A caption that names no dictionary: nothing changes.
+        f.form->dictionaryNameLabel()->setText(QStringLiteral("english to persian dictionary"));
+        f.type(QStringLiteral("zzz"));
+        QCOMPARE(f.translation(), House);
+        f.form->dictionaryNameLabel()->setText(QStringLiteral("English to persian dictionary"));
+
+        QVERIFY(f.store->connection().execute(QStringLiteral("Drop Table English_to_Persian")));
+        f.type(QStringLiteral("apple"));
+        QCOMPARE(f.translation(), House);
+        f.form->DictionaryImage_Click(DictionaryId::English); // the list statement fails too
+        QCOMPARE(f.combo()->count(), 0);
+        QVERIFY(f.translation().isEmpty());
+    }
+
+    void focusSwitchesTheLayout()
+    {
+        Fixture f;
+        f.type(QStringLiteral("house"));
+        f.platform.keyboard->requested.clear();
+        f.form->translationText()->setFocus();
+        QCOMPARE(f.platform.keyboard->requested, QStringList{QStringLiteral("00000429")});
+        QCOMPARE(f.form->translationText()->textCursor().selectedText(), House);
+        QVERIFY(f.form->translationText()->isReadOnly());
+        QCOMPARE(f.form->translationText()->layoutDirection(), Qt::RightToLeft);
+
+        f.combo()->setFocus();
+        QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000409"));
+        f.form->DictionaryImage_Click(DictionaryId::Arabic);
+        f.form->translationText()->setFocus();
+        f.combo()->setFocus();
+        QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000429"));
+        // Leaving a field switches nothing back.
+        const qsizetype before = f.platform.keyboard->requested.size();
+        f.combo()->clearFocus();
+        QCOMPARE(f.platform.keyboard->requested.size(), before);
+    }
+
+    void accessibleNames()
+    {
+        Fixture f;
+        QCOMPARE(f.combo()->accessibleName(), QStringLiteral("Search word"));
+        QCOMPARE(f.form->translationText()->accessibleName(), QStringLiteral("Translation"));
+    }
+};
+
+QTEST_MAIN(TestDictionaryLookup)
+#include "test_dictionary_lookup.moc"

@@ -1,0 +1,252 @@
+#include "fakes/fake_platform.h"
+#include "shell/lexaro_form.h"
+#include "shell/main_menu.h"
+#include "support/test_database.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWindow>
+
+using namespace lexaro;
+using namespace lexaro::fakes;
+
+Q_DECLARE_METATYPE(lexaro::ToolbarCommand)
+
+namespace {
+
+struct Fixture
+{
+    Fixture()
+    {
+        db.insert(DictionaryId::English, {{QStringLiteral("house"), QStringLiteral("x")}});
+        store = db.open();
+        form = std::make_unique<LexaroForm>(*store, platform.services);
+    }
+    testing::TestDatabase db;
+    std::unique_ptr<DictionaryStore> store;
+    FakePlatform platform;
+    std::unique_ptr<LexaroForm> form;
+};
+
+QStringList menuTree(const QMenu& menu, int level)
+{
+    QStringList rows;
+    for (const QAction* a : menu.actions()) {
+        rows << QString::number(level) + u' ' + a->objectName() + u' ' +
+                    (a->isSeparator() ? QStringLiteral("-") : a->text());
+        if (a->menu())
+            rows << menuTree(*a->menu(), level + 1);
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void menuTreeAsListed()
+    {
+        MainMenu menu;
+        QCOMPARE(menu.objectName(), QStringLiteral("MainMenu"));
+        QCOMPARE(menu.title(), QStringLiteral("Main"));
+        const QStringList expected{
+            QStringLiteral("1 OpenMenu Open Orvenda Lexaro 2019"),
+            QStringLiteral("1 Line1Menu -"),
+            QStringLiteral("1 ChangedictionaryMenu Change dictionary"),
+            QStringLiteral("2 ArabictopersiandictionaryMenu Arabic to persian dictionary"),
+            QStringLiteral("2 Line2Menu -"),
+            QStringLiteral("2 EnglishtopersiandictionaryMenu English to persian dictionary"),
+            QStringLiteral("2 Line3Menu -"),
+            QStringLiteral("2 FinnishtopersiandictionaryMenu Finnish to persian dictionary"),
+            QStringLiteral("2 Line4Menu -"),
+            QStringLiteral("2 FrenchtopersiandictionaryMenu French to persian dictionary"),
+            QStringLiteral("2 Line5Menu -"),
+            QStringLiteral("2 GermantopersiandictionaryMenu German to persian dictionary"),
+            QStringLiteral("2 Line6Menu -"),
+            QStringLiteral("2 ItaliantopersiandictionaryMenu Italian to persian dictionary"),
+            QStringLiteral("2 Line7Menu -"),
+            QStringLiteral("2 SpanishtopersiandictionaryMenu Spanish to persian dictionary"),
+            QStringLiteral("2 Line8Menu -"),
+            QStringLiteral("2 SwedishtopersiandictionaryMenu Swedish to persian dictionary"),
+            QStringLiteral("2 Line9Menu -"),
+            QStringLiteral("2 ComputerandinternetdictionaryMenu Computer and internet dictionary"),
+            QStringLiteral("1 Line10Menu -"),
+            QStringLiteral("1 CheckforupdatesMenu Check for updates..."),
+            QStringLiteral("1 Line11Menu -"),
+            QStringLiteral("1 ExitMenu Exit"),
+        };
+        QCOMPARE(menuTree(menu, 1), expected);
+    }
+
+    void shortcutMatrix_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("command"); // -1: none
+        const int alt = Qt::AltModifier;
+        const auto row = [](const char* name, int key, int mods, int command) {
+            QTest::newRow(name) << key << mods << command;
+        };
+        row("Alt+A", Qt::Key_A, alt, int(ToolbarCommand::AddWord));
+        row("Alt+E", Qt::Key_E, alt, int(ToolbarCommand::EditWord));
+        row("Alt+D", Qt::Key_D, alt, int(ToolbarCommand::DeleteWord));
+        row("Alt+L", Qt::Key_L, alt, int(ToolbarCommand::ListenWord));
+        row("A", Qt::Key_A, 0, -1);
+        row("Alt+Shift+A", Qt::Key_A, alt | Qt::ShiftModifier, -1);
+        row("Ctrl+Alt+A", Qt::Key_A, alt | Qt::ControlModifier, -1);
+        row("Ctrl+E", Qt::Key_E, Qt::ControlModifier, -1);
+        row("Alt+X", Qt::Key_X, alt, -1);
+        row("F5", Qt::Key_F5, 0, int(ToolbarCommand::RefreshDatabase));
+        row("Ctrl+F5", Qt::Key_F5, Qt::ControlModifier, int(ToolbarCommand::RefreshDatabase));
+        row("Ctrl+Alt+Shift+F5", Qt::Key_F5, alt | Qt::ControlModifier | Qt::ShiftModifier,
+            int(ToolbarCommand::RefreshDatabase));
+        row("F1", Qt::Key_F1, 0, int(ToolbarCommand::HelpAndSupport));
+        row("Shift+F1", Qt::Key_F1, Qt::ShiftModifier, int(ToolbarCommand::HelpAndSupport));
+        row("F2", Qt::Key_F2, 0, -1);
+    }
+
+    void shortcutMatrix()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, command);
+        const auto found = shortcutCommand(key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(found ? int(*found) : -1, command);
+        // Keypad keys are the same keys.
+        const auto keypad =
+            shortcutCommand(key, Qt::KeyboardModifiers(modifiers) | Qt::KeypadModifier);
+        QCOMPARE(keypad ? int(*keypad) : -1, command);
+    }
+
+    void shortcutsWorkWhereverTheFocusIs()
+    {
+        Fixture f;
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        QSignalSpy started(f.form.get(), &LexaroForm::commandStarted);
+        for (QWidget* focus : {static_cast<QWidget*>(f.form->searchCombo()),
+                               static_cast<QWidget*>(f.form->translationText())}) {
+            focus->setFocus();
+            started.clear();
+            QTest::keyClick(f.form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+            QTest::keyClick(f.form->windowHandle(), Qt::Key_F5, Qt::ControlModifier);
+            QTest::keyClick(f.form->windowHandle(), Qt::Key_A, Qt::AltModifier | Qt::ShiftModifier);
+            QCOMPARE(started.count(), 2);
+            QCOMPARE(started[0][0].value<ToolbarCommand>(), ToolbarCommand::AddWord);
+            QCOMPARE(started[1][0].value<ToolbarCommand>(), ToolbarCommand::RefreshDatabase);
+        }
+        // The key still reaches the focused control.
+        f.form->searchCombo()->setFocus();
+        f.form->searchCombo()->setEditText(QString());
+        QTest::keyClick(f.form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(f.form->windowHandle(), Qt::Key_H);
+        QCOMPARE(f.form->searchCombo()->currentText(), QStringLiteral("h"));
+    }
+
+    void windowLayoutAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("tooltip");
+        const auto row = [](const char* n, QRect g, const char* tip) {
+            QTest::newRow(n) << QString::fromLatin1(n) << g << QString::fromLatin1(tip);
+        };
+        row("ArabictopersiandictionaryImage", {8, 122, 41, 41}, "Arabic to persian dictionary");
+        row("ComputerandinternetdictionaryImage", {8, 506, 41, 41},
+            "Computer and internet dictionary");
+        row("AddwordImage", {66, 120, 49, 49}, "Add word (Shourtcut key: Alt+A)");
+        row("EditwordImage", {66, 176, 49, 49}, "Edit word (Shourtcut key: Alt+E)");
+        row("DeletewordImage", {66, 232, 49, 49}, "Delete word (Shourtcut key: Alt+D)");
+        row("ListenwordImage", {66, 288, 49, 49}, "Listen word (Shourtcut key: Alt+L)");
+        row("RefreshdatabaseImage", {66, 344, 49, 49}, "Refresh database (Shourtcut key: F5)");
+        row("HelpandsupportImage", {66, 400, 49, 49}, "Help and support (Shourtcut key: F1)");
+        row("AboutImage", {66, 456, 49, 49}, "About Orvenda Lexaro 2019");
+        row("SearchCombo", {128, 187, 825, 21}, "");
+        row("TranslationText", {128, 213, 825, 337}, "");
+        row("DictionarynameLabel", {248, 156, 701, 17}, "");
+    }
+
+    void windowLayoutAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, tooltip);
+        Fixture f;
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Orvenda Lexaro 2019"));
+        QCOMPARE(f.form->size(), QSize(961, 555));
+        auto* w = f.form->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+        QCOMPARE(w->toolTip(), tooltip);
+        QVERIFY(!f.form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void trayIconLifeAndClipboard()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied before start"));
+        Fixture f;
+        // The icon is added on load; the clipboard is kept and only marked as seen.
+        QCOMPARE(f.platform.tray->adds, 1);
+        QCOMPARE(f.platform.tray->tip, QStringLiteral("TrayIcon"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied before start"));
+        QCOMPARE(f.form->prevString(), QStringLiteral("copied before start"));
+        QCOMPARE(f.form->prevString2(), QStringLiteral("copied before start"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("later"));
+        f.platform.tray->click();
+        QCOMPARE(f.form->prevString(), QStringLiteral("later"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("later"));
+        QVERIFY(!f.form->mainMenu().isVisible());
+
+        f.platform.tray->rightClick(QPoint(50, 50));
+        QTRY_VERIFY(f.form->mainMenu().isVisible());
+        f.form->mainMenu().close();
+
+        f.form->show();
+        f.form->close();
+        QCOMPARE(f.platform.tray->removes, 1);
+        QVERIFY(!f.platform.tray->shown);
+    }
+
+    void openBringsTheWindowBack()
+    {
+        Fixture f;
+        f.form->showMinimized();
+        f.form->OpenMenu_Click();
+        QVERIFY(f.form->isVisible());
+        QVERIFY(!f.form->isMinimized());
+        f.form->hide();
+        f.form->OpenMenu_Click();
+        QVERIFY(f.form->isVisible());
+    }
+
+    void menuRoutesItsCommands()
+    {
+        Fixture f;
+        for (QAction* a : f.form->mainMenu().findChildren<QAction*>()) {
+            if (a->objectName() == QStringLiteral("CheckforupdatesMenu"))
+                a->trigger();
+            if (a->objectName() == QStringLiteral("SwedishtopersiandictionaryMenu"))
+                a->trigger();
+        }
+        QCOMPARE(f.platform.shell->opened, QStringList{f.form->updateAddress()});
+        QVERIFY(f.form->updateAddress().startsWith(QStringLiteral("https://")));
+        QVERIFY(f.form->updateAddress().endsWith(QStringLiteral("/Lexaro")));
+        QCOMPARE(f.form->dictionaryNameLabel()->text(),
+                 QStringLiteral("Swedish to persian dictionary"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

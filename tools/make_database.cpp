@@ -1,0 +1,79 @@
+// Builds the word database from the starter word lists: one TSV file per dictionary,
+// named after its table. Usage: lexaro_make_database <data folder> <output file>
+#include "store/database_connection.h"
+#include "store/dictionary_catalog.h"
+#include "store/sqlite_statement.h"
+#include "store/word_list_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+using namespace lexaro;
+
+namespace {
+
+bool insertEntries(DatabaseConnection& db, const QString& table,
+                   const std::vector<WordEntry>& entries)
+{
+    SqliteStatement insert(db.handle(),
+                           u"Insert Into "_s + table + u" (Word, Translati0n) Values (?1, ?2)"_s);
+    for (const WordEntry& e : entries) {
+        insert.reset();
+        if (!insert.bindText(1, e.word) || !insert.bindText(2, e.translation) ||
+            insert.step() != SqliteStatement::Step::Done)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        err << "usage: lexaro_make_database <data folder> <output file>\n";
+        return 2;
+    }
+    const QDir dataDir(args[1]);
+    const QString output = args[2];
+    const QString partial = output + u".partial"_s;
+    QFile::remove(partial);
+
+    std::unique_ptr<DatabaseConnection> db = DatabaseConnection::createNew(partial);
+    if (!db || !db->execute(QStringLiteral("Begin"))) {
+        err << "cannot create " << partial << "\n";
+        return 1;
+    }
+    int failures = 0;
+    for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
+        const QString path = dataDir.filePath(d.tableName + u".tsv"_s);
+        const WordListFile::Result list = WordListFile::read(path);
+        for (const QString& e : list.errors) {
+            err << path << ": " << e << "\n";
+            ++failures;
+        }
+        if (!insertEntries(*db, d.tableName, list.entries)) {
+            err << path << ": cannot store the words\n";
+            ++failures;
+        }
+    }
+    if (failures > 0 || !db->execute(QStringLiteral("Commit"))) {
+        db.reset();
+        QFile::remove(partial);
+        return 1;
+    }
+    db.reset();
+    QFile::remove(output);
+    if (!QFile::rename(partial, output)) {
+        err << "cannot write " << output << "\n";
+        return 1;
+    }
+    return 0;
+}
