@@ -169,7 +169,6 @@ void LexaroForm::buildBanners()
         ->setText(QStringLiteral("Current dictionary:"));
     m_dictionaryNameLabel =
         bannerLabel(QStringLiteral("DictionarynameLabel"), twips(3720, 2340, 10515, 255));
-    m_dictionaryNameLabel->setAccessibleName(QStringLiteral("Current dictionary"));
 
     m_checkForUpdatesLabel = new QLabel(QStringLiteral("https://orvenda.example/Lexaro"), this);
     m_checkForUpdatesLabel->setObjectName(QStringLiteral("CheckforupdatesLabel"));

@@ -73,6 +73,10 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     probe.reset();
     if (!connection->hasAllTables())
         return {nullptr, DatabaseOpenError::TablesMissing};
+    // Every keystroke is a look-up: read the file through memory mapping and keep the
+    // pages of a large word list cached instead of asking the kernel each time.
+    connection->execute(u"Pragma mmap_size = 268435456"_s);
+    connection->execute(u"Pragma cache_size = -65536"_s);
     return {std::move(connection), DatabaseOpenError::None};
 }
 
