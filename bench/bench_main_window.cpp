@@ -71,8 +71,12 @@ void KeystrokeLookUp(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(DictionarySwitch)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)
-    ->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(DictionarySwitch)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
 BENCHMARK(KeystrokeLookUp)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly();
 
 int main(int argc, char** argv)

@@ -16,7 +16,7 @@ QString generatedWord(int n)
     word.append(QChar(u'a' + int(x % 26)));
     x /= 26;
     word.append(QChar(u'a' + int(x % 26)));
-    for (int v = n; ; v /= 26) {
+    for (int v = n;; v /= 26) {
         word.append(QChar(u'a' + v % 26));
         if (v < 26)
             break;
@@ -33,7 +33,8 @@ bool buildGeneratedDatabase(const QString& path, DictionaryId table, int rows)
     SqliteStatement insert(db->handle(), QStringLiteral("Insert Into ") +
                                              DictionaryCatalog::entry(table).tableName +
                                              QStringLiteral(" Values (?1, ?2)"));
-    const QString translation = QStringLiteral("\u0648\u0627\u0698\u0647\u060C \u06A9\u0644\u0645\u0647");
+    const QString translation =
+        QStringLiteral("\u0648\u0627\u0698\u0647\u060C \u06A9\u0644\u0645\u0647");
     for (int i = 0; i < rows; ++i) {
         insert.reset();
         if (!insert.bindText(1, generatedWord(i)) || !insert.bindText(2, translation) ||

@@ -2,7 +2,7 @@
 #include "lookup/dictionary_lookup.h"
 #include "lookup/not_found_text.h"
 #include "shell/lexaro_form.h"
-#include "support/test_database.h"
+#include "support/main_window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,7 +22,7 @@ const QString House = QStringLiteral("\u062E\u0627\u0646\u0647\u060C \u0645\u064
 const QString TwoLines =
     QStringLiteral("\u0633\u0637\u0631 \u06CC\u06A9\n\u0633\u0637\u0631 \u062F\u0648");
 
-struct Fixture
+struct Fixture : testing::MainWindowFixture
 {
     Fixture()
     {
@@ -35,19 +35,13 @@ struct Fixture
         db.insert(DictionaryId::Arabic, {{QStringLiteral("\u0628\u064A\u062A"), House},
                                          {QStringLiteral("\u0643\u062A\u0627\u0628"),
                                           QStringLiteral("\u06A9\u062A\u0627\u0628")}});
-        store = db.open();
-        form = std::make_unique<LexaroForm>(*store, platform.services);
+        open();
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     QComboBox* combo() const { return form->searchCombo(); }
     QString translation() const { return form->translationText()->toPlainText(); }
     void type(const QString& text) const { combo()->setEditText(text); }
-
-    testing::TestDatabase db;
-    std::unique_ptr<DictionaryStore> store;
-    FakePlatform platform;
-    std::unique_ptr<LexaroForm> form;
 };
 
 QStringList items(const QComboBox* combo)

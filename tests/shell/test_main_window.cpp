@@ -1,7 +1,7 @@
 #include "fakes/fake_platform.h"
 #include "shell/lexaro_form.h"
 #include "shell/main_menu.h"
-#include "support/test_database.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,18 +20,13 @@ Q_DECLARE_METATYPE(lexaro::ToolbarCommand)
 
 namespace {
 
-struct Fixture
+struct Fixture : testing::MainWindowFixture
 {
     Fixture()
     {
         db.insert(DictionaryId::English, {{QStringLiteral("house"), QStringLiteral("x")}});
-        store = db.open();
-        form = std::make_unique<LexaroForm>(*store, platform.services);
+        open();
     }
-    testing::TestDatabase db;
-    std::unique_ptr<DictionaryStore> store;
-    FakePlatform platform;
-    std::unique_ptr<LexaroForm> form;
 };
 
 QStringList menuTree(const QMenu& menu, int level)
