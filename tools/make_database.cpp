@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir dataDir(args[1]);
-    const QString output = args[2];
+    const QString& output = args[2];
     const QString partial = output + u".partial"_s;
     QFile::remove(partial);
 

@@ -1,18 +1,17 @@
 #include "shell/clickable_image.h"
 
-#include "shell/artwork.h"
-
 #include <QMouseEvent>
 
 namespace lexaro {
 
-ClickableImage::ClickableImage(const QString& objectName, const QString& tooltip, QWidget* parent)
+ClickableImage::ClickableImage(const QString& objectName, const QString& tooltip,
+                               const QCursor& pointer, QWidget* parent)
     : QLabel(parent)
 {
     setObjectName(objectName);
     setToolTip(tooltip);
     setAccessibleName(tooltip);
-    setCursor(Artwork::pointer());
+    setCursor(pointer);
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -10,7 +10,8 @@ class ClickableImage : public QLabel
     Q_OBJECT
 
 public:
-    ClickableImage(const QString& objectName, const QString& tooltip, QWidget* parent);
+    ClickableImage(const QString& objectName, const QString& tooltip, const QCursor& pointer,
+                   QWidget* parent);
 
 Q_SIGNALS:
     void clicked();

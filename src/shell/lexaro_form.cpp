@@ -96,8 +96,9 @@ LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidg
 
     addPicture(this, QStringLiteral("HeaderImage"), QStringLiteral(":/header.svg"),
                QRect(0, 0, 969, 113));
-    buildDictionaryBar();
-    buildToolbar();
+    const QCursor pointer = Artwork::pointer();
+    buildDictionaryBar(pointer);
+    buildToolbar(pointer);
     buildBanners();
     buildLookupControls();
 
@@ -117,13 +118,13 @@ LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidg
 
 LexaroForm::~LexaroForm() = default;
 
-void LexaroForm::buildDictionaryBar()
+void LexaroForm::buildDictionaryBar(const QCursor& pointer)
 {
     addPicture(this, QStringLiteral("DictionarybarImage"), QStringLiteral(":/dictionary_bar.svg"),
                twips(0, 1710, 855, 6615));
     int top = 1830;
     for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
-        auto* image = new ClickableImage(e.imageName(), e.displayName, this);
+        auto* image = new ClickableImage(e.imageName(), e.displayName, pointer, this);
         image->setGeometry(twips(120, top, 615, 615));
         image->setPixmap(Artwork::picture(dictionaryArtwork(e.id), image->size()));
         const DictionaryId id = e.id;
@@ -132,13 +133,13 @@ void LexaroForm::buildDictionaryBar()
     }
 }
 
-void LexaroForm::buildToolbar()
+void LexaroForm::buildToolbar(const QCursor& pointer)
 {
     addPicture(this, QStringLiteral("ToolbarImage"), QStringLiteral(":/toolbar.svg"),
                twips(870, 1710, 975, 6615));
     for (const ToolbarPicture& p : ToolbarPictures) {
-        auto* image =
-            new ClickableImage(QString::fromUtf16(p.name), QString::fromUtf16(p.tooltip), this);
+        auto* image = new ClickableImage(QString::fromUtf16(p.name), QString::fromUtf16(p.tooltip),
+                                         pointer, this);
         image->setGeometry(twips(990, p.top, 735, 735));
         image->setPixmap(Artwork::picture(QString::fromUtf16(p.resource), image->size()));
         const ToolbarCommand command = p.command;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QCursor;
 class QLabel;
 class QPlainTextEdit;
 class QTimer;
@@ -61,8 +62,8 @@ protected:
 
 private:
     void buildBanners();
-    void buildDictionaryBar();
-    void buildToolbar();
+    void buildDictionaryBar(const QCursor& pointer);
+    void buildToolbar(const QCursor& pointer);
     void buildLookupControls();
     void Form_Load();
     void Form_Unload();

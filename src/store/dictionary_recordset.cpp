@@ -37,10 +37,9 @@ DictionaryRecordset::Prepared* DictionaryRecordset::prepared(WordQuery query)
             slot.reset();
             return nullptr;
         }
-        slot.emplace();
-        slot->wordColumn = statement.columnIndex("Word");
-        slot->translationColumn = statement.columnIndex("Translati0n");
-        slot->statement = std::move(statement);
+        const int wordColumn = statement.columnIndex("Word");
+        const int translationColumn = statement.columnIndex("Translati0n");
+        slot = Prepared{std::move(statement), wordColumn, translationColumn};
     }
     return &*slot;
 }

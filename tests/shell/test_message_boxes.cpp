@@ -18,7 +18,7 @@ namespace {
 // Runs `interact` on the message box once it is shown modally.
 void whenShown(std::function<void(MessageBoxForm&)> interact)
 {
-    QTimer::singleShot(0, qApp, [interact] {
+    QTimer::singleShot(0, qApp, [interact = std::move(interact)] {
         auto* box = qobject_cast<MessageBoxForm*>(QApplication::activeModalWidget());
         QVERIFY(box);
         interact(*box);
