@@ -51,12 +51,6 @@ void DictionaryLookup::switchDictionary(DictionaryId id)
         m_controls.searchCombo->setFocus(Qt::OtherFocusReason);
 }
 
-void DictionaryLookup::reloadWordList()
-{
-    if (const std::optional<DictionaryId> id = currentDictionary())
-        fillWordList(*id);
-}
-
 void DictionaryLookup::fillWordList(DictionaryId id)
 {
     QComboBox* combo = m_controls.searchCombo;

@@ -38,8 +38,6 @@ public:
     std::optional<DictionaryId> currentDictionary() const;
 
     void switchDictionary(DictionaryId id);
-    // Reloads the current dictionary's word list without switching.
-    void reloadWordList();
 
     void SearchCombo_Change();
     void SearchCombo_Click(const QString& pickedText);
