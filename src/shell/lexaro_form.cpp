@@ -5,6 +5,7 @@
 #include "shell/artwork.h"
 #include "shell/clickable_image.h"
 #include "shell/fonts.h"
+#include "shell/form_layout.h"
 #include "shell/main_menu.h"
 #include "shell/product.h"
 #include "shell/screen_placement.h"
@@ -27,14 +28,6 @@ namespace lexaro {
 namespace {
 
 constexpr QSize ClientSize{961, 555};
-
-// The window's layout is designed in twips, fifteen to a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    constexpr double perPixel = 15.0;
-    return {qRound(left / perPixel), qRound(top / perPixel), qRound(width / perPixel),
-            qRound(height / perPixel)};
-}
 
 QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry)
 {
@@ -154,22 +147,10 @@ void LexaroForm::buildBanners()
     addPicture(this, QStringLiteral("DictionarynameImage"), QStringLiteral(":/dictionary_name.svg"),
                twips(1860, 2220, 12675, 495));
 
-    const auto bannerLabel = [this](const QString& name, QRect geometry) {
-        auto* label = new QLabel(this);
-        label->setObjectName(name);
-        label->setGeometry(geometry);
-        label->setFont(Fonts::calibri(9.75));
-        label->setAutoFillBackground(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, QColor(32, 32, 32));
-        palette.setColor(QPalette::WindowText, QColor(240, 240, 240));
-        label->setPalette(palette);
-        return label;
-    };
-    bannerLabel(QStringLiteral("CurrentdictionaryLabel"), twips(1980, 2340, 1635, 255))
+    addDarkLabel(this, QStringLiteral("CurrentdictionaryLabel"), twips(1980, 2340, 1635, 255), 9.75)
         ->setText(QStringLiteral("Current dictionary:"));
-    m_dictionaryNameLabel =
-        bannerLabel(QStringLiteral("DictionarynameLabel"), twips(3720, 2340, 10515, 255));
+    m_dictionaryNameLabel = addDarkLabel(this, QStringLiteral("DictionarynameLabel"),
+                                         twips(3720, 2340, 10515, 255), 9.75);
 
     m_checkForUpdatesLabel = new QLabel(QStringLiteral("https://orvenda.example/Lexaro"), this);
     m_checkForUpdatesLabel->setObjectName(QStringLiteral("CheckforupdatesLabel"));

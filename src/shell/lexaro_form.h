@@ -10,7 +10,6 @@ class QComboBox;
 class QCursor;
 class QLabel;
 class QPlainTextEdit;
-class QTimer;
 
 namespace lexaro {
 

@@ -2,7 +2,7 @@
 
 #include "platform/system_identity.h"
 #include "shell/artwork.h"
-#include "shell/fonts.h"
+#include "shell/form_layout.h"
 #include "shell/product.h"
 
 #include <QLabel>
@@ -14,9 +14,7 @@ namespace lexaro {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr QSize ClientSize{401, 497};
-const QColor LabelBackground(32, 32, 32);
 
 } // namespace
 
@@ -57,17 +55,7 @@ SplashForm::SplashForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
 QLabel* SplashForm::addLabel(const QString& name, int left, int top, int width, int height)
 {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                       height / TwipsPerPixel);
-    label->setFont(Fonts::calibri(8.25));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, LabelBackground);
-    palette.setColor(QPalette::WindowText, QColor(240, 240, 240)); // the button-face grey
-    label->setPalette(palette);
-    return label;
+    return addDarkLabel(this, name, twips(left, top, width, height), 8.25);
 }
 
 QLabel* SplashForm::label(const QString& objectName) const

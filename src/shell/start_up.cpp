@@ -48,10 +48,7 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
 
 void StartUp::showDatabaseFailure()
 {
-    const MessageBoxKind kind = MessageBoxKind::Splash;
-    ShowMessageBox({MessageCatalog::form(kind), QStringLiteral("UnabletoconnecttodatabaseImage"),
-                    Sound::Critical, ButtonLayout::Ok},
-                   *m_services.sound);
+    showMessage(MessageBoxKind::Splash, u"UnabletoconnecttodatabaseImage", *m_services.sound);
 }
 
 void StartUp::handOver()
