@@ -5,8 +5,10 @@
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +28,7 @@ DictionaryLookup::DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitche
     connect(combo, &QComboBox::textActivated, this, &DictionaryLookup::SearchCombo_Click);
     combo->installEventFilter(this);
     m_controls.translation->installEventFilter(this);
+    m_controls.translation->viewport()->installEventFilter(this);
 }
 
 std::optional<DictionaryId> DictionaryLookup::currentDictionary() const
@@ -37,8 +40,8 @@ void DictionaryLookup::switchDictionary(DictionaryId id)
 {
     const DictionaryEntry& d = DictionaryCatalog::entry(id);
     m_controls.dictionaryName->setText(d.displayName);
-    m_controls.searchCombo->setLayoutDirection(
-        d.searchReadingOrder() == ReadingOrder::RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    setReadingOrder(d.searchReadingOrder() == ReadingOrder::RightToLeft ? Qt::RightToLeft
+                                                                        : Qt::LeftToRight);
     m_controls.searchCombo->clearEditText();
     m_controls.translation->clear();
     fillWordList(id);
@@ -49,6 +52,34 @@ void DictionaryLookup::switchDictionary(DictionaryId id)
         SearchCombo_GotFocus();
     else
         m_controls.searchCombo->setFocus(Qt::OtherFocusReason);
+}
+
+void DictionaryLookup::setReadingOrder(Qt::LayoutDirection direction)
+{
+    // The whole box reads in the dictionary's order, whatever the script of the typed text:
+    // the frame, the edit field's text and alignment, and the list.
+    QComboBox* combo = m_controls.searchCombo;
+    combo->setLayoutDirection(direction);
+    if (QLineEdit* edit = combo->lineEdit()) {
+        edit->setLayoutDirection(direction);
+        edit->setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                           Qt::AlignVCenter);
+    }
+    combo->view()->setLayoutDirection(direction);
+}
+
+void DictionaryLookup::RefreshdatabaseImage_Click()
+{
+    const std::optional<DictionaryId> id = currentDictionary();
+    if (!id)
+        return;
+    QComboBox* combo = m_controls.searchCombo;
+    {
+        // Clearing the box is no new search: the translation shown stays.
+        const QSignalBlocker blocker(combo);
+        combo->clearEditText();
+    }
+    fillWordList(*id);
 }
 
 void DictionaryLookup::fillWordList(DictionaryId id)
@@ -109,11 +140,28 @@ void DictionaryLookup::TranslationText_GotFocus()
 
 bool DictionaryLookup::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        if (watched == m_controls.searchCombo)
+    QWidget* translationView = m_controls.translation->viewport();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == m_controls.searchCombo) {
             SearchCombo_GotFocus();
-        else if (watched == m_controls.translation)
+        } else if (watched == m_controls.translation) {
+            m_translationFocusedByClick =
+                static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             TranslationText_GotFocus();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        // The click that gave the focus also placed the caret; unless it dragged out a
+        // selection of its own, the whole text stays selected, ready to copy.
+        if (watched == translationView && m_translationFocusedByClick) {
+            m_translationFocusedByClick = false;
+            if (!m_controls.translation->textCursor().hasSelection())
+                m_controls.translation->selectAll();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

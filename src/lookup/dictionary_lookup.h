@@ -38,6 +38,9 @@ public:
     std::optional<DictionaryId> currentDictionary() const;
 
     void switchDictionary(DictionaryId id);
+    // Reloads the current dictionary's word list; the label, the reading order, the focus and
+    // the translation stay as they are.
+    void RefreshdatabaseImage_Click();
 
     void SearchCombo_Change();
     void SearchCombo_Click(const QString& pickedText);
@@ -49,11 +52,14 @@ protected:
 
 private:
     void fillWordList(DictionaryId id);
+    void setReadingOrder(Qt::LayoutDirection direction);
 
     DictionaryStore& m_store;
     KeyboardLayoutSwitcher& m_keyboard;
     Controls m_controls;
     QStringListModel* m_words = nullptr;
+    // The translation box took the focus from a click: keep its text selected after it.
+    bool m_translationFocusedByClick = false;
 };
 
 } // namespace lexaro

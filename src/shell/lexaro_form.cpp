@@ -1,21 +1,26 @@
 #include "shell/lexaro_form.h"
 
 #include "lookup/dictionary_lookup.h"
-#include "platform/platform_services.h"
-#include "shell/artwork.h"
-#include "shell/clickable_image.h"
-#include "shell/fonts.h"
-#include "shell/form_layout.h"
+#include "platform/clipboard.h"
+#include "platform/shell_opener.h"
+#include "platform/tray_icon.h"
 #include "shell/main_menu.h"
-#include "shell/product.h"
-#include "shell/screen_placement.h"
+#include "ui/access_keys.h"
+#include "ui/artwork.h"
+#include "ui/clickable_image.h"
+#include "ui/fonts.h"
+#include "ui/form_layout.h"
+#include "ui/product.h"
+#include "ui/program_exit.h"
+#include "ui/screen_placement.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTextOption>
@@ -74,7 +79,7 @@ constexpr ToolbarPicture ToolbarPictures[] = {
 
 } // namespace
 
-LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidget* parent)
+LexaroForm::LexaroForm(DictionaryStore& store, const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -94,6 +99,7 @@ LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidg
     buildToolbar(pointer);
     buildBanners();
     buildLookupControls();
+    buildTabOrder();
 
     m_mainMenu = new MainMenu(this);
     connect(m_mainMenu, &MainMenu::openRequested, this, &LexaroForm::OpenMenu_Click);
@@ -101,9 +107,9 @@ LexaroForm::LexaroForm(DictionaryStore& store, PlatformServices& services, QWidg
     connect(m_mainMenu, &MainMenu::checkForUpdatesRequested, this,
             &LexaroForm::CheckforupdatesMenu_Click);
     connect(m_mainMenu, &MainMenu::exitRequested, this, &LexaroForm::ExitMenu_Click);
-    connect(m_services.trayIcon.get(), &TrayIcon::pointerEvent, this,
+    connect(&m_services.trayIcon, &TrayIcon::pointerEvent, this,
             &LexaroForm::TrayIcon_PointerEvent);
-    connect(m_services.trayIcon.get(), &TrayIcon::menuRequested, this,
+    connect(&m_services.trayIcon, &TrayIcon::menuRequested, this,
             &LexaroForm::TrayIcon_MenuRequested);
 
     Form_Load();
@@ -142,8 +148,18 @@ void LexaroForm::buildToolbar(const QCursor& pointer)
 
 void LexaroForm::buildBanners()
 {
+    // Decorative, but a screen reader should read its sentence too.
     addPicture(this, QStringLiteral("DedicationImage"), QStringLiteral(":/dedication.svg"),
-               twips(1860, 1710, 12675, 495));
+               twips(1860, 1710, 12675, 495))
+        ->setAccessibleName(QStringLiteral("\u0627\u06CC\u0646 \u0646\u0631\u0645\u200C"
+                                           "\u0627\u0641\u0632\u0627\u0631 \u0631\u0627"
+                                           "\u06CC\u06AF\u0627\u0646 \u0627\u0633\u062A "
+                                           "\u0648 \u0628\u0647 \u0647\u0645\u0647\u0654 "
+                                           "\u062F\u0648\u0633\u062A\u062F\u0627\u0631"
+                                           "\u0627\u0646 \u0632\u0628\u0627\u0646 \u0641"
+                                           "\u0627\u0631\u0633\u06CC \u067E\u06CC\u0634"
+                                           "\u06A9\u0634 \u0645\u06CC\u200C\u0634\u0648"
+                                           "\u062F"));
     addPicture(this, QStringLiteral("DictionarynameImage"), QStringLiteral(":/dictionary_name.svg"),
                twips(1860, 2220, 12675, 495));
 
@@ -173,7 +189,11 @@ void LexaroForm::buildLookupControls()
     auto* view = new QListView(m_searchCombo);
     view->setUniformItemSizes(true);
     view->setLayoutMode(QListView::Batched);
+    view->setAccessibleName(QStringLiteral("Word list"));
     m_searchCombo->setView(view);
+    m_searchCombo->lineEdit()->setAccessibleName(QStringLiteral("Search word"));
+    // The open list is a window of its own: its keys go to the main window's preview too.
+    view->installEventFilter(this);
 
     m_translationText = new QPlainTextEdit(this);
     m_translationText->setObjectName(QStringLiteral("TranslationText"));
@@ -190,10 +210,22 @@ void LexaroForm::buildLookupControls()
     option.setTextDirection(Qt::RightToLeft);
     m_translationText->document()->setDefaultTextOption(option);
 
-    setTabOrder(m_searchCombo, m_translationText);
     m_lookup =
-        new DictionaryLookup(m_store, *m_services.keyboard,
+        new DictionaryLookup(m_store, m_services.keyboard,
                              {m_dictionaryNameLabel, m_searchCombo, m_translationText}, this);
+}
+
+void LexaroForm::buildTabOrder()
+{
+    // The search box and the translation box first, then the sixteen pictures in their order
+    // on the window, so the keyboard reaches every command.
+    QWidget* previous = m_searchCombo;
+    setTabOrder(previous, m_translationText);
+    previous = m_translationText;
+    for (ClickableImage* picture : findChildren<ClickableImage*>(Qt::FindDirectChildrenOnly)) {
+        setTabOrder(previous, picture);
+        previous = picture;
+    }
 }
 
 QString LexaroForm::updateAddress() const
@@ -212,18 +244,18 @@ void LexaroForm::Form_Load()
 
 void LexaroForm::AddTrayIcon()
 {
-    m_services.trayIcon->add(Iconobject, QStringLiteral("TrayIcon"));
+    m_services.trayIcon.add(Iconobject, QStringLiteral("TrayIcon"));
 }
 
 void LexaroForm::RemoveTrayIcon()
 {
-    m_services.trayIcon->remove();
+    m_services.trayIcon.remove();
 }
 
 void LexaroForm::markClipboardSeen()
 {
     // The clipboard is left as the user had it; its present text only counts as seen.
-    const QString text = QGuiApplication::clipboard()->text();
+    const QString text = m_services.clipboard.text();
     Prev_String = text;
     Prev_String2 = text;
 }
@@ -240,14 +272,23 @@ void LexaroForm::showEvent(QShowEvent* event)
 
 bool LexaroForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // F5 and F1 go on to the focused control as well; an Alt shortcut is a command, not
-        // text, so it is not typed into the search box.
-        if (Form_KeyDown(key->key(), key->modifiers()) && key->modifiers() & Qt::AltModifier)
-            return true;
-    }
+    const bool fromWindow = watched == windowHandle() || watched == m_searchCombo->view();
+    if (fromWindow && event->type() == QEvent::KeyPress &&
+        previewKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool LexaroForm::previewKey(const QKeyEvent& key)
+{
+    const int shortcut = Keys::shortcutKey(key, m_services.keyboardMap);
+    if (shortcutCommand(shortcut, key.modifiers())) {
+        // A command opens windows of its own: the word list closes first.
+        m_searchCombo->hidePopup();
+        Form_KeyDown(shortcut, key.modifiers());
+    }
+    // F5 and F1 go on to the focused control as well; no Alt key types into a field.
+    return Keys::wouldTypeWithAlt(key);
 }
 
 bool LexaroForm::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -284,12 +325,12 @@ void LexaroForm::OpenMenu_Click()
 void LexaroForm::ExitMenu_Click()
 {
     RemoveTrayIcon();
-    QCoreApplication::exit(0);
+    m_services.exit.end(0);
 }
 
 void LexaroForm::CheckforupdatesMenu_Click()
 {
-    m_services.shell->open(updateAddress());
+    m_services.shell.open(updateAddress());
 }
 
 void LexaroForm::TrayIcon_PointerEvent()

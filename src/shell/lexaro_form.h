@@ -7,25 +7,43 @@
 #include <QWidget>
 
 class QComboBox;
+class QKeyEvent;
 class QCursor;
 class QLabel;
 class QPlainTextEdit;
 
 namespace lexaro {
 
+class Clipboard;
 class DictionaryLookup;
 class DictionaryStore;
+class KeyboardLayoutSwitcher;
+class KeyboardMap;
 class MainMenu;
-struct PlatformServices;
+class ProgramExit;
+class ShellOpener;
+class TrayIcon;
 
 // The main window: dictionary bar, toolbar, the current dictionary's banner, the search box
-// and the translation box, with the notification-area icon and its menu.
+// and the translation box, with the notification-area icon and its menu. A view: its handlers
+// forward to the look-up and, through commandStarted, to the commands of the other parts.
 class LexaroForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    LexaroForm(DictionaryStore& store, PlatformServices& services, QWidget* parent = nullptr);
+    // The desktop services the window itself uses.
+    struct Services
+    {
+        KeyboardLayoutSwitcher& keyboard;
+        const KeyboardMap& keyboardMap;
+        TrayIcon& trayIcon;
+        ShellOpener& shell;
+        Clipboard& clipboard;
+        ProgramExit& exit;
+    };
+
+    LexaroForm(DictionaryStore& store, const Services& services, QWidget* parent = nullptr);
     ~LexaroForm() override;
 
     DictionaryLookup& lookup() { return *m_lookup; }
@@ -44,6 +62,9 @@ public:
     void DictionaryMenu_Click(DictionaryId id);
     void runCommand(ToolbarCommand command);
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The search-box watcher's pause: the edit command holds it while its window is open.
+    void setSearchWatcherPaused(bool paused) { m_searchWatcherPaused = paused; }
+    bool isSearchWatcherPaused() const { return m_searchWatcherPaused; }
     void OpenMenu_Click();
     void ExitMenu_Click();
     void CheckforupdatesMenu_Click();
@@ -56,6 +77,8 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Key preview: every key of the window, the open word list included, comes here first.
+    bool previewKey(const QKeyEvent& key);
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -69,8 +92,10 @@ private:
     void AddTrayIcon();
     void RemoveTrayIcon();
 
+    void buildTabOrder();
+
     DictionaryStore& m_store;
-    PlatformServices& m_services;
+    Services m_services;
     QIcon Iconobject;
     QString Prev_String;
     QString Prev_String2;
@@ -81,6 +106,7 @@ private:
     DictionaryLookup* m_lookup = nullptr;
     MainMenu* m_mainMenu = nullptr;
     bool m_keyPreviewInstalled = false;
+    bool m_searchWatcherPaused = false;
 };
 
 } // namespace lexaro

@@ -1,6 +1,6 @@
 #include "shell/main_menu.h"
 
-#include "shell/product.h"
+#include "ui/product.h"
 
 using namespace Qt::StringLiterals;
 

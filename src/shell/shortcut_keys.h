@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+#include <cstddef>
 #include <optional>
 
 namespace lexaro {
@@ -17,9 +18,11 @@ enum class ToolbarCommand
     HelpAndSupport,
     About,
 };
+inline constexpr std::size_t ToolbarCommandCount = 7;
 
 // The main window's keys: Alt+A, Alt+E, Alt+D and Alt+L with Alt alone and no other
-// modifier; F5 and F1 with any modifiers.
+// modifier; F5 and F1 with any modifiers. The key is the physical key's Latin letter
+// (Keys::shortcutKey), so the shortcuts work under every keyboard layout.
 std::optional<ToolbarCommand> shortcutCommand(int key, Qt::KeyboardModifiers modifiers);
 
 } // namespace lexaro

@@ -1,9 +1,9 @@
 #include "shell/splash_form.h"
 
 #include "platform/system_identity.h"
-#include "shell/artwork.h"
-#include "shell/form_layout.h"
-#include "shell/product.h"
+#include "ui/artwork.h"
+#include "ui/form_layout.h"
+#include "ui/product.h"
 
 #include <QLabel>
 #include <QTimer>

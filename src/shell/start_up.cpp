@@ -1,21 +1,24 @@
 #include "shell/start_up.h"
 
+#include "lookup/dictionary_lookup.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
-#include "shell/message_box_form.h"
-#include "shell/program_files.h"
-#include "shell/screen_placement.h"
 #include "shell/splash_form.h"
 #include "store/dictionary_store.h"
+#include "ui/fonts.h"
+#include "ui/program_files.h"
+#include "ui/screen_placement.h"
 
 #include <QApplication>
+
+#include "lexaro_version.h"
 
 using namespace Qt::StringLiterals;
 
 namespace lexaro {
 
 StartUp::StartUp(PlatformServices& services, QObject* parent)
-    : QObject(parent), m_services(services)
+    : QObject(parent), m_services(services), m_messages(*services.sound, *services.keyboardMap)
 {
 }
 
@@ -48,15 +51,27 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
 
 void StartUp::showDatabaseFailure()
 {
-    showMessage(MessageBoxKind::Splash, u"UnabletoconnecttodatabaseImage", *m_services.sound);
+    m_messages.show(Message::splash(SplashPicture::UnabletoconnecttodatabaseImage));
 }
 
 void StartUp::handOver()
 {
-    m_mainWindow = std::make_unique<LexaroForm>(*m_store, m_services);
+    m_mainWindow = std::make_unique<LexaroForm>(
+        *m_store,
+        LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap, *m_services.trayIcon,
+                             *m_services.shell, *m_services.clipboard, m_exit});
+    connectCommands();
     m_mainWindow->show();
     m_splash->close();
     Q_EMIT mainWindowShown();
+}
+
+void StartUp::connectCommands()
+{
+    connect(m_mainWindow.get(), &LexaroForm::commandStarted, &m_router, &CommandRouter::run);
+    DictionaryLookup& lookup = m_mainWindow->lookup();
+    m_router.setCommand(ToolbarCommand::RefreshDatabase,
+                        [&lookup] { lookup.RefreshdatabaseImage_Click(); });
 }
 
 int runLexaro(int argc, char** argv)
@@ -65,10 +80,12 @@ int runLexaro(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lexaro"));
     QApplication::setApplicationVersion(QStringLiteral(LEXARO_VERSION_STRING));
     QApplication::setQuitOnLastWindowClosed(true);
+    Fonts::loadProgramFonts();
 
     PlatformServices services = createPlatformServices();
     StartUp startUp(services);
-    switch (startUp.begin(programFile(u"\\"_s + DictionaryStore::databaseFileName()))) {
+    const QString database = programFile(QString(u"\\"_s + DictionaryStore::databaseFileName()));
+    switch (startUp.begin(database)) {
     case StartUp::Outcome::AlreadyRunning:
         return StartUp::ExitAlreadyRunning;
     case StartUp::Outcome::DatabaseFailed:

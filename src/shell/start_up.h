@@ -1,5 +1,9 @@
 #pragma once
 
+#include "shell/command_router.h"
+#include "ui/modal_message_service.h"
+#include "ui/program_exit.h"
+
 #include <QObject>
 
 #include <memory>
@@ -11,8 +15,10 @@ class LexaroForm;
 class SplashForm;
 struct PlatformServices;
 
-// From the first line of main to the main window: one copy at a time, the splash, the
-// database, and the failure message when the database cannot be opened.
+// The composition root: from the first line of main to the main window. One copy at a
+// time, the splash, the database, the failure message when the database cannot be opened;
+// then it builds every object of the running program, hands each the services it uses,
+// and connects the commands through the router.
 class StartUp : public QObject
 {
     Q_OBJECT
@@ -36,6 +42,8 @@ public:
 
     SplashForm* splash() const { return m_splash.get(); }
     LexaroForm* mainWindow() const { return m_mainWindow.get(); }
+    CommandRouter& router() { return m_router; }
+    ProgramExit& programExit() { return m_exit; }
 
     // Exit statuses of the program.
     static constexpr int ExitAlreadyRunning = 0;
@@ -46,8 +54,12 @@ Q_SIGNALS:
 
 private:
     void handOver();
+    void connectCommands();
 
     PlatformServices& m_services;
+    ModalMessageService m_messages;
+    ProgramExit m_exit;
+    CommandRouter m_router;
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<LexaroForm> m_mainWindow;

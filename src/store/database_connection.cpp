@@ -37,6 +37,9 @@ sqlite3* openHandle(const QString& path, int flags)
         return nullptr;
     }
     sqlite3_extended_result_codes(db, 1);
+    // A database another program holds for a moment gives the error message after a short
+    // wait, not at once and never a hang.
+    sqlite3_busy_timeout(db, 2000);
     if (!registerComparison(db)) {
         sqlite3_close(db);
         return nullptr;
@@ -77,6 +80,10 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     // pages of a large word list cached instead of asking the kernel each time.
     connection->execute(u"Pragma mmap_size = 268435456"_s);
     connection->execute(u"Pragma cache_size = -65536"_s);
+    // A reported success is on the disk: the rollback journal (no other file is left beside
+    // the database) and a full sync at every commit.
+    connection->execute(u"Pragma journal_mode = DELETE"_s);
+    connection->execute(u"Pragma synchronous = FULL"_s);
     return {std::move(connection), DatabaseOpenError::None};
 }
 
@@ -89,7 +96,7 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
     for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
         const QString create = u"Create Table "_s + e.tableName + u" (Word Text Collate "_s +
                                QLatin1StringView(WordComparison::CollationName) +
-                               u", Translati0n Text)"_s;
+                               u", Translati0n Text Check (Translati0n <> ''))"_s;
         // The second key gives words that compare equal a stable, binary order.
         const QString index = u"Create Index "_s + e.tableName + u"_Word On "_s + e.tableName +
                               u" (Word, Word Collate Binary)"_s;

@@ -3,29 +3,30 @@
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
 
+#include <sqlite3.h>
+
 using namespace Qt::StringLiterals;
 
 namespace lexaro {
-
-DictionaryRecordset::DictionaryRecordset(DatabaseConnection& connection,
-                                         const DictionaryEntry& dictionary)
-    : m_connection(connection), m_table(dictionary.tableName), m_name(dictionary.recordsetName())
-{
-}
 
 QString DictionaryRecordset::statementText(WordQuery query, const QString& table)
 {
     switch (query) {
     case WordQuery::WordList:
-        return u"Select * From "_s + table + u" Order by Word"_s;
+        // The word index holds the headword and the row: the list never touches the table.
+        return u"Select rowid, Word From "_s + table + u" Order by Word"_s;
     case WordQuery::WordLookup:
-        return u"Select * From "_s + table + u" Where Word=?1"_s;
+        return u"Select rowid, Word, Translati0n From "_s + table + u" Where Word=?1"_s;
     case WordQuery::WordExists:
-        return u"Select Word From "_s + table + u" Where Word=?1"_s;
-    case WordQuery::WholeTable:
-        return u"Select * From "_s + table;
+        return u"Select rowid, Word From "_s + table + u" Where Word=?1"_s;
     }
     return {};
+}
+
+DictionaryRecordset::DictionaryRecordset(DatabaseConnection& connection,
+                                         const DictionaryEntry& dictionary)
+    : m_connection(connection), m_table(dictionary.tableName), m_name(dictionary.recordsetName())
+{
 }
 
 DictionaryRecordset::Prepared* DictionaryRecordset::prepared(WordQuery query)
@@ -39,7 +40,8 @@ DictionaryRecordset::Prepared* DictionaryRecordset::prepared(WordQuery query)
         }
         const int wordColumn = statement.columnIndex("Word");
         const int translationColumn = statement.columnIndex("Translati0n");
-        slot = Prepared{std::move(statement), wordColumn, translationColumn};
+        const int rowIdColumn = statement.columnIndex("rowid");
+        slot = Prepared{std::move(statement), wordColumn, translationColumn, rowIdColumn};
     }
     return &*slot;
 }
@@ -51,7 +53,7 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
     Prepared* p = prepared(query);
     if (!p)
         return false;
-    const bool takesWord = query == WordQuery::WordLookup || query == WordQuery::WordExists;
+    const bool takesWord = query != WordQuery::WordList;
     if (takesWord && !p->statement.bindText(1, word)) {
         p->statement.reset();
         return false;
@@ -83,6 +85,15 @@ std::optional<QString> DictionaryRecordset::translation() const
     return m_current->statement.text(m_current->translationColumn);
 }
 
+std::optional<RowId> DictionaryRecordset::rowId() const
+{
+    if (atEnd())
+        return std::nullopt;
+    if (const std::optional<qint64> id = m_current->statement.int64(m_current->rowIdColumn))
+        return RowId{*id};
+    return std::nullopt;
+}
+
 bool DictionaryRecordset::moveNext()
 {
     if (atEnd())
@@ -98,6 +109,76 @@ void DictionaryRecordset::close()
         m_current->statement.reset();
     m_current = nullptr;
     m_hasRow = false;
+}
+
+SqliteStatement* DictionaryRecordset::prepared(Write write)
+{
+    auto& slot = m_writes[static_cast<std::size_t>(write)];
+    if (!slot || !slot->isValid()) {
+        QString sql;
+        switch (write) {
+        case Write::Add:
+            sql = u"Insert Into "_s + m_table + u" (Word, Translati0n) Values (?1, ?2)"_s;
+            break;
+        case Write::UpdateTranslation:
+            sql = u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s;
+            break;
+        case Write::Remove:
+            sql = u"Delete From "_s + m_table + u" Where rowid=?1"_s;
+            break;
+        }
+        slot.emplace(m_connection.handle(), sql);
+        if (!slot->isValid()) {
+            slot.reset();
+            return nullptr;
+        }
+    }
+    return &*slot;
+}
+
+bool DictionaryRecordset::runWrite(SqliteStatement& statement)
+{
+    // Outside any explicit transaction SQLite commits the statement on its own, durably,
+    // before step() returns.
+    const bool done = statement.step() == SqliteStatement::Step::Done &&
+                      sqlite3_changes(m_connection.handle()) == 1;
+    statement.reset();
+    return done;
+}
+
+std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView translation)
+{
+    SqliteStatement* insert = prepared(Write::Add);
+    if (!insert || !insert->bindText(1, word) || !insert->bindText(2, translation)) {
+        if (insert)
+            insert->reset();
+        return std::nullopt;
+    }
+    if (!runWrite(*insert))
+        return std::nullopt;
+    return RowId{sqlite3_last_insert_rowid(m_connection.handle())};
+}
+
+bool DictionaryRecordset::updateTranslation(RowId row, QStringView translation)
+{
+    SqliteStatement* update = prepared(Write::UpdateTranslation);
+    if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation)) {
+        if (update)
+            update->reset();
+        return false;
+    }
+    return runWrite(*update);
+}
+
+bool DictionaryRecordset::remove(RowId row)
+{
+    SqliteStatement* del = prepared(Write::Remove);
+    if (!del || !del->bindInt64(1, qint64(row))) {
+        if (del)
+            del->reset();
+        return false;
+    }
+    return runWrite(*del);
 }
 
 } // namespace lexaro

@@ -12,17 +12,26 @@ namespace lexaro {
 class DatabaseConnection;
 struct DictionaryEntry;
 
-// The four statements every read and write goes through.
+// The statements every read goes through.
 enum class WordQuery
 {
-    WordList,   // Select * From <table> Order by Word
-    WordLookup, // Select * From <table> Where Word=?
-    WordExists, // Select Word From <table> Where Word=?
-    WholeTable, // Select * From <table>
+    WordList,   // every headword, in list order
+    WordLookup, // the rows of one word
+    WordExists, // whether a word is stored
 };
 
-// A forward cursor over one dictionary's table. Statements are prepared once, on first
-// use, and reused; the word is always bound as a parameter.
+// A row's identity in its table, as the look-up found it. An edit or a delete acts on exactly
+// this row, however many rows hold the same word.
+enum class RowId : qint64
+{
+};
+
+// A forward cursor over one dictionary's table, and the three writes the word commands make.
+// Statements are prepared once, on first use, and reused; every word is bound as a parameter.
+//
+// A recordset is open only while one command reads through it; opening it again while it is
+// open fails and keeps its row. No command holds it open across a window: the edit command
+// keeps the row's identity instead, so the pop-up's look-up never finds it open.
 class DictionaryRecordset
 {
 public:
@@ -42,8 +51,16 @@ public:
     // nullopt when there is no current row or the field holds no value.
     std::optional<QString> word() const;
     std::optional<QString> translation() const;
+    std::optional<RowId> rowId() const;
     bool moveNext();
     void close();
+
+    // Each write is one transaction, committed before it returns. Translations must not be
+    // empty: the table refuses them.
+    std::optional<RowId> add(QStringView word, QStringView translation);
+    // Both succeed only when the row was there and is now changed or gone.
+    bool updateTranslation(RowId row, QStringView translation);
+    bool remove(RowId row);
 
 private:
     struct Prepared
@@ -51,13 +68,24 @@ private:
         SqliteStatement statement;
         int wordColumn = -1;
         int translationColumn = -1;
+        int rowIdColumn = -1;
+    };
+    enum class Write
+    {
+        Add,
+        UpdateTranslation,
+        Remove
     };
     Prepared* prepared(WordQuery query);
+    SqliteStatement* prepared(Write write);
+    // Runs a bound write to its end; true when it changed exactly one row.
+    bool runWrite(SqliteStatement& statement);
 
     DatabaseConnection& m_connection;
     QString m_table;
     QString m_name;
-    std::array<std::optional<Prepared>, 4> m_statements;
+    std::array<std::optional<Prepared>, 3> m_statements;
+    std::array<std::optional<SqliteStatement>, 3> m_writes;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;
 };

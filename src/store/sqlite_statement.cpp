@@ -45,6 +45,11 @@ bool SqliteStatement::bindText(int index, QStringView text)
            SQLITE_OK;
 }
 
+bool SqliteStatement::bindInt64(int index, qint64 value)
+{
+    return m_stmt && sqlite3_bind_int64(m_stmt, index, value) == SQLITE_OK;
+}
+
 SqliteStatement::Step SqliteStatement::step()
 {
     if (!m_stmt)
@@ -85,6 +90,13 @@ std::optional<QString> SqliteStatement::text(int column) const
         return std::nullopt;
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column));
+}
+
+std::optional<qint64> SqliteStatement::int64(int column) const
+{
+    if (!m_stmt || column < 0 || sqlite3_column_type(m_stmt, column) == SQLITE_NULL)
+        return std::nullopt;
+    return sqlite3_column_int64(m_stmt, column);
 }
 
 } // namespace lexaro

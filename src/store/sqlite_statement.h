@@ -30,12 +30,14 @@ public:
 
     bool isValid() const { return m_stmt != nullptr; }
     bool bindText(int index, QStringView text);
+    bool bindInt64(int index, qint64 value);
     Step step();
     void reset();
 
     int columnIndex(const char* name) const;
     // nullopt for a NULL value or a column that is not there.
     std::optional<QString> text(int column) const;
+    std::optional<qint64> int64(int column) const;
 
 private:
     sqlite3_stmt* m_stmt = nullptr;

@@ -9,6 +9,7 @@ LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word)
     if (!recordset.open(WordQuery::WordLookup, word))
         return {};
     LookupResult result;
+    result.row = recordset.rowId();
     if (recordset.atEnd()) {
         result.outcome = LookupResult::Outcome::NotFound;
     } else if (std::optional<QString> translation = recordset.translation()) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "store/dictionary_recordset.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace lexaro {
-
-class DictionaryRecordset;
 
 struct LookupResult
 {
@@ -17,6 +17,7 @@ struct LookupResult
     };
     Outcome outcome = Outcome::Failed;
     QString translation;
+    std::optional<RowId> row; // the first row found, also when its translation is empty
 };
 
 // One look-up: opens the recordset on the word, reads the first row and closes it again.

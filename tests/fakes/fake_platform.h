@@ -2,6 +2,8 @@
 
 #include "platform/platform_services.h"
 
+#include <QHash>
+#include <QRect>
 #include <QStringList>
 #include <QWidget>
 
@@ -27,6 +29,36 @@ class FakeKeyboard final : public KeyboardLayoutSwitcher
 public:
     void activate(const QString& layoutId) override { requested << layoutId; }
     QStringList requested;
+};
+
+// Knows no physical keys: shortcuts fall back to the key Qt reports, as QTest sends it.
+class FakeKeyboardMap final : public KeyboardMap
+{
+public:
+    int latinKey(quint32 nativeScanCode) const override { return keys.value(nativeScanCode, 0); }
+    QHash<quint32, int> keys; // scan code -> Qt::Key, for tests that press by scan code
+};
+
+class FakeClipboard final : public Clipboard
+{
+    Q_OBJECT
+
+public:
+    QString text() const override { return content; }
+    // What another program copying does: new content, then the change notification.
+    void copy(const QString& text)
+    {
+        content = text;
+        Q_EMIT changed();
+    }
+    QString content;
+};
+
+class FakeWorkArea final : public WorkArea
+{
+public:
+    QRect of(const QScreen&) const override { return area; }
+    QRect area{0, 0, 1280, 1000};
 };
 
 class FakeShellOpener final : public ShellOpener
@@ -103,6 +135,9 @@ struct FakePlatform
         services.identity.reset(identity = new FakeIdentity);
         services.sound.reset(sound = new FakeSoundPlayer);
         services.keyboard.reset(keyboard = new FakeKeyboard);
+        services.keyboardMap.reset(keyboardMap = new FakeKeyboardMap);
+        services.clipboard.reset(clipboard = new FakeClipboard);
+        services.workArea.reset(workArea = new FakeWorkArea);
         services.shell.reset(shell = new FakeShellOpener);
         services.stacking.reset(stacking = new FakeStacking);
         services.trayIcon.reset(tray = new FakeTrayIcon);
@@ -113,6 +148,9 @@ struct FakePlatform
     FakeIdentity* identity;
     FakeSoundPlayer* sound;
     FakeKeyboard* keyboard;
+    FakeKeyboardMap* keyboardMap;
+    FakeClipboard* clipboard;
+    FakeWorkArea* workArea;
     FakeShellOpener* shell;
     FakeStacking* stacking;
     FakeTrayIcon* tray;

@@ -3,8 +3,9 @@
 #include "shell/main_menu.h"
 #include "support/main_window_fixture.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -149,6 +150,77 @@ private Q_SLOTS:
         QCOMPARE(f.form->searchCombo()->currentText(), QStringLiteral("h"));
     }
 
+    void shortcutsFollowThePhysicalKey()
+    {
+        Fixture f;
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QSignalSpy started(f.form.get(), &LexaroForm::commandStarted);
+        f.form->searchCombo()->setFocus();
+        f.form->searchCombo()->setEditText(QString());
+        // Under the Persian layout the A key types sheen; with Alt it is still Alt+A.
+        f.platform.keyboardMap->keys.insert(38, Qt::Key_A);
+        const auto press = [&f](int key, Qt::KeyboardModifiers mods, quint32 scanCode,
+                                const QString& text) {
+            QKeyEvent event(QEvent::KeyPress, key, mods, scanCode, 0, 0, text);
+            QApplication::sendEvent(f.form->windowHandle(), &event);
+        };
+        press(0x0634, Qt::AltModifier, 38, QStringLiteral("\u0634"));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started[0][0].value<ToolbarCommand>(), ToolbarCommand::AddWord);
+        // No Alt key types, a shortcut or not, with Shift or not.
+        press(Qt::Key_X, Qt::AltModifier, 53, QStringLiteral("x"));
+        press(Qt::Key_A, Qt::AltModifier | Qt::ShiftModifier, 38, QStringLiteral("A"));
+        QCOMPARE(f.form->searchCombo()->currentText(), QString());
+        QCOMPARE(started.count(), 1);
+
+        // With the word list open, the window still sees its keys first.
+        f.form->searchCombo()->showPopup();
+        QTRY_VERIFY(f.form->searchCombo()->view()->isVisible());
+        QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+        QApplication::sendEvent(f.form->searchCombo()->view(), &f5);
+        QCOMPARE(started.count(), 2);
+        QCOMPARE(started[1][0].value<ToolbarCommand>(), ToolbarCommand::RefreshDatabase);
+        QTRY_VERIFY(!f.form->searchCombo()->view()->isVisible());
+    }
+
+    void picturesAreButtonsForKeyboardAndScreenReader()
+    {
+        Fixture f;
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QSignalSpy started(f.form.get(), &LexaroForm::commandStarted);
+        // Tab order: search box, translation box, then the sixteen pictures.
+        QStringList order;
+        QWidget* w = f.form->searchCombo();
+        for (int i = 0; i < 18; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || !w->isVisible() ||
+                   w->parentWidget() != f.form.get())
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(order.mid(0, 3),
+                 (QStringList{QStringLiteral("SearchCombo"), QStringLiteral("TranslationText"),
+                              QStringLiteral("ArabictopersiandictionaryImage")}));
+        QCOMPARE(order.at(11), QStringLiteral("AddwordImage"));
+        QCOMPARE(order.at(17), QStringLiteral("AboutImage"));
+
+        auto* german =
+            f.form->findChild<QAbstractButton*>(QStringLiteral("GermantopersiandictionaryImage"));
+        QVERIFY(german);
+        QCOMPARE(german->accessibleName(), QStringLiteral("German to persian dictionary"));
+        german->setFocus();
+        QTest::keyClick(german, Qt::Key_Space);
+        QTRY_COMPARE(f.form->dictionaryNameLabel()->text(),
+                     QStringLiteral("German to persian dictionary"));
+        auto* refresh = f.form->findChild<QAbstractButton*>(QStringLiteral("RefreshdatabaseImage"));
+        refresh->setFocus();
+        QTest::keyClick(refresh, Qt::Key_Return);
+        QTRY_COMPARE(started.count(), 1);
+        QCOMPARE(started[0][0].value<ToolbarCommand>(), ToolbarCommand::RefreshDatabase);
+    }
+
     void windowLayoutAsDesigned_data()
     {
         QTest::addColumn<QString>("name");
@@ -189,19 +261,19 @@ private Q_SLOTS:
 
     void trayIconLifeAndClipboard()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("copied before start"));
-        Fixture f;
+        testing::MainWindowFixture f;
+        f.platform.clipboard->content = QStringLiteral("copied before start");
+        f.open();
         // The icon is added on load; the clipboard is kept and only marked as seen.
         QCOMPARE(f.platform.tray->adds, 1);
         QCOMPARE(f.platform.tray->tip, QStringLiteral("TrayIcon"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied before start"));
         QCOMPARE(f.form->prevString(), QStringLiteral("copied before start"));
         QCOMPARE(f.form->prevString2(), QStringLiteral("copied before start"));
 
-        QGuiApplication::clipboard()->setText(QStringLiteral("later"));
+        f.platform.clipboard->content = QStringLiteral("later");
         f.platform.tray->click();
         QCOMPARE(f.form->prevString(), QStringLiteral("later"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("later"));
+        QCOMPARE(f.platform.clipboard->content, QStringLiteral("later"));
         QVERIFY(!f.form->mainMenu().isVisible());
 
         f.platform.tray->rightClick(QPoint(50, 50));

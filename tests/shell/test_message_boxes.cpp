@@ -1,5 +1,6 @@
 #include "fakes/fake_platform.h"
-#include "shell/message_box_form.h"
+#include "ui/message_box_form.h"
+#include "ui/program_exit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,7 +16,8 @@ using namespace lexaro::fakes;
 
 namespace {
 
-// Runs `interact` on the message box once it is shown modally.
+// Runs `interact` on the message box once it is shown modally. A watchdog closes any box
+// still open after a few seconds, so a failed check ends the test instead of hanging it.
 void whenShown(std::function<void(MessageBoxForm&)> interact)
 {
     QTimer::singleShot(0, qApp, [interact = std::move(interact)] {
@@ -23,9 +25,14 @@ void whenShown(std::function<void(MessageBoxForm&)> interact)
         QVERIFY(box);
         interact(*box);
     });
+    QTimer::singleShot(5000, qApp, [] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            qWarning("watchdog: closing a message box left open");
+            box->done(QDialog::Rejected);
+        }
+    });
 }
 
-// Access keys are shortcuts: they go through the window, as from a real keyboard.
 void pressAlt(MessageBoxForm& box, Qt::Key key)
 {
     QVERIFY(QTest::qWaitForWindowActive(&box));
@@ -41,6 +48,23 @@ QStringList visibleButtons(const MessageBoxForm& box)
     }
     names.sort();
     return names;
+}
+
+Message messageOf(MessageBoxKind kind, int picture)
+{
+    switch (kind) {
+    case MessageBoxKind::Splash:
+        return Message::splash(SplashPicture(picture));
+    case MessageBoxKind::AddWord:
+        return Message::addWord(DictionaryId::Finnish, AddWordPicture(picture));
+    case MessageBoxKind::EditWord:
+        return Message::editWord(DictionaryId::Finnish, EditWordPicture(picture));
+    case MessageBoxKind::Main:
+        return Message::main(MainPicture(picture));
+    case MessageBoxKind::Help:
+        break;
+    }
+    return Message::help(HelpPicture(picture));
 }
 
 } // namespace
@@ -62,19 +86,21 @@ private Q_SLOTS:
     void everyFormAndPicture()
     {
         QFETCH(int, formIndex);
+        FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
         const MessageBoxFormInfo info = MessageCatalog::allForms().at(formIndex);
-        const QList<MessagePictureInfo> pictures = MessageCatalog::pictures(info.kind);
+        const QList<MessagePictureInfo>& pictures = MessageCatalog::pictures(info.kind);
         QVERIFY(!pictures.isEmpty());
-        for (const MessagePictureInfo& picture : pictures) {
-            MessageBoxForm box(info);
+        for (int i = 0; i < pictures.size(); ++i) {
+            MessageBoxForm box(info, sound, keys);
             QCOMPARE(box.objectName(), info.name);
             QCOMPARE(box.size(), QSize(449, 185));
-            QVERIFY(box.showPicture(picture.controlName));
-            QCOMPARE(box.visiblePicture(), picture.controlName);
-            auto* label = box.findChild<QLabel*>(picture.controlName);
+            box.showPicture(messageOf(info.kind, i));
+            QCOMPARE(box.visiblePicture(), pictures[i].controlName);
+            auto* label = box.findChild<QLabel*>(pictures[i].controlName);
             QCOMPARE(label->geometry(), QRect(0, 0, 449, 145));
             QCOMPARE(label->pixmap().size(), QSize(449, 145));
-            QVERIFY(picture.text.endsWith(u'.') || picture.text.endsWith(u'?'));
+            QVERIFY(pictures[i].text.endsWith(u'.') || pictures[i].text.endsWith(u'?'));
             for (const ButtonLayout layout : {ButtonLayout::Ok, ButtonLayout::YesNo}) {
                 box.setButtonLayout(layout);
                 const bool yesNo =
@@ -85,12 +111,13 @@ private Q_SLOTS:
                 QCOMPARE(visibleButtons(box), expected);
             }
         }
-        QVERIFY(!MessageBoxForm(info).showPicture(u"NoSuchImage"));
     }
 
     void buttonsAsDesigned()
     {
-        MessageBoxForm box(MessageCatalog::form(MessageBoxKind::Main));
+        FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
+        MessageBoxForm box(MessageCatalog::form(MessageBoxKind::Main), sound, keys);
         const auto check = [&box](const char* name, QRect geometry, const char* caption,
                                   const char* tip) {
             auto* b = box.findChild<QPushButton*>(QLatin1StringView(name));
@@ -121,6 +148,7 @@ private Q_SLOTS:
         QFETCH(int, layout);
         QFETCH(int, focusedButton);
         FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
         bool stillOpenAfterEscape = false;
         whenShown([&](MessageBoxForm& box) {
             if (focusedButton == 1)
@@ -134,37 +162,70 @@ private Q_SLOTS:
             QTest::keyClick(target, Qt::Key_Return);
         });
         // Enter always means Ok: it closes the box and deletes nothing.
-        const MessageAnswer answer = ShowMessageBox({MessageCatalog::form(MessageBoxKind::Main),
-                                                     QStringLiteral("SelectawordImage"),
-                                                     Sound::Warning, ButtonLayout(layout)},
-                                                    sound);
+        const MessageAnswer answer = ShowMessageBox(Message::main(MainPicture::SelectawordImage),
+                                                    ButtonLayout(layout), sound, keys);
         QVERIFY(stillOpenAfterEscape);
         QCOMPARE(int(answer), int(MessageAnswer::Ok));
     }
 
-    void accessKeysAndAnswers()
+    void accessKeysUnderEveryLayout()
     {
         FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
+        const Message question =
+            Message::main(MainPicture::AreyousurethatyouwanttodeletethiswordImage);
         whenShown([](MessageBoxForm& box) { pressAlt(box, Qt::Key_N); });
-        QCOMPARE(
-            int(showMessage(MessageBoxKind::Main, u"AreyousurethatyouwanttodeletethiswordImage",
-                            sound, std::nullopt, ButtonLayout::YesNo)),
-            int(MessageAnswer::No));
+        QCOMPARE(int(ShowMessageBox(question, ButtonLayout::YesNo, sound, keys)),
+                 int(MessageAnswer::No));
         whenShown([](MessageBoxForm& box) { pressAlt(box, Qt::Key_Y); });
-        QCOMPARE(
-            int(showMessage(MessageBoxKind::Main, u"AreyousurethatyouwanttodeletethiswordImage",
-                            sound, std::nullopt, ButtonLayout::YesNo)),
-            int(MessageAnswer::Yes));
+        QCOMPARE(int(ShowMessageBox(question, ButtonLayout::YesNo, sound, keys)),
+                 int(MessageAnswer::Yes));
         QVERIFY(sound.played.isEmpty()); // the question has no sound
-        whenShown([](MessageBoxForm& box) { pressAlt(box, Qt::Key_O); });
-        QCOMPARE(
-            int(showMessage(MessageBoxKind::Help, u"ThefileaddwordhasbeendamagedImage", sound)),
-            int(MessageAnswer::Ok));
+
+        // Under the Persian layout Alt+O arrives as Alt with the letter khe; the key that
+        // carries O still presses Ok.
+        keys.keys.insert(32, Qt::Key_O);
+        whenShown([](MessageBoxForm& box) {
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            QKeyEvent press(QEvent::KeyPress, 0x062E, Qt::AltModifier, 32, 0x06ce, 0,
+                            QStringLiteral("\u062E"));
+            QApplication::sendEvent(box.windowHandle(), &press);
+        });
+        QCOMPARE(int(ShowMessageBox(Message::help(HelpPicture::ThefileaddwordhasbeendamagedImage),
+                                    ButtonLayout::Ok, sound, keys)),
+                 int(MessageAnswer::Ok));
+    }
+
+    void yesChangesTheBoxInPlace()
+    {
+        FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
+        QString afterYes;
+        QStringList buttonsAfterYes;
+        whenShown([&](MessageBoxForm& box) {
+            box.YesCommandbutton_Click();
+            afterYes = box.visiblePicture();
+            buttonsAfterYes = visibleButtons(box);
+            QVERIFY(box.isVisible());
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        const MessageAnswer answer = ShowMessageBox(
+            Message::main(MainPicture::AreyousurethatyouwanttodeletethiswordImage),
+            ButtonLayout::YesNo, sound, keys, [](OpenMessageBox& open) {
+                open.change(Message::main(MainPicture::DeletingwordisdonesuccessfullyImage),
+                            ButtonLayout::Ok);
+            });
+        QCOMPARE(afterYes, QStringLiteral("DeletingwordisdonesuccessfullyImage"));
+        QCOMPARE(buttonsAfterYes, QStringList{QStringLiteral("OkCommandbutton")});
+        QCOMPARE(int(answer), int(MessageAnswer::Yes));
+        QCOMPARE(sound.played.size(), 1);
+        QVERIFY(sound.played[0].endsWith(QStringLiteral("/Message box/Information.wav")));
     }
 
     void freshFormEachTimeWithTheSoundFirst()
     {
         FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
         bool visibleWhenSoundStarted = true;
         sound.onPlay = [&visibleWhenSoundStarted](const QString&) {
             visibleWhenSoundStarted = QApplication::activeModalWidget() != nullptr;
@@ -182,20 +243,39 @@ private Q_SLOTS:
             QCOMPARE(box.frameGeometry().center().x(), screen.center().x());
             box.OkCommandbutton_Click();
         };
-        const auto addWord = MessageCatalog::form(MessageBoxKind::AddWord, DictionaryId::Swedish);
         whenShown(record);
-        ShowMessageBox({addWord, QStringLiteral("EnterwordImage"), Sound::Warning}, sound);
+        ShowMessageBox(Message::addWord(DictionaryId::Swedish, AddWordPicture::EnterwordImage),
+                       ButtonLayout::Ok, sound, keys);
         QVERIFY(!visibleWhenSoundStarted);
         whenShown(record);
-        ShowMessageBox(
-            {addWord, QStringLiteral("RegisteringwordisdonesuccessfullyImage"), Sound::Information},
-            sound);
+        ShowMessageBox(Message::addWord(DictionaryId::Swedish,
+                                        AddWordPicture::RegisteringwordisdonesuccessfullyImage),
+                       ButtonLayout::Ok, sound, keys);
         QCOMPARE(seen, (QStringList{QStringLiteral("EnterwordImage"),
                                     QStringLiteral("RegisteringwordisdonesuccessfullyImage")}));
         QCOMPARE(sound.played.size(), 2);
         QVERIFY(sound.played[0].endsWith(QStringLiteral("/Message box/Warning.wav")));
         QVERIFY(sound.played[1].endsWith(QStringLiteral("/Message box/Information.wav")));
-        QCOMPARE(addWord.name, QStringLiteral("SwedishtopersiandictionaryaddwordMessagebox"));
+    }
+
+    void endingTheProgramAnswersNone()
+    {
+        // Exit from the tray menu while a message is open: the box's loop returns, and the
+        // caller learns that nobody answered.
+        FakeSoundPlayer sound;
+        FakeKeyboardMap keys;
+        ProgramExit exit;
+        QEventLoop outer; // stands for the program's main loop
+        MessageAnswer answer = MessageAnswer::Ok;
+        QTimer::singleShot(0, &outer, [&] {
+            whenShown([&exit](MessageBoxForm&) { exit.end(0); });
+            answer = ShowMessageBox(Message::main(MainPicture::SelectawordImage), ButtonLayout::Ok,
+                                    sound, keys);
+        });
+        QTimer::singleShot(10000, &outer, [&outer] { outer.exit(1); });
+        QCOMPARE(outer.exec(), 0);
+        QCOMPARE(int(answer), int(MessageAnswer::None));
+        QVERIFY(exit.isEnding());
     }
 };
 

@@ -1,9 +1,9 @@
 #include "fakes/fake_platform.h"
 #include "shell/lexaro_form.h"
-#include "shell/message_box_form.h"
 #include "shell/splash_form.h"
 #include "shell/start_up.h"
 #include "support/test_database.h"
+#include "ui/message_box_form.h"
 
 #include <QApplication>
 #include <QLabel>

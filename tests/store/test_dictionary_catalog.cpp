@@ -42,13 +42,6 @@ private Q_SLOTS:
         QCOMPARE(e.displayName, displayName);
         QCOMPARE(e.tableName, table);
         QCOMPARE(e.prefix, prefix);
-        QCOMPARE(e.recordsetName(), prefix + QStringLiteral("Recordset"));
-        QCOMPARE(e.imageName(), prefix + QStringLiteral("Image"));
-        QCOMPARE(e.menuName(), prefix + QStringLiteral("Menu"));
-        QCOMPARE(e.addWordFormName(), prefix + QStringLiteral("addwordForm"));
-        QCOMPARE(e.editWordMessageboxName(), prefix + QStringLiteral("editwordMessagebox"));
-        QCOMPARE(e.addWordCaption(), displayName + QStringLiteral(" - Add word"));
-        QCOMPARE(e.editWordCaption(), displayName + QStringLiteral(" - Edit word"));
         QCOMPARE(DictionaryCatalog::fromDisplayName(displayName), std::optional(e.id));
     }
 

@@ -71,17 +71,32 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(path), !content.isNull()); // a missing file is never created
     }
 
-    void statementShapes()
+    void writesActOnTheRowTheLookUpFound()
     {
-        const QString t = QStringLiteral("English_to_Persian");
-        QCOMPARE(DictionaryRecordset::statementText(WordQuery::WordList, t),
-                 QStringLiteral("Select * From English_to_Persian Order by Word"));
-        QCOMPARE(DictionaryRecordset::statementText(WordQuery::WordLookup, t),
-                 QStringLiteral("Select * From English_to_Persian Where Word=?1"));
-        QCOMPARE(DictionaryRecordset::statementText(WordQuery::WordExists, t),
-                 QStringLiteral("Select Word From English_to_Persian Where Word=?1"));
-        QCOMPARE(DictionaryRecordset::statementText(WordQuery::WholeTable, t),
-                 QStringLiteral("Select * From English_to_Persian"));
+        TestDatabase db;
+        db.insert(DictionaryId::English, {{QStringLiteral("twice"), QStringLiteral("first")},
+                                          {QStringLiteral("twice"), QStringLiteral("second")}});
+        auto store = db.open();
+        DictionaryRecordset& rs = store->recordset(DictionaryId::English);
+
+        const LookupResult first = lookUpTranslation(rs, u"twice");
+        QVERIFY(first.row);
+        QVERIFY(rs.updateTranslation(*first.row, u"changed"));
+        QCOMPARE(lookUpTranslation(rs, u"twice").translation, QStringLiteral("changed"));
+        QVERIFY(rs.remove(*first.row));
+        QCOMPARE(lookUpTranslation(rs, u"twice").translation, QStringLiteral("second"));
+        // The row is gone: neither write reports a success it did not have.
+        QVERIFY(!rs.remove(*first.row));
+        QVERIFY(!rs.updateTranslation(*first.row, u"again"));
+
+        const std::optional<RowId> added = rs.add(u"don't", u"\u0646\u06A9\u0646");
+        QVERIFY(added);
+        QCOMPARE(lookUpTranslation(rs, u"DON'T").row, added);
+        // The table refuses an empty translation, and the row keeps its text.
+        QVERIFY(!rs.add(u"empty", u""));
+        QVERIFY(!rs.updateTranslation(*added, u""));
+        QCOMPARE(lookUpTranslation(rs, u"don't").translation, QStringLiteral("\u0646\u06A9\u0646"));
+        QVERIFY(!rs.isOpen());
     }
 
     void wordsRoundTripExactly_data()

@@ -3,6 +3,9 @@
 #include "fakes/fake_platform.h"
 #include "shell/lexaro_form.h"
 #include "support/test_database.h"
+#include "ui/program_exit.h"
+
+#include <QTest>
 
 #include <memory>
 
@@ -15,12 +18,16 @@ struct MainWindowFixture
     void open()
     {
         store = db.open();
-        form = std::make_unique<LexaroForm>(*store, platform.services);
+        QVERIFY(store);
+        form = std::make_unique<LexaroForm>(
+            *store, LexaroForm::Services{*platform.keyboard, *platform.keyboardMap, *platform.tray,
+                                         *platform.shell, *platform.clipboard, exit});
     }
 
     TestDatabase db;
     std::unique_ptr<DictionaryStore> store;
     fakes::FakePlatform platform;
+    ProgramExit exit;
     std::unique_ptr<LexaroForm> form;
 };
 

@@ -6,7 +6,22 @@
 
 namespace lexaro::testing {
 
-TestDatabase::TestDatabase() : m_writer(DatabaseConnection::createNew(path())) {}
+namespace {
+
+// A set-up step that fails would leave the test checking something else: stop it loudly.
+void require(bool ok, const char* step, sqlite3* db)
+{
+    if (!ok)
+        qFatal("test database: %s failed: %s", step, sqlite3_errmsg(db));
+}
+
+} // namespace
+
+TestDatabase::TestDatabase() : m_writer(DatabaseConnection::createNew(path()))
+{
+    if (!m_writer)
+        qFatal("test database: cannot create %s", qPrintable(path()));
+}
 
 void TestDatabase::insert(DictionaryId id, std::initializer_list<Row> rows)
 {
@@ -16,17 +31,19 @@ void TestDatabase::insert(DictionaryId id, std::initializer_list<Row> rows)
 void TestDatabase::insert(DictionaryId id, const QList<Row>& rows)
 {
     const QString table = DictionaryCatalog::entry(id).tableName;
-    m_writer->execute(QStringLiteral("Begin"));
-    SqliteStatement statement(m_writer->handle(), QStringLiteral("Insert Into ") + table +
-                                                      QStringLiteral(" Values (?1, ?2)"));
+    sqlite3* db = m_writer->handle();
+    require(m_writer->execute(QStringLiteral("Begin")), "Begin", db);
+    SqliteStatement statement(db, QStringLiteral("Insert Into ") + table +
+                                      QStringLiteral(" (Word, Translati0n) Values (?1, ?2)"));
+    require(statement.isValid(), "preparing the insert", db);
     for (const Row& row : rows) {
         statement.reset();
-        statement.bindText(1, row.word);
+        require(statement.bindText(1, row.word), "binding the word", db);
         if (!row.translation.isNull())
-            statement.bindText(2, row.translation);
-        statement.step();
+            require(statement.bindText(2, row.translation), "binding the translation", db);
+        require(statement.step() == SqliteStatement::Step::Done, "inserting a row", db);
     }
-    m_writer->execute(QStringLiteral("Commit"));
+    require(m_writer->execute(QStringLiteral("Commit")), "Commit", db);
 }
 
 bool TestDatabase::execute(const QString& sql)

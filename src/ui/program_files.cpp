@@ -1,4 +1,4 @@
-#include "shell/program_files.h"
+#include "ui/program_files.h"
 
 #include <QCoreApplication>
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "lexaro_version.h"
+
 namespace lexaro::Product {
 
 // The version comes from the build's project version.

@@ -1,4 +1,4 @@
-#include "shell/artwork.h"
+#include "ui/artwork.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

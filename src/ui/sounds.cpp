@@ -1,7 +1,7 @@
-#include "shell/sounds.h"
+#include "ui/sounds.h"
 
 #include "platform/sound_player.h"
-#include "shell/program_files.h"
+#include "ui/program_files.h"
 
 namespace lexaro {
 

@@ -1,11 +1,13 @@
-#include "shell/message_box_form.h"
+#include "ui/message_box_form.h"
 
-#include "shell/fonts.h"
-#include "shell/screen_placement.h"
+#include "ui/access_keys.h"
+#include "ui/fonts.h"
+#include "ui/screen_placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace lexaro {
@@ -18,8 +20,10 @@ constexpr QSize ButtonSize{81, 25};
 
 } // namespace
 
-MessageBoxForm::MessageBoxForm(const MessageBoxFormInfo& form, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+MessageBoxForm::MessageBoxForm(const MessageBoxFormInfo& form, SoundPlayer& sound,
+                               const KeyboardMap& keys, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(form.kind), m_sound(sound),
+      m_accessKeys(new AccessKeyFilter(*this, keys))
 {
     setObjectName(form.name);
     setFixedSize(ClientSize);
@@ -33,7 +37,7 @@ MessageBoxForm::MessageBoxForm(const MessageBoxFormInfo& form, QWidget* parent)
         label->setPixmap(drawMessagePicture(info.text, info.icon));
         label->setAccessibleName(info.text);
         label->setVisible(splash);
-        m_pictures.insert(info.controlName, label);
+        m_pictures.append(label);
     }
 
     m_ok = makeButton(QStringLiteral("OkCommandbutton"), QStringLiteral("&Ok"), 360,
@@ -67,21 +71,19 @@ QPushButton* MessageBoxForm::makeButton(const QString& name, const QString& capt
     return button;
 }
 
-bool MessageBoxForm::showPicture(QStringView controlName)
+void MessageBoxForm::showPicture(const Message& message)
 {
-    QLabel* chosen = m_pictures.value(controlName.toString());
-    if (!chosen)
-        return false;
-    for (QLabel* label : std::as_const(m_pictures))
-        label->setVisible(label == chosen);
-    return true;
+    if (message.kind() != m_kind)
+        return;
+    for (int i = 0; i < m_pictures.size(); ++i)
+        m_pictures[i]->setVisible(i == message.pictureIndex());
 }
 
 QString MessageBoxForm::visiblePicture() const
 {
-    for (auto it = m_pictures.cbegin(); it != m_pictures.cend(); ++it) {
-        if (!it.value()->isHidden())
-            return it.key();
+    for (const QLabel* label : m_pictures) {
+        if (!label->isHidden())
+            return label->objectName();
     }
     return {};
 }
@@ -93,16 +95,20 @@ void MessageBoxForm::setButtonLayout(ButtonLayout layout)
     m_ok->setVisible(layout == ButtonLayout::Ok);
     m_yes->setVisible(layout == ButtonLayout::YesNo);
     m_no->setVisible(layout == ButtonLayout::YesNo);
+    (layout == ButtonLayout::Ok ? m_ok : m_yes)->setFocus();
 }
 
-void MessageBoxForm::setYesAction(std::function<void(MessageBoxForm&)> action)
+void MessageBoxForm::change(const Message& message, ButtonLayout layout)
 {
-    m_yesAction = std::move(action);
+    showPicture(message);
+    setButtonLayout(layout);
+    playSound(m_sound, message.picture().sound);
 }
 
 void MessageBoxForm::OkCommandbutton_Click()
 {
-    finish(MessageAnswer::Ok);
+    // After Yes turned the box into its result, Ok only closes it: the answer stays Yes.
+    finish(m_answer == MessageAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::Ok);
 }
 
 void MessageBoxForm::NoCommandbutton_Click()
@@ -112,6 +118,7 @@ void MessageBoxForm::NoCommandbutton_Click()
 
 void MessageBoxForm::YesCommandbutton_Click()
 {
+    m_answer = MessageAnswer::Yes;
     if (m_yesAction)
         m_yesAction(*this);
     else
@@ -132,6 +139,8 @@ void MessageBoxForm::Form_Load()
 
 bool MessageBoxForm::Form_KeyDown(int key)
 {
+    // Enter always means Ok, whichever button has the focus: in the Yes/No layout it closes
+    // the box without deleting anything.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         OkCommandbutton_Click();
         return true;
@@ -143,6 +152,7 @@ void MessageBoxForm::showEvent(QShowEvent* event)
 {
     Form_Load();
     QDialog::showEvent(event);
+    m_accessKeys->attach();
 }
 
 void MessageBoxForm::closeEvent(QCloseEvent* event)
@@ -166,24 +176,25 @@ void MessageBoxForm::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-MessageAnswer ShowMessageBox(const MessageRequest& request, SoundPlayer& sound, QWidget* parent)
+void MessageBoxForm::paintEvent(QPaintEvent* event)
 {
-    MessageBoxForm form(request.form, parent);
-    form.showPicture(request.picture);
-    form.setButtonLayout(request.layout);
-    playSound(sound, request.sound);
-    form.exec();
-    return form.answer();
+    QDialog::paintEvent(event);
+    // The thin border a fixed dialog border draws, so the box stands out on a light desktop.
+    QPainter painter(this);
+    painter.setPen(QColor(96, 96, 96));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-MessageAnswer showMessage(MessageBoxKind kind, QStringView picture, SoundPlayer& sound,
-                          std::optional<DictionaryId> dictionary, ButtonLayout layout,
-                          QWidget* parent)
+MessageAnswer ShowMessageBox(const Message& message, ButtonLayout layout, SoundPlayer& sound,
+                             const KeyboardMap& keys, const YesAction& yesAction, QWidget* parent)
 {
-    const std::optional<MessagePictureInfo> info = MessageCatalog::picture(kind, picture);
-    return ShowMessageBox({MessageCatalog::form(kind, dictionary), picture.toString(),
-                           info ? info->sound : Sound::None, layout},
-                          sound, parent);
+    MessageBoxForm form(message.form(), sound, keys, parent);
+    form.showPicture(message);
+    form.setButtonLayout(layout);
+    form.setYesAction(yesAction);
+    playSound(sound, message.picture().sound);
+    form.exec();
+    return form.answer();
 }
 
 } // namespace lexaro

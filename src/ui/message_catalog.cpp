@@ -1,4 +1,4 @@
-#include "shell/message_catalog.h"
+#include "ui/message_catalog.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,21 +14,21 @@ MessagePictureInfo statement(const char16_t* name, const char16_t* text, Message
 
 QList<MessagePictureInfo> helpPictures()
 {
-    // One picture per help document, named after it.
+    // Named after the documents, in the order of HelpPicture.
     static const char16_t* const documents[][2] = {
+        {u"Thefileorvendalexaro2019hasbeendamaged", u"Orvenda Lexaro 2019"},
+        {u"Thefilenewfeatureshasbeendamaged", u"New features"},
+        {u"Thefilesystemrequirementshasbeendamaged", u"System requirements"},
         {u"Thefileaddwordhasbeendamaged", u"Add word"},
         {u"Thefileeditwordhasbeendamaged", u"Edit word"},
         {u"Thefiledeletewordhasbeendamaged", u"Delete word"},
         {u"Thefilelistenwordhasbeendamaged", u"Listen word"},
         {u"Thefilerefreshdatabasehasbeendamaged", u"Refresh database"},
         {u"Thefilehelpandsupporthasbeendamaged", u"Help and support"},
-        {u"Thefilecontactsushasbeendamaged", u"Contacts us"},
-        {u"Thefilesystemrequirementshasbeendamaged", u"System requirements"},
-        {u"Thefilenewfeatureshasbeendamaged", u"New features"},
+        {u"Thefileaboutorvendalexaro2019hasbeendamaged", u"About Orvenda Lexaro 2019"},
         {u"Thefilemicrosoftwindows7hasbeendamaged", u"Microsoft Windows 7"},
         {u"Thefilemicrosoftwindows8and10hasbeendamaged", u"Microsoft Windows 8 and 10"},
-        {u"Thefileorvendalexaro2019hasbeendamaged", u"Orvenda Lexaro 2019"},
-        {u"Thefileaboutorvendalexaro2019hasbeendamaged", u"About Orvenda Lexaro 2019"},
+        {u"Thefilecontactsushasbeendamaged", u"Contacts us"},
     };
     QList<MessagePictureInfo> list;
     for (const auto& d : documents)
@@ -38,9 +38,7 @@ QList<MessagePictureInfo> helpPictures()
     return list;
 }
 
-} // namespace
-
-QList<MessagePictureInfo> MessageCatalog::pictures(MessageBoxKind kind)
+QList<MessagePictureInfo> buildPictures(MessageBoxKind kind)
 {
     using I = MessageIcon;
     switch (kind) {
@@ -86,14 +84,15 @@ QList<MessagePictureInfo> MessageCatalog::pictures(MessageBoxKind kind)
     return {};
 }
 
-std::optional<MessagePictureInfo> MessageCatalog::picture(MessageBoxKind kind,
-                                                          QStringView controlName)
+} // namespace
+
+const QList<MessagePictureInfo>& MessageCatalog::pictures(MessageBoxKind kind)
 {
-    for (const MessagePictureInfo& info : pictures(kind)) {
-        if (info.controlName == controlName)
-            return info;
-    }
-    return std::nullopt;
+    static const QList<MessagePictureInfo> all[] = {
+        buildPictures(MessageBoxKind::Splash), buildPictures(MessageBoxKind::AddWord),
+        buildPictures(MessageBoxKind::EditWord), buildPictures(MessageBoxKind::Main),
+        buildPictures(MessageBoxKind::Help)};
+    return all[static_cast<int>(kind)];
 }
 
 MessageBoxFormInfo MessageCatalog::form(MessageBoxKind kind, std::optional<DictionaryId> dictionary)
@@ -127,6 +126,41 @@ QList<MessageBoxFormInfo> MessageCatalog::allForms()
     forms.append(form(MessageBoxKind::Main));
     forms.append(form(MessageBoxKind::Help));
     return forms;
+}
+
+Message Message::splash(SplashPicture picture)
+{
+    return {MessageBoxKind::Splash, std::nullopt, static_cast<int>(picture)};
+}
+
+Message Message::addWord(DictionaryId dictionary, AddWordPicture picture)
+{
+    return {MessageBoxKind::AddWord, dictionary, static_cast<int>(picture)};
+}
+
+Message Message::editWord(DictionaryId dictionary, EditWordPicture picture)
+{
+    return {MessageBoxKind::EditWord, dictionary, static_cast<int>(picture)};
+}
+
+Message Message::main(MainPicture picture)
+{
+    return {MessageBoxKind::Main, std::nullopt, static_cast<int>(picture)};
+}
+
+Message Message::help(HelpPicture picture)
+{
+    return {MessageBoxKind::Help, std::nullopt, static_cast<int>(picture)};
+}
+
+MessageBoxFormInfo Message::form() const
+{
+    return MessageCatalog::form(m_kind, m_dictionary);
+}
+
+const MessagePictureInfo& Message::picture() const
+{
+    return MessageCatalog::pictures(m_kind).at(m_picture);
 }
 
 } // namespace lexaro

@@ -1,4 +1,4 @@
-#include "shell/message_picture.h"
+#include "ui/message_picture.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "shell/form_layout.h"
+#include "ui/form_layout.h"
 
-#include "shell/fonts.h"
+#include "ui/fonts.h"
 
 #include <QLabel>
 

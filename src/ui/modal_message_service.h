@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/message_service.h"
+
+namespace lexaro {
+
+class KeyboardMap;
+class SoundPlayer;
+
+// Messages as modal message boxes with their sounds.
+class ModalMessageService final : public MessageService
+{
+public:
+    ModalMessageService(SoundPlayer& sound, const KeyboardMap& keys);
+    MessageAnswer show(const Message& message, ButtonLayout layout = ButtonLayout::Ok,
+                       const YesAction& yesAction = {}) override;
+
+private:
+    SoundPlayer& m_sound;
+    const KeyboardMap& m_keys;
+};
+
+} // namespace lexaro
