@@ -7,8 +7,10 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,15 +59,21 @@ void DictionaryLookup::switchDictionary(DictionaryId id)
 void DictionaryLookup::setReadingOrder(Qt::LayoutDirection direction)
 {
     // The whole box reads in the dictionary's order, whatever the script of the typed text:
-    // the frame, the edit field's text and alignment, and the list.
+    // the frame, the list, the edit field's alignment and its paragraph. An edit field
+    // follows its content
+    // unless told otherwise, and it is told by the direction key a keyboard would send.
     QComboBox* combo = m_controls.searchCombo;
     combo->setLayoutDirection(direction);
+    combo->view()->setLayoutDirection(direction);
     if (QLineEdit* edit = combo->lineEdit()) {
         edit->setLayoutDirection(direction);
-        edit->setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
-                           Qt::AlignVCenter);
+        edit->setAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
+                           (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
+        QKeyEvent key(QEvent::KeyPress,
+                      direction == Qt::RightToLeft ? Qt::Key_Direction_R : Qt::Key_Direction_L,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &key);
     }
-    combo->view()->setLayoutDirection(direction);
 }
 
 void DictionaryLookup::RefreshdatabaseImage_Click()
@@ -156,8 +164,14 @@ bool DictionaryLookup::eventFilter(QObject* watched, QEvent* event)
         // selection of its own, the whole text stays selected, ready to copy.
         if (watched == translationView && m_translationFocusedByClick) {
             m_translationFocusedByClick = false;
-            if (!m_controls.translation->textCursor().hasSelection())
-                m_controls.translation->selectAll();
+            // After the box has handled the release itself.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!m_controls.translation->textCursor().hasSelection())
+                        m_controls.translation->selectAll();
+                },
+                Qt::QueuedConnection);
         }
         break;
     default:

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QStringListModel>
@@ -43,6 +44,13 @@ struct Fixture : testing::MainWindowFixture
     QString translation() const { return form->translationText()->toPlainText(); }
     void type(const QString& text) const { combo()->setEditText(text); }
 };
+
+// Where the caret stands; the edit field places its text when it paints.
+int cursorX(QLineEdit* edit)
+{
+    edit->repaint();
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
 
 QStringList items(const QComboBox* combo)
 {
@@ -102,6 +110,16 @@ private Q_SLOTS:
         QCOMPARE(f.form->dictionaryNameLabel()->text(),
                  QStringLiteral("Arabic to persian dictionary"));
         QCOMPARE(f.combo()->layoutDirection(), Qt::RightToLeft);
+        // The typed text itself reads right to left, whatever its script: neutral characters
+        // run leftwards from the right edge.
+        QLineEdit* edit = f.combo()->lineEdit();
+        edit->setText(QStringLiteral("!!!"));
+        edit->home(false);
+        const int start = cursorX(edit);
+        edit->end(false);
+        QVERIFY2(cursorX(edit) < start, "text runs left to right");
+        QVERIFY(start > edit->width() / 2);
+        edit->clear();
         QCOMPARE(f.combo()->count(), 2);
         QCOMPARE(f.combo()->currentText(), QString());
         QVERIFY(f.translation().isEmpty());
@@ -119,6 +137,12 @@ private Q_SLOTS:
 
         f.form->DictionaryMenu_Click(DictionaryId::English);
         QCOMPARE(f.combo()->layoutDirection(), Qt::LeftToRight);
+        edit->setText(QStringLiteral("!!!"));
+        edit->home(false);
+        const int englishStart = cursorX(edit);
+        edit->end(false);
+        QVERIFY(cursorX(edit) > englishStart);
+        edit->clear();
         QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000409"));
 
         f.form->DictionaryImage_Click(DictionaryId::Finnish); // an empty table
@@ -188,6 +212,12 @@ private Q_SLOTS:
 
         f.combo()->setFocus();
         QCOMPARE(f.platform.keyboard->requested.last(), QStringLiteral("00000409"));
+        // Reached with a click, the translation is selected all the same, ready to copy.
+        QTest::mouseClick(f.form->translationText()->viewport(), Qt::LeftButton, {},
+                          QPoint(20, 20));
+        QVERIFY(f.form->translationText()->hasFocus());
+        QTRY_COMPARE(f.form->translationText()->textCursor().selectedText(), House);
+        f.combo()->setFocus();
         f.form->DictionaryImage_Click(DictionaryId::Arabic);
         f.form->translationText()->setFocus();
         f.combo()->setFocus();
