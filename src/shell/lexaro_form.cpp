@@ -252,6 +252,21 @@ void LexaroForm::RemoveTrayIcon()
     m_services.trayIcon.remove();
 }
 
+QString LexaroForm::searchText() const
+{
+    return m_searchCombo->currentText();
+}
+
+std::optional<DictionaryId> LexaroForm::currentDictionary() const
+{
+    return m_lookup->currentDictionary();
+}
+
+void LexaroForm::clearSearchText()
+{
+    m_searchCombo->setEditText(QString());
+}
+
 void LexaroForm::markClipboardSeen()
 {
     // The clipboard is left as the user had it; its present text only counts as seen.

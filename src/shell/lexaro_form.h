@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maintenance/word_command_host.h"
 #include "shell/shortcut_keys.h"
 #include "store/dictionary_catalog.h"
 
@@ -27,7 +28,7 @@ class TrayIcon;
 // The main window: dictionary bar, toolbar, the current dictionary's banner, the search box
 // and the translation box, with the notification-area icon and its menu. A view: its handlers
 // forward to the look-up and, through commandStarted, to the commands of the other parts.
-class LexaroForm : public QWidget
+class LexaroForm : public QWidget, public WordCommandHost
 {
     Q_OBJECT
 
@@ -56,15 +57,20 @@ public:
     // What the clipboard watchers last saw; text already seen is not looked up again.
     const QString& prevString() const { return Prev_String; }
     const QString& prevString2() const { return Prev_String2; }
-    void markClipboardSeen();
+
+    // What the word commands use of the window.
+    QString searchText() const override;
+    std::optional<DictionaryId> currentDictionary() const override;
+    void clearSearchText() override;
+    void markClipboardSeen() override;
+    // The search-box watcher's pause: the edit command holds it while its window is open.
+    void setSearchWatcherPaused(bool paused) override { m_searchWatcherPaused = paused; }
+    bool isSearchWatcherPaused() const { return m_searchWatcherPaused; }
 
     void DictionaryImage_Click(DictionaryId id);
     void DictionaryMenu_Click(DictionaryId id);
     void runCommand(ToolbarCommand command);
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // The search-box watcher's pause: the edit command holds it while its window is open.
-    void setSearchWatcherPaused(bool paused) { m_searchWatcherPaused = paused; }
-    bool isSearchWatcherPaused() const { return m_searchWatcherPaused; }
     void OpenMenu_Click();
     void ExitMenu_Click();
     void CheckforupdatesMenu_Click();

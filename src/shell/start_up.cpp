@@ -1,6 +1,7 @@
 #include "shell/start_up.h"
 
 #include "lookup/dictionary_lookup.h"
+#include "maintenance/word_commands.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
@@ -25,6 +26,7 @@ StartUp::StartUp(PlatformServices& services, QObject* parent)
 StartUp::~StartUp()
 {
     // The windows use the store; they go first.
+    m_wordCommands.reset();
     m_mainWindow.reset();
     m_splash.reset();
 }
@@ -72,6 +74,15 @@ void StartUp::connectCommands()
     DictionaryLookup& lookup = m_mainWindow->lookup();
     m_router.setCommand(ToolbarCommand::RefreshDatabase,
                         [&lookup] { lookup.RefreshdatabaseImage_Click(); });
+
+    m_wordCommands = std::make_unique<WordCommands>(
+        WordCommands::Services{*m_store, m_messages, *m_services.keyboard, *m_services.keyboardMap,
+                               m_exit},
+        *m_mainWindow);
+    WordCommands& words = *m_wordCommands;
+    m_router.setCommand(ToolbarCommand::AddWord, [&words] { words.AddwordImage_Click(); });
+    m_router.setCommand(ToolbarCommand::EditWord, [&words] { words.EditwordImage_Click(); });
+    m_router.setCommand(ToolbarCommand::DeleteWord, [&words] { words.DeletewordImage_Click(); });
 }
 
 int runLexaro(int argc, char** argv)

@@ -11,6 +11,7 @@
 namespace lexaro {
 
 class DictionaryStore;
+class WordCommands;
 class LexaroForm;
 class SplashForm;
 struct PlatformServices;
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<LexaroForm> m_mainWindow;
+    std::unique_ptr<WordCommands> m_wordCommands;
 };
 
 // main(): the whole start, returning the program's exit status.

@@ -22,6 +22,25 @@ ReadingOrder DictionaryEntry::searchReadingOrder() const
     return isArabic() ? ReadingOrder::RightToLeft : ReadingOrder::LeftToRight;
 }
 
+WordWindowLook DictionaryEntry::addWindowLook() const
+{
+    switch (id) {
+    case DictionaryId::English:
+        return {11.25, true, false};
+    case DictionaryId::Finnish:
+        return {9.75, false, true};
+    default:
+        return {};
+    }
+}
+
+WordWindowLook DictionaryEntry::editWindowLook() const
+{
+    if (id == DictionaryId::Arabic)
+        return {8.25, false, false};
+    return {};
+}
+
 QString DictionaryEntry::headwordKeyboardLayout() const
 {
     return QString::fromUtf16(isArabic() ? PersianLayout : UsEnglishLayout);

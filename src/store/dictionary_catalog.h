@@ -32,6 +32,14 @@ enum class ReadingOrder
 inline constexpr auto PersianLayout = u"00000429";
 inline constexpr auto UsEnglishLayout = u"00000409";
 
+// How an add or edit window of a dictionary looks where the windows differ.
+struct WordWindowLook
+{
+    qreal translationPointSize = 9.75;
+    bool translationBold = false;
+    bool dialogBorder = false; // a fixed dialog border, and not shown in the taskbar
+};
+
 struct DictionaryEntry
 {
     DictionaryId id;
@@ -52,7 +60,11 @@ struct DictionaryEntry
     // The per-dictionary choices; only Arabic differs from the other eight.
     bool isArabic() const { return id == DictionaryId::Arabic; }
     ReadingOrder searchReadingOrder() const;
+    // The add and edit windows' word field: its alignment and reading order.
+    ReadingOrder headwordReadingOrder() const { return searchReadingOrder(); }
     QString headwordKeyboardLayout() const;
+    WordWindowLook addWindowLook() const;
+    WordWindowLook editWindowLook() const;
     bool trimsWordForDuplicateCheck() const { return !isArabic(); }
     bool canBeSpoken() const { return !isArabic(); }
 };

@@ -10,6 +10,7 @@ LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word)
         return {};
     LookupResult result;
     result.row = recordset.rowId();
+    result.word = recordset.word();
     if (recordset.atEnd()) {
         result.outcome = LookupResult::Outcome::NotFound;
     } else if (std::optional<QString> translation = recordset.translation()) {

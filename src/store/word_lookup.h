@@ -17,7 +17,8 @@ struct LookupResult
     };
     Outcome outcome = Outcome::Failed;
     QString translation;
-    std::optional<RowId> row; // the first row found, also when its translation is empty
+    std::optional<RowId> row;    // the first row found, also when its translation is empty
+    std::optional<QString> word; // that row's headword as stored
 };
 
 // One look-up: opens the recordset on the word, reads the first row and closes it again.

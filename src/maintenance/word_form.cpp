@@ -1,0 +1,188 @@
+#include "maintenance/word_form.h"
+
+#include "platform/keyboard_layout_switcher.h"
+#include "ui/access_keys.h"
+#include "ui/artwork.h"
+#include "ui/fonts.h"
+#include "ui/screen_placement.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextOption>
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+namespace {
+
+constexpr QSize ClientSize{465, 409};
+constexpr QSize BannerSize{465, 57};
+
+// The dark banner at the top with the window's caption in light letters.
+QPixmap drawBanner(const QString& caption)
+{
+    QPixmap pixmap(BannerSize);
+    pixmap.fill(QColor(32, 32, 32));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(90, 90, 90));
+    p.drawLine(0, BannerSize.height() - 1, BannerSize.width(), BannerSize.height() - 1);
+    QFont font = Fonts::calibri(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(235, 235, 235));
+    p.drawText(QRect(QPoint(16, 0), BannerSize - QSize(32, 0)), Qt::AlignLeft | Qt::AlignVCenter,
+               caption);
+    return pixmap;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, int left,
+                       const QString& tooltip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(left, 376, 81, 25);
+    button->setToolTip(tooltip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
+                   KeyboardLayoutSwitcher& keyboard, const KeyboardMap& keys, QWidget* parent)
+    : QDialog(parent), m_purpose(purpose), m_dictionary(dictionary), m_keyboard(keyboard),
+      m_accessKeys(new AccessKeyFilter(*this, keys))
+{
+    const bool adding = purpose == Purpose::AddWord;
+    const WordWindowLook look = adding ? dictionary.addWindowLook() : dictionary.editWindowLook();
+    setObjectName(adding ? dictionary.addWordFormName() : dictionary.editWordFormName());
+    setWindowTitle(designedCaption());
+    // A title bar with a close box only; the dialog border also keeps it out of the taskbar.
+    setWindowFlags((look.dialogBorder ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientSize);
+    setFont(Fonts::tahoma());
+    setWindowIcon(Artwork::windowIcon());
+    setModal(true);
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("BannerImage"));
+    banner->setGeometry(QRect(QPoint(0, 0), BannerSize));
+    banner->setPixmap(drawBanner(designedCaption()));
+    banner->setAccessibleName(designedCaption());
+
+    addLabel(this, QStringLiteral("WordLabel"), QStringLiteral("Word:"), {8, 64, 449, 17});
+    m_wordText = new QLineEdit(this);
+    m_wordText->setObjectName(QStringLiteral("WordText"));
+    m_wordText->setAccessibleName(QStringLiteral("Word"));
+    m_wordText->setGeometry(8, 88, 449, 19);
+    m_wordText->setReadOnly(!adding);
+    const bool rightToLeft = dictionary.headwordReadingOrder() == ReadingOrder::RightToLeft;
+    m_wordText->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    m_wordText->setAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
+                             (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
+
+    addLabel(this, QStringLiteral("TranslationLabel"), QStringLiteral("Translation:"),
+             {8, 112, 449, 17});
+    m_translationText = new QPlainTextEdit(this);
+    m_translationText->setObjectName(QStringLiteral("TranslationText"));
+    m_translationText->setAccessibleName(QStringLiteral("Translation"));
+    m_translationText->setGeometry(8, 136, 449, 235);
+    m_translationText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_translationText->setLayoutDirection(Qt::RightToLeft);
+    m_translationText->setTabChangesFocus(true);
+    QFont translationFont = Fonts::translation();
+    translationFont.setPointSizeF(look.translationPointSize);
+    translationFont.setBold(look.translationBold);
+    m_translationText->setFont(translationFont);
+    QTextOption option = m_translationText->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    m_translationText->document()->setDefaultTextOption(option);
+
+    QPushButton* save =
+        addButton(this, QStringLiteral("SaveCommandbutton"), QStringLiteral("&Save"), 288,
+                  QStringLiteral("Shourtcut key: Alt+S"));
+    QPushButton* cancel =
+        addButton(this, QStringLiteral("CancelCommandbutton"), QStringLiteral("&Cancel"), 376,
+                  QStringLiteral("Shourtcut key: Alt+C"));
+    connect(save, &QPushButton::clicked, this, [this] { SaveCommandbutton_Click(); });
+    connect(cancel, &QPushButton::clicked, this, &WordForm::CancelCommandbutton_Click);
+
+    setTabOrder(m_wordText, m_translationText);
+    setTabOrder(m_translationText, save);
+    setTabOrder(save, cancel);
+    m_wordText->installEventFilter(this);
+    m_translationText->installEventFilter(this);
+    m_wordText->setFocus();
+}
+
+QString WordForm::designedCaption() const
+{
+    return m_purpose == Purpose::AddWord ? m_dictionary.addWordCaption()
+                                         : m_dictionary.editWordCaption();
+}
+
+void WordForm::CancelCommandbutton_Click()
+{
+    // The close box does the same: reject() closes the window and stores nothing.
+    reject();
+}
+
+void WordForm::Form_Load()
+{
+    centreOnScreen(*this);
+}
+
+void WordForm::WordText_GotFocus()
+{
+    m_keyboard.activate(m_dictionary.headwordKeyboardLayout());
+}
+
+void WordForm::TranslationText_GotFocus()
+{
+    m_keyboard.activate(QString::fromUtf16(PersianLayout));
+}
+
+void WordForm::showEvent(QShowEvent* event)
+{
+    Form_Load();
+    QDialog::showEvent(event);
+    m_accessKeys->attach();
+}
+
+void WordForm::keyPressEvent(QKeyEvent* event)
+{
+    // Only Save and Cancel end the window: Escape must not throw away what was typed.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+bool WordForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == m_wordText)
+            WordText_GotFocus();
+        else if (watched == m_translationText)
+            TranslationText_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace lexaro
