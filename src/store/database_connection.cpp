@@ -8,6 +8,8 @@
 #include <QLoggingCategory>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +51,35 @@ sqlite3* openHandle(const QString& path, int flags)
 
 } // namespace
 
-DatabaseConnection::DatabaseConnection(sqlite3* db) : m_db(db) {}
+namespace {
+
+bool fileIdentity(const QString& path, quint64& device, quint64& inode)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    device = info.st_dev;
+    inode = info.st_ino;
+    return true;
+}
+
+} // namespace
+
+DatabaseConnection::DatabaseConnection(sqlite3* db, QString path)
+    : m_db(db), m_path(std::move(path))
+{
+    fileIdentity(m_path, m_device, m_inode);
+}
+
+bool DatabaseConnection::isWritableInPlace() const
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    return fileIdentity(m_path, device, inode) && device == m_device && inode == m_inode &&
+           ::access(QFile::encodeName(m_path).constData(), W_OK) == 0;
+}
 
 DatabaseConnection::~DatabaseConnection()
 {
@@ -65,7 +95,7 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     if (!db)
         return {nullptr, DatabaseOpenError::NotADatabase};
 
-    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db));
+    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db, path));
     // SQLite reads the header lazily; the schema query is where a file that is not a
     // database shows itself.
     SqliteStatement probe(db, QStringLiteral("Select count(*) From sqlite_master"));
@@ -92,7 +122,7 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
     sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     if (!db)
         return nullptr;
-    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db));
+    std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db, path));
     for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
         const QString create = u"Create Table "_s + e.tableName + u" (Word Text Collate "_s +
                                QLatin1StringView(WordComparison::CollationName) +

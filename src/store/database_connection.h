@@ -38,12 +38,20 @@ public:
 
     sqlite3* handle() const { return m_db; }
     bool execute(const QString& sql);
+    // False once the file the connection opened is gone from its path, another file has
+    // taken its place (writing then would store words nobody will ever read again), or the
+    // user has made it read-only.
+    bool isWritableInPlace() const;
 
 private:
-    explicit DatabaseConnection(sqlite3* db);
+    DatabaseConnection(sqlite3* db, QString path);
     bool hasAllTables();
 
     sqlite3* m_db = nullptr;
+    QString m_path;
+    // The file's identity when it was opened.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
 };
 
 } // namespace lexaro

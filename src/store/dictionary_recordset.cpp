@@ -139,7 +139,13 @@ SqliteStatement* DictionaryRecordset::prepared(Write write)
 bool DictionaryRecordset::runWrite(SqliteStatement& statement)
 {
     // Outside any explicit transaction SQLite commits the statement on its own, durably,
-    // before step() returns.
+    // before step() returns. A file deleted or replaced under the program would take the
+    // row into a file no one reads, and a file made read-only is the user's no to writing:
+    // both are failures, not successes.
+    if (!m_connection.isWritableInPlace()) {
+        statement.reset();
+        return false;
+    }
     const bool done = statement.step() == SqliteStatement::Step::Done &&
                       sqlite3_changes(m_connection.handle()) == 1;
     statement.reset();
@@ -148,6 +154,9 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
 
 std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView translation)
 {
+    // Databases made before the table refused empty translations are held to the same rule.
+    if (translation.isEmpty())
+        return std::nullopt;
     SqliteStatement* insert = prepared(Write::Add);
     if (!insert || !insert->bindText(1, word) || !insert->bindText(2, translation)) {
         if (insert)
@@ -161,6 +170,8 @@ std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView tran
 
 bool DictionaryRecordset::updateTranslation(RowId row, QStringView translation)
 {
+    if (translation.isEmpty())
+        return false;
     SqliteStatement* update = prepared(Write::UpdateTranslation);
     if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation)) {
         if (update)

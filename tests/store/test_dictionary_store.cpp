@@ -3,10 +3,21 @@
 #include "store/word_lookup.h"
 #include "support/test_database.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTest>
+#include <QTextStream>
 
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
 
 using namespace lexaro;
 using namespace lexaro::testing;
@@ -21,6 +32,38 @@ QString queryPlan(DatabaseConnection& db, const QString& sql)
     while (explain.step() == SqliteStatement::Step::Row)
         plan += explain.text(3).value_or(QString()) + QLatin1Char('\n');
     return plan;
+}
+
+// Runs a check as an ordinary user: root writes through read-only permissions, a user does
+// not. Returns the check's result (0 for success).
+int asOrdinaryUser(const std::function<int()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(99);
+        ::_exit(check());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+// The child of the crash test: adds words one by one and says so after each success.
+int addWordsUntilKilled(const QString& path)
+{
+    auto store = DictionaryStore::open(path).store;
+    if (!store)
+        return 1;
+    QTextStream out(stdout);
+    for (int i = 0; i < 1000; ++i) {
+        const QString word = QStringLiteral("word%1").arg(i);
+        if (store->recordset(DictionaryId::English).add(word, u"\u0648\u0627\u0698\u0647"))
+            out << word << Qt::endl;
+    }
+    return 0;
 }
 
 } // namespace
@@ -71,6 +114,131 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(path), !content.isNull()); // a missing file is never created
     }
 
+    void writesRoundTripExactly()
+    {
+        TestDatabase db;
+        auto store = db.open();
+        DictionaryRecordset& rs = store->recordset(DictionaryId::Swedish);
+        const QString word = QStringLiteral("'\"\\%_;-- \U0001F600");
+        const QString translation =
+            QStringLiteral("\u0633\u0637\u0631\n'\"\\%_;--\n") + QString(10000, u'\u0645');
+        const std::optional<RowId> row = rs.add(word, translation);
+        QVERIFY(row);
+        const LookupResult found = lookUpTranslation(rs, word);
+        QCOMPARE(found.translation, translation);
+        QCOMPARE(found.word, std::optional(word));
+        QVERIFY(rs.updateTranslation(*row, QString(translation + u"!")));
+        QCOMPARE(lookUpTranslation(rs, word).translation, translation + u'!');
+        // No file of its own beside the database once the writes are done.
+        QCOMPARE(QDir(QFileInfo(db.path()).path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Lexaro.db")});
+    }
+
+    void faultsGiveAnErrorAndChangeNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("file made read-only") << QStringLiteral("read-only file");
+        QTest::newRow("folder made read-only") << QStringLiteral("read-only folder");
+        QTest::newRow("locked by another program") << QStringLiteral("locked");
+        QTest::newRow("file deleted") << QStringLiteral("deleted");
+        QTest::newRow("file replaced") << QStringLiteral("replaced");
+    }
+
+    void faultsGiveAnErrorAndChangeNothing()
+    {
+        QFETCH(QString, fault);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lexaro.db"));
+        QVERIFY(DatabaseConnection::createNew(path));
+        {
+            auto writer = DictionaryStore::open(path).store;
+            QVERIFY(
+                writer->recordset(DictionaryId::German).add(u"Haus", u"\u062E\u0627\u0646\u0647"));
+        }
+        if (::geteuid() == 0) { // the ordinary user owns the folder and the file
+            QVERIFY(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
+            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        }
+        const int result = asOrdinaryUser([&] {
+            auto store = DictionaryStore::open(path).store;
+            if (!store)
+                return 10;
+            DictionaryRecordset& rs = store->recordset(DictionaryId::German);
+            const std::optional<RowId> row = lookUpTranslation(rs, u"Haus").row;
+            std::unique_ptr<DatabaseConnection> holder;
+            if (fault == u"read-only file") {
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+            } else if (fault == u"read-only folder") {
+                QFile::setPermissions(dir.path(), QFile::ReadOther | QFile::ExeOther |
+                                                      QFile::ReadOwner | QFile::ExeOwner);
+            } else if (fault == u"locked") {
+                holder = DatabaseConnection::open(path).connection;
+                if (!holder || !holder->execute(QStringLiteral("Begin Exclusive")))
+                    return 11;
+            } else if (fault == u"deleted") {
+                QFile::remove(path);
+            } else if (fault == u"replaced") {
+                QFile::rename(path, path + u".old");
+                QFile::copy(path + u".old", path);
+            }
+            QElapsedTimer clock;
+            clock.start();
+            const bool anyWrite = rs.add(u"neu", u"\u0646\u0648").has_value() ||
+                                  rs.updateTranslation(*row, u"\u062F\u06CC\u06AF\u0631") ||
+                                  rs.remove(*row);
+            // The busy timeout bounds the wait for a locked file: three writes, two
+            // seconds each at most.
+            if (clock.elapsed() > 7000)
+                return 12;
+            return anyWrite ? 13 : 0;
+        });
+        QCOMPARE(result, 0);
+        // Nothing else changed: the word and its translation are as they were.
+        const QString kept = QFile::exists(path + u".old") ? path + u".old" : path;
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (QFile::exists(kept)) {
+            QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner);
+            auto store = DictionaryStore::open(kept).store;
+            QVERIFY(store);
+            DictionaryRecordset& rs = store->recordset(DictionaryId::German);
+            QCOMPARE(lookUpTranslation(rs, u"Haus").translation,
+                     QStringLiteral("\u062E\u0627\u0646\u0647"));
+            QCOMPARE(readWordList(rs), QStringList{QStringLiteral("Haus")});
+        }
+    }
+
+    void killedWhileAddingLosesNothingReported()
+    {
+        TestDatabase db;
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QStringLiteral("--add-words"), db.path()});
+        child.start();
+        QVERIFY(child.waitForStarted());
+        QStringList reported;
+        QElapsedTimer clock;
+        clock.start();
+        while (reported.size() < 200 && clock.elapsed() < 60000 && child.waitForReadyRead(10000)) {
+            while (child.canReadLine())
+                reported << QString::fromUtf8(child.readLine()).trimmed();
+        }
+        ::kill(pid_t(child.processId()), SIGKILL);
+        child.waitForFinished();
+        while (child.canReadLine())
+            reported << QString::fromUtf8(child.readLine()).trimmed();
+        QVERIFY2(reported.size() >= 200, qPrintable(QString::number(reported.size())));
+
+        auto store = db.open();
+        QVERIFY(store);
+        SqliteStatement check(store->connection().handle(),
+                              QStringLiteral("Pragma integrity_check"));
+        QCOMPARE(check.step(), SqliteStatement::Step::Row);
+        QCOMPARE(check.text(0), std::optional(QStringLiteral("ok")));
+        const QStringList stored = readWordList(store->recordset(DictionaryId::English));
+        for (const QString& word : std::as_const(reported))
+            QVERIFY2(stored.contains(word), qPrintable(word));
+    }
+
     void writesActOnTheRowTheLookUpFound()
     {
         TestDatabase db;
@@ -97,6 +265,20 @@ private Q_SLOTS:
         QVERIFY(!rs.updateTranslation(*added, u""));
         QCOMPARE(lookUpTranslation(rs, u"don't").translation, QStringLiteral("\u0646\u06A9\u0646"));
         QVERIFY(!rs.isOpen());
+
+        // A database made before the table had its rule behaves the same.
+        QVERIFY(db.execute(QStringLiteral("Drop Table Italian_to_Persian")));
+        QVERIFY(db.execute(QStringLiteral("Create Table Italian_to_Persian (Word Text Collate "
+                                          "WORDFOLD, Translati0n Text)")));
+        auto old = db.open();
+        QVERIFY(old);
+        DictionaryRecordset& italian = old->recordset(DictionaryId::Italian);
+        const std::optional<RowId> casa = italian.add(u"casa", u"\u062E\u0627\u0646\u0647");
+        QVERIFY(casa);
+        QVERIFY(!italian.add(u"vuoto", u""));
+        QVERIFY(!italian.updateTranslation(*casa, u""));
+        QCOMPARE(lookUpTranslation(italian, u"casa").translation,
+                 QStringLiteral("\u062E\u0627\u0646\u0647"));
     }
 
     void wordsRoundTripExactly_data()
@@ -112,6 +294,8 @@ private Q_SLOTS:
         QTest::newRow("Persian") << QStringLiteral("\u06A9\u062A\u0627\u0628\u200C\u0647\u0627");
         QTest::newRow("Chinese") << QStringLiteral("\u4E66");
         QTest::newRow("emoji") << QStringLiteral("\U0001F600");
+        QTest::newRow("comment and statement end") << QStringLiteral("a;--b");
+        QTest::newRow("10,000 characters") << QString(10000, u'\u0628');
     }
 
     void wordsRoundTripExactly()
@@ -235,5 +419,12 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDictionaryStore)
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--add-words") == 0)
+        return addWordsUntilKilled(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
+    TestDictionaryStore test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_dictionary_store.moc"
