@@ -1,6 +1,8 @@
 #include "lookup/dictionary_lookup.h"
 
+#include "lookup/base_form_lookup.h"
 #include "lookup/not_found_text.h"
+#include "lookup/suggestion_list.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
@@ -20,12 +22,16 @@
 namespace lexaro {
 
 DictionaryLookup::DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitcher& keyboard,
-                                   Controls controls, QObject* parent)
+                                   Controls controls, BaseFormLookup* baseForms, QObject* parent)
     : QObject(parent), m_store(store), m_keyboard(keyboard), m_controls(controls),
-      m_words(new QStringListModel(this))
+      m_words(new QStringListModel(this)), m_baseForms(baseForms),
+      m_suggestions(new SuggestionList(*controls.searchCombo))
 {
     QComboBox* combo = m_controls.searchCombo;
     combo->setModel(m_words);
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, &DictionaryLookup::SearchCombo_Edited);
+    // A pick from the suggestions looks up as a pick from the list does.
+    connect(m_suggestions, &SuggestionList::picked, combo, &QComboBox::setEditText);
     connect(combo, &QComboBox::editTextChanged, this, &DictionaryLookup::SearchCombo_Change);
     connect(combo, &QComboBox::textActivated, this, &DictionaryLookup::SearchCombo_Click);
     combo->installEventFilter(this);
@@ -44,6 +50,7 @@ void DictionaryLookup::switchDictionary(DictionaryId id)
     m_controls.dictionaryName->setText(d.displayName);
     setReadingOrder(d.searchReadingOrder() == ReadingOrder::RightToLeft ? Qt::RightToLeft
                                                                         : Qt::LeftToRight);
+    m_suggestions->hide();
     m_controls.searchCombo->clearEditText();
     m_controls.translation->clear();
     fillWordList(id);
@@ -82,6 +89,7 @@ void DictionaryLookup::RefreshdatabaseImage_Click()
     if (!id)
         return;
     QComboBox* combo = m_controls.searchCombo;
+    m_suggestions->hide();
     {
         // Clearing the box is no new search: the translation shown stays.
         const QSignalBlocker blocker(combo);
@@ -120,11 +128,24 @@ void DictionaryLookup::SearchCombo_Change()
         m_controls.translation->setPlainText(result.translation);
         break;
     case LookupResult::Outcome::NotFound:
-        m_controls.translation->setPlainText(notFoundText());
+        m_controls.translation->setPlainText(
+            notFoundWithForms(m_baseForms ? m_baseForms->find(*id, m_store.recordset(*id), text)
+                                          : QList<DictionaryForm>{}));
         break;
     case LookupResult::Outcome::Failed:
         break; // keep what was shown before
     }
+}
+
+void DictionaryLookup::SearchCombo_Edited(const QString& text)
+{
+    const std::optional<DictionaryId> id = currentDictionary();
+    if (text.isEmpty() || !id) {
+        m_suggestions->hide();
+        return;
+    }
+    m_suggestions->show(
+        wordsBeginningWith(m_store.recordset(*id), text, SuggestionList::MostSuggestions));
 }
 
 void DictionaryLookup::SearchCombo_Click(const QString& pickedText)

@@ -13,8 +13,10 @@ class QStringListModel;
 
 namespace lexaro {
 
+class BaseFormLookup;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
+class SuggestionList;
 
 // The main window's look-up: choosing the current dictionary, filling the word list,
 // showing the translation of whatever stands in the search box, and switching the
@@ -31,8 +33,9 @@ public:
         QPlainTextEdit* translation; // TranslationText
     };
 
+    // Without base forms, a word that is not a headword shows only the not-found text.
     DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitcher& keyboard, Controls controls,
-                     QObject* parent = nullptr);
+                     BaseFormLookup* baseForms = nullptr, QObject* parent = nullptr);
 
     // The dictionary named by the label's caption, tested in catalog order.
     std::optional<DictionaryId> currentDictionary() const;
@@ -45,6 +48,9 @@ public:
     void SearchCombo_Change();
     void SearchCombo_Click(const QString& pickedText);
     void SearchCombo_GotFocus();
+    // The user typed: offer the headwords that begin with the text.
+    void SearchCombo_Edited(const QString& text);
+    SuggestionList& suggestions() { return *m_suggestions; }
     void TranslationText_GotFocus();
 
 protected:
@@ -58,6 +64,8 @@ private:
     KeyboardLayoutSwitcher& m_keyboard;
     Controls m_controls;
     QStringListModel* m_words = nullptr;
+    BaseFormLookup* m_baseForms = nullptr;
+    SuggestionList* m_suggestions = nullptr;
     // The translation box took the focus from a click: keep its text selected after it.
     bool m_translationFocusedByClick = false;
 };

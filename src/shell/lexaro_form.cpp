@@ -210,9 +210,9 @@ void LexaroForm::buildLookupControls()
     option.setTextDirection(Qt::RightToLeft);
     m_translationText->document()->setDefaultTextOption(option);
 
-    m_lookup =
-        new DictionaryLookup(m_store, m_services.keyboard,
-                             {m_dictionaryNameLabel, m_searchCombo, m_translationText}, this);
+    m_lookup = new DictionaryLookup(m_store, m_services.keyboard,
+                                    {m_dictionaryNameLabel, m_searchCombo, m_translationText},
+                                    m_services.baseForms, this);
 }
 
 void LexaroForm::buildTabOrder()

@@ -15,6 +15,7 @@ class QPlainTextEdit;
 
 namespace lexaro {
 
+class BaseFormLookup;
 class Clipboard;
 class DictionaryLookup;
 class DictionaryStore;
@@ -42,6 +43,7 @@ public:
         ShellOpener& shell;
         Clipboard& clipboard;
         ProgramExit& exit;
+        BaseFormLookup* baseForms = nullptr; // none: no dictionary forms of inflected words
     };
 
     LexaroForm(DictionaryStore& store, const Services& services, QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lookup/base_form_lookup.h"
 #include "shell/command_router.h"
 #include "ui/modal_message_service.h"
 #include "ui/program_exit.h"
@@ -61,6 +62,7 @@ private:
     ModalMessageService m_messages;
     ProgramExit m_exit;
     CommandRouter m_router;
+    BaseFormLookup m_baseForms;
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<LexaroForm> m_mainWindow;

@@ -41,6 +41,31 @@ WordWindowLook DictionaryEntry::editWindowLook() const
     return {};
 }
 
+MorphologySource DictionaryEntry::morphology() const
+{
+    using A = MorphologySource::Analyser;
+    switch (id) {
+    case DictionaryId::Arabic:
+        return {A::Hunspell, QStringLiteral("ar"), true};
+    case DictionaryId::English:
+    case DictionaryId::ComputerAndInternet:
+        return {A::Hunspell, QStringLiteral("en_US"), false};
+    case DictionaryId::Finnish:
+        return {A::Voikko, QStringLiteral("fi"), false};
+    case DictionaryId::French:
+        return {A::Hunspell, QStringLiteral("fr_FR"), false};
+    case DictionaryId::German:
+        return {A::Hunspell, QStringLiteral("de_DE"), false};
+    case DictionaryId::Italian:
+        return {A::Hunspell, QStringLiteral("it_IT"), false};
+    case DictionaryId::Spanish:
+        return {A::Hunspell, QStringLiteral("es_ES"), false};
+    case DictionaryId::Swedish:
+        return {A::Hunspell, QStringLiteral("sv_SE"), false};
+    }
+    return {};
+}
+
 QString DictionaryEntry::headwordKeyboardLayout() const
 {
     return QString::fromUtf16(isArabic() ? PersianLayout : UsEnglishLayout);

@@ -40,6 +40,21 @@ struct WordWindowLook
     bool dialogBorder = false; // a fixed dialog border, and not shown in the taskbar
 };
 
+// Where the dictionary forms of a language's inflected words come from: a Hunspell
+// dictionary of Debian's hunspell-* packages or Voikko, and for Arabic also the attached
+// particles and pronouns.
+struct MorphologySource
+{
+    enum class Analyser
+    {
+        Hunspell,
+        Voikko
+    };
+    Analyser analyser = Analyser::Hunspell;
+    QString language;           // "en_US" for Hunspell, "fi" for Voikko
+    bool arabicClitics = false; // و ف ب ل ك ال in front, pronouns behind
+};
+
 struct DictionaryEntry
 {
     DictionaryId id;
@@ -65,6 +80,7 @@ struct DictionaryEntry
     QString headwordKeyboardLayout() const;
     WordWindowLook addWindowLook() const;
     WordWindowLook editWindowLook() const;
+    MorphologySource morphology() const;
     bool trimsWordForDuplicateCheck() const { return !isArabic(); }
     bool canBeSpoken() const { return !isArabic(); }
 };

@@ -19,6 +19,9 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
         return u"Select rowid, Word, Translati0n From "_s + table + u" Where Word=?1"_s;
     case WordQuery::WordExists:
         return u"Select rowid, Word From "_s + table + u" Where Word=?1"_s;
+    case WordQuery::WordsFrom:
+        // A range on the word index: the suggestions never scan the table.
+        return u"Select rowid, Word From "_s + table + u" Where Word>=?1 Order by Word Limit 64"_s;
     }
     return {};
 }

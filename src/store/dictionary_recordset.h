@@ -18,6 +18,7 @@ enum class WordQuery
     WordList,   // every headword, in list order
     WordLookup, // the rows of one word
     WordExists, // whether a word is stored
+    WordsFrom,  // the headwords from a word on, in list order, a page at a time
 };
 
 // A row's identity in its table, as the look-up found it. An edit or a delete acts on exactly
@@ -84,7 +85,7 @@ private:
     DatabaseConnection& m_connection;
     QString m_table;
     QString m_name;
-    std::array<std::optional<Prepared>, 3> m_statements;
+    std::array<std::optional<Prepared>, 4> m_statements;
     std::array<std::optional<SqliteStatement>, 3> m_writes;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;

@@ -1,6 +1,7 @@
 #include "store/word_lookup.h"
 
 #include "store/dictionary_recordset.h"
+#include "store/word_comparison.h"
 
 namespace lexaro {
 
@@ -29,6 +30,26 @@ QStringList readWordList(DictionaryRecordset& recordset)
     while (!recordset.atEnd()) {
         if (std::optional<QString> word = recordset.word())
             words.append(std::move(*word));
+        if (!recordset.moveNext())
+            break;
+    }
+    recordset.close();
+    return words;
+}
+
+QStringList wordsBeginningWith(DictionaryRecordset& recordset, QStringView prefix, int limit)
+{
+    QStringList words;
+    const QString key = WordComparison::folded(prefix);
+    if (key.isEmpty() || !recordset.open(WordQuery::WordsFrom, prefix))
+        return words;
+    // The words that begin with the prefix follow each other in list order from the
+    // prefix on; the first one that does not ends them.
+    while (!recordset.atEnd() && words.size() < limit) {
+        const std::optional<QString> word = recordset.word();
+        if (!word || !WordComparison::folded(*word).startsWith(key))
+            break;
+        words.append(*word);
         if (!recordset.moveNext())
             break;
     }

@@ -28,4 +28,8 @@ LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word)
 // statement gives the rows read so far (usually none).
 QStringList readWordList(DictionaryRecordset& recordset);
 
+// Up to `limit` headwords that begin with the prefix under the word comparison, in list
+// order ("hau" gives Haus, not Häuser).
+QStringList wordsBeginningWith(DictionaryRecordset& recordset, QStringView prefix, int limit);
+
 } // namespace lexaro

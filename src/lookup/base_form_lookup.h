@@ -1,0 +1,59 @@
+#pragma once
+
+#include "lookup/base_forms.h"
+#include "store/dictionary_catalog.h"
+
+#include <QList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace lexaro {
+
+class DictionaryRecordset;
+struct LookupResult;
+
+// A headword found as the dictionary form of a text that is not a headword itself.
+struct DictionaryForm
+{
+    QString headword;
+    QString translation;
+};
+
+// Finds what a reader copies out of running text: the text without the punctuation around
+// it, and the dictionary forms of an inflected word, each checked against the dictionary's
+// own headwords. Used only when the text itself is not a headword.
+class BaseFormLookup
+{
+public:
+    using AnalyserFactory = std::function<std::unique_ptr<BaseForms>(const MorphologySource&)>;
+    static constexpr int MostForms = 5;
+
+    // The analysers are made on first use, one per dictionary; a language whose analyser is
+    // not installed simply has no dictionary forms.
+    explicit BaseFormLookup(AnalyserFactory factory = installedAnalyser);
+    ~BaseFormLookup();
+    static std::unique_ptr<BaseForms> installedAnalyser(const MorphologySource& source);
+
+    // At most five headwords of the dictionary, most likely first.
+    QList<DictionaryForm> find(DictionaryId id, DictionaryRecordset& recordset,
+                               const QString& text);
+
+    // The text without white space and punctuation around it, with typographic apostrophes
+    // made plain ("«l’eau»," gives "l'eau").
+    static QString withoutPunctuation(const QString& text);
+
+private:
+    BaseForms* analyser(DictionaryId id);
+
+    AnalyserFactory m_factory;
+    std::array<std::optional<std::unique_ptr<BaseForms>>, DictionaryCount> m_analysers;
+};
+
+// What a translation box shows for a look-up that found nothing: the not-found text, and below
+// it, after an empty line, each dictionary form with its translation.
+QString notFoundWithForms(const QList<DictionaryForm>& forms);
+
+} // namespace lexaro

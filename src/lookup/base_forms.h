@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+namespace lexaro {
+
+// The dictionary forms an analyser proposes for a word as it stands in a text ("houses" →
+// "house"), most likely first. Only proposals: the look-up keeps those that are headwords.
+class BaseForms
+{
+public:
+    virtual ~BaseForms() = default;
+    virtual QStringList candidates(const QString& word) const = 0;
+};
+
+} // namespace lexaro

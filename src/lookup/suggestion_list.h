@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QComboBox;
+class QListView;
+class QStringListModel;
+
+namespace lexaro {
+
+// Headwords offered under the search box while the user types: those that begin with the
+// typed text under the word comparison, at most twenty, in list order. The list never
+// changes the typed text and never looks anything up by itself: Arrow Down and Enter, or a
+// click, picks a word.
+class SuggestionList : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MostSuggestions = 20;
+
+    explicit SuggestionList(QComboBox& searchBox);
+
+    void show(const QStringList& words);
+    void hide();
+    bool isShown() const;
+    QStringList words() const;
+    // The highlighted row, -1 for none.
+    int currentRow() const;
+
+Q_SIGNALS:
+    void picked(const QString& word);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void move(int step);
+    void pick(int row);
+    void place();
+
+    QComboBox& m_searchBox;
+    QListView* m_view = nullptr;
+    QStringListModel* m_model = nullptr;
+};
+
+} // namespace lexaro

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "lookup/base_forms.h"
+
+#include <memory>
+
+struct VoikkoHandle;
+
+namespace lexaro {
+
+// Finnish base forms from Voikko's morphological analysis (Debian's voikko-fi).
+class VoikkoBaseForms final : public BaseForms
+{
+public:
+    // Null when Voikko or its language data is not installed.
+    static std::unique_ptr<VoikkoBaseForms> load(const QString& language);
+    ~VoikkoBaseForms() override;
+    VoikkoBaseForms(const VoikkoBaseForms&) = delete;
+    VoikkoBaseForms& operator=(const VoikkoBaseForms&) = delete;
+
+    QStringList candidates(const QString& word) const override;
+
+private:
+    explicit VoikkoBaseForms(VoikkoHandle* handle) : m_handle(handle) {}
+    VoikkoHandle* m_handle;
+};
+
+} // namespace lexaro
