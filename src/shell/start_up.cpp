@@ -61,7 +61,7 @@ void StartUp::handOver()
     m_mainWindow = std::make_unique<LexaroForm>(
         *m_store,
         LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap, *m_services.trayIcon,
-                             *m_services.shell, *m_services.clipboard, m_exit});
+                             *m_services.shell, *m_services.clipboard, m_exit, &m_baseForms});
     connectCommands();
     m_mainWindow->show();
     m_splash->close();

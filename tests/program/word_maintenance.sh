@@ -1,6 +1,6 @@
 # A person adds a word through the add window, finds it, reloads the list with F5, edits its
-# translation and deletes it after confirmation; each result is read as a screen reader
-# reads it.
+# translation and deletes it after confirmation; an inflected word shows its dictionary form.
+# Each result is read as a screen reader reads it.
 source "$(dirname "$0")/lib.sh"
 atspi() { /usr/bin/python3 "$(dirname "$0")/atspi_expect.py" "$@"; }
 start_lexaro
@@ -76,4 +76,8 @@ atspi text "Search word" "" || fail "the search box was not emptied"
 search_for "$word"
 atspi text "Translation" "$notfound" || fail "the deleted word is still found"
 pass "deleted after confirmation"
+
+search_for "houses,"
+atspi contains "Translation" "$notfound"$'\n\nhouse\n' || fail "houses does not show house"
+pass "an inflected word shows its dictionary form"
 import -window root "${SHOT_DIR:-$WORK}/word_maintenance.png" 2>/dev/null || true
