@@ -1,10 +1,10 @@
 // The main window on generated dictionaries: a dictionary switch (clear, query, fill the
-// list, ready to type), a refresh of the list, and one keystroke's look-up, from the text change to the
-// translation shown. Runs with the offscreen platform.
+// list, ready to type), a refresh of the list, and one keystroke's look-up, from the text change to
+// the translation shown. Runs with the offscreen platform.
 #include "generated_database.h"
 
-#include "platform/platform_services.h"
 #include "lookup/dictionary_lookup.h"
+#include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
 #include "store/dictionary_store.h"
 #include "ui/program_exit.h"
@@ -30,9 +30,9 @@ struct Window
         store = DictionaryStore::open(path).store;
         services = createPlatformServices();
         form = std::make_unique<LexaroForm>(
-            *store, LexaroForm::Services{*services.keyboard, *services.keyboardMap,
-                                         *services.trayIcon, *services.shell, *services.clipboard,
-                                         exit});
+            *store,
+            LexaroForm::Services{*services.keyboard, *services.keyboardMap, *services.trayIcon,
+                                 *services.shell, *services.clipboard, exit});
         form->show();
         QApplication::processEvents();
     }
@@ -95,7 +95,11 @@ BENCHMARK(DictionarySwitch)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly();
-BENCHMARK(Refresh)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(Refresh)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
 BENCHMARK(KeystrokeLookUp)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly();
 
 int main(int argc, char** argv)

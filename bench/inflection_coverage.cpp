@@ -43,10 +43,10 @@ int main(int argc, char** argv)
                 continue;
             }
             const QList<DictionaryForm> candidates = lookup.find(d.id, rs, e.word);
-            found += std::any_of(candidates.cbegin(), candidates.cend(),
-                                 [&](const DictionaryForm& f) {
-                                     return WordComparison::sameWord(f.headword, e.translation);
-                                 });
+            found +=
+                std::any_of(candidates.cbegin(), candidates.cend(), [&](const DictionaryForm& f) {
+                    return WordComparison::sameWord(f.headword, e.translation);
+                });
         }
         const int total = int(forms.entries.size());
         std::printf("| %s | %d | %d | %.0f %% |\n", qPrintable(d.displayName), total, found,
