@@ -13,11 +13,11 @@ int minimumCount(DictionaryId id)
 {
     switch (id) {
     case DictionaryId::English:
-        return 2000;
+        return 4000;
     case DictionaryId::ComputerAndInternet:
-        return 600;
-    default:
         return 1000;
+    default:
+        return 2500;
     }
 }
 
