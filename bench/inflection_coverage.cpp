@@ -43,10 +43,14 @@ int main(int argc, char** argv)
                 continue;
             }
             const QList<DictionaryForm> candidates = lookup.find(d.id, rs, e.word);
-            found +=
+            const bool hit =
                 std::any_of(candidates.cbegin(), candidates.cend(), [&](const DictionaryForm& f) {
                     return WordComparison::sameWord(f.headword, e.translation);
                 });
+            found += hit;
+            if (!hit && qEnvironmentVariableIsSet("LEXARO_SHOW_MISSES"))
+                std::fprintf(stderr, "%s: %s (%s)\n", qPrintable(d.tableName), qPrintable(e.word),
+                             qPrintable(e.translation));
         }
         const int total = int(forms.entries.size());
         std::printf("| %s | %d | %d | %.0f %% |\n", qPrintable(d.displayName), total, found,
