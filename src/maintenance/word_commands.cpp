@@ -3,6 +3,7 @@
 #include "maintenance/add_word_form.h"
 #include "maintenance/edit_word_form.h"
 #include "maintenance/word_command_host.h"
+#include "platform/window_stacking.h"
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
 #include "ui/message_service.h"
@@ -23,8 +24,12 @@ void WordCommands::AddwordImage_Click()
     const std::optional<DictionaryId> id = m_host.currentDictionary();
     if (!id)
         return;
-    AddWordForm form(DictionaryCatalog::entry(*id), m_services.store.recordset(*id),
-                     m_services.messages, m_services.keyboard, m_services.keys, m_services.exit);
+    const DictionaryEntry& dictionary = DictionaryCatalog::entry(*id);
+    AddWordForm form(dictionary, m_services.store.recordset(*id), m_services.messages,
+                     m_services.keyboard, m_services.keys, m_services.exit);
+    // A window with a dialog border belongs to the main window: not in the taskbar.
+    if (dictionary.addWindowLook().dialogBorder)
+        m_services.stacking.keepOutOfTaskbar(&form);
     form.exec();
 }
 

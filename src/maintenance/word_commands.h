@@ -9,6 +9,7 @@ class KeyboardLayoutSwitcher;
 class KeyboardMap;
 class MessageService;
 class ProgramExit;
+class WindowStacking;
 class WordCommandHost;
 
 // Adding, editing and deleting words of the current dictionary.
@@ -24,6 +25,7 @@ public:
         KeyboardLayoutSwitcher& keyboard;
         const KeyboardMap& keys;
         const ProgramExit& exit;
+        WindowStacking& stacking;
     };
 
     WordCommands(const Services& services, WordCommandHost& host, QObject* parent = nullptr);

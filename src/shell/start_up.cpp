@@ -19,7 +19,8 @@ using namespace Qt::StringLiterals;
 namespace lexaro {
 
 StartUp::StartUp(PlatformServices& services, QObject* parent)
-    : QObject(parent), m_services(services), m_messages(*services.sound, *services.keyboardMap)
+    : QObject(parent), m_services(services),
+      m_messages(*services.sound, *services.keyboardMap, *services.stacking)
 {
 }
 
@@ -77,7 +78,7 @@ void StartUp::connectCommands()
 
     m_wordCommands = std::make_unique<WordCommands>(
         WordCommands::Services{*m_store, m_messages, *m_services.keyboard, *m_services.keyboardMap,
-                               m_exit},
+                               m_exit, *m_services.stacking},
         *m_mainWindow);
     WordCommands& words = *m_wordCommands;
     m_router.setCommand(ToolbarCommand::AddWord, [&words] { words.AddwordImage_Click(); });

@@ -88,10 +88,12 @@ DatabaseConnection::~DatabaseConnection()
 
 DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
 {
+    // A symbolic link to a database is followed (users keep the file in a synced folder
+    // and link it here); a dangling one is a missing file.
     if (!QFileInfo(path).isFile())
         return {nullptr, DatabaseOpenError::FileMissing};
 
-    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
+    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE);
     if (!db)
         return {nullptr, DatabaseOpenError::NotADatabase};
 
@@ -106,9 +108,9 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     probe.reset();
     if (!connection->hasAllTables())
         return {nullptr, DatabaseOpenError::TablesMissing};
-    // Every keystroke is a look-up: read the file through memory mapping and keep the
-    // pages of a large word list cached instead of asking the kernel each time.
-    connection->execute(u"Pragma mmap_size = 268435456"_s);
+    // Every keystroke is a look-up: keep the pages of a large word list cached instead of
+    // asking the kernel each time. No memory mapping: a file cut short by another program
+    // would then end the process with SIGBUS instead of failing one read.
     connection->execute(u"Pragma cache_size = -65536"_s);
     // A reported success is on the disk: the rollback journal (no other file is left beside
     // the database) and a full sync at every commit.

@@ -3,21 +3,20 @@
 #include <QChar>
 #include <QList>
 
-#include <cstring>
+#include <optional>
 
 namespace lexaro::WordComparison {
 
 namespace {
 
-constexpr char32_t Ignored = 0;
-
-// Folds one code point; returns Ignored for marks that do not count.
-char32_t foldCodePoint(char32_t c)
+// Folds one code point; nothing for the marks that do not count. Every other code point,
+// U+0000 included, counts.
+std::optional<char32_t> foldCodePoint(char32_t c)
 {
     if (c < 0x80)
         return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
     if ((c >= 0x064B && c <= 0x065F) || c == 0x0670 || c == 0x0640)
-        return Ignored;
+        return std::nullopt;
     switch (c) {
     case 0x064A: // ARABIC LETTER YEH
     case 0x0649: // ARABIC LETTER ALEF MAKSURA
@@ -65,9 +64,8 @@ char32_t decode(const unsigned char*& p, const unsigned char* end)
 char32_t nextFolded(const unsigned char*& p, const unsigned char* end, bool& atEnd)
 {
     while (p < end) {
-        const char32_t folded = foldCodePoint(decode(p, end));
-        if (folded != Ignored)
-            return folded;
+        if (const std::optional<char32_t> folded = foldCodePoint(decode(p, end)))
+            return *folded;
     }
     atEnd = true;
     return 0;
@@ -98,9 +96,8 @@ QString folded(QStringView word)
     QString out;
     out.reserve(word.size());
     for (const char32_t c : word.toUcs4()) {
-        const char32_t f = foldCodePoint(c);
-        if (f != Ignored)
-            out.append(QChar::fromUcs4(f));
+        if (const std::optional<char32_t> f = foldCodePoint(c))
+            out.append(QChar::fromUcs4(*f));
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "ui/message_box_form.h"
 
+#include "platform/window_stacking.h"
 #include "ui/access_keys.h"
 #include "ui/fonts.h"
 #include "ui/screen_placement.h"
@@ -186,9 +187,12 @@ void MessageBoxForm::paintEvent(QPaintEvent* event)
 }
 
 MessageAnswer ShowMessageBox(const Message& message, ButtonLayout layout, SoundPlayer& sound,
-                             const KeyboardMap& keys, const YesAction& yesAction, QWidget* parent)
+                             const KeyboardMap& keys, const YesAction& yesAction, QWidget* parent,
+                             WindowStacking* stacking)
 {
     MessageBoxForm form(message.form(), sound, keys, parent);
+    if (stacking)
+        stacking->keepOutOfTaskbar(&form);
     form.showPicture(message);
     form.setButtonLayout(layout);
     form.setYesAction(yesAction);

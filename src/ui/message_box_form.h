@@ -13,6 +13,7 @@ namespace lexaro {
 class AccessKeyFilter;
 class KeyboardMap;
 class SoundPlayer;
+class WindowStacking;
 
 // One message box form: a stack of hidden message pictures over a strip of buttons. Each
 // showing uses a fresh form, so no picture of an earlier message can remain visible.
@@ -65,9 +66,10 @@ private:
 };
 
 // Gives one message: a fresh form with only the chosen picture, the sound started before
-// the window shows, then modal until the user closes it.
+// the window shows, then modal until the user closes it. With a stacking service the box
+// stays out of the taskbar, as it belongs to the program's window.
 MessageAnswer ShowMessageBox(const Message& message, ButtonLayout layout, SoundPlayer& sound,
                              const KeyboardMap& keys, const YesAction& yesAction = {},
-                             QWidget* parent = nullptr);
+                             QWidget* parent = nullptr, WindowStacking* stacking = nullptr);
 
 } // namespace lexaro

@@ -4,15 +4,16 @@
 
 namespace lexaro {
 
-ModalMessageService::ModalMessageService(SoundPlayer& sound, const KeyboardMap& keys)
-    : m_sound(sound), m_keys(keys)
+ModalMessageService::ModalMessageService(SoundPlayer& sound, const KeyboardMap& keys,
+                                         WindowStacking& stacking)
+    : m_sound(sound), m_keys(keys), m_stacking(stacking)
 {
 }
 
 MessageAnswer ModalMessageService::show(const Message& message, ButtonLayout layout,
                                         const YesAction& yesAction)
 {
-    return ShowMessageBox(message, layout, m_sound, m_keys, yesAction);
+    return ShowMessageBox(message, layout, m_sound, m_keys, yesAction, nullptr, &m_stacking);
 }
 
 } // namespace lexaro

@@ -76,7 +76,9 @@ class FakeStacking final : public WindowStacking
 {
 public:
     void setTopMost(QWidget* window, bool onTop) override { calls << qMakePair(window, onTop); }
+    void keepOutOfTaskbar(QWidget* window) override { outOfTaskbar << window; }
     QList<QPair<QWidget*, bool>> calls;
+    QList<QWidget*> outOfTaskbar;
 };
 
 class FakeIdentity final : public SystemIdentity

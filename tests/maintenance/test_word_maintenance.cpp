@@ -59,7 +59,10 @@ struct Fixture
         store = db.open();
     }
 
-    WordCommands commands() { return WordCommands({*store, messages, keyboard, keys, exit}, host); }
+    WordCommands commands()
+    {
+        return WordCommands({*store, messages, keyboard, keys, exit, stacking}, host);
+    }
     AddWordForm* addForm(DictionaryId id)
     {
         return new AddWordForm(DictionaryCatalog::entry(id), store->recordset(id), messages,
@@ -87,6 +90,7 @@ struct Fixture
     FakeKeyboard keyboard;
     FakeKeyboardMap keys;
     ProgramExit exit;
+    FakeStacking stacking;
     FakeHost host;
 };
 
@@ -272,15 +276,16 @@ private Q_SLOTS:
     void addOpensTheCurrentDictionarysWindow()
     {
         Fixture f;
-        f.host.dictionary = DictionaryId::Swedish;
+        f.host.dictionary = DictionaryId::Finnish;
         QString shown;
         whenWindowShown<AddWordForm>([&shown](AddWordForm& form) {
             shown = form.objectName();
             form.CancelCommandbutton_Click();
         });
         f.commands().AddwordImage_Click();
-        QCOMPARE(shown, QStringLiteral("SwedishtopersiandictionaryaddwordForm"));
+        QCOMPARE(shown, QStringLiteral("FinnishtopersiandictionaryaddwordForm"));
         QVERIFY(f.messages.shown.isEmpty());
+        QCOMPARE(f.stacking.outOfTaskbar.size(), 1); // its dialog border keeps it out
         // No current dictionary: nothing opens.
         f.host.dictionary.reset();
         f.commands().AddwordImage_Click();

@@ -1,13 +1,72 @@
-#include "platform/linux/lock_file_single_instance.h"
+#include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
+#include "platform/linux/x11_window_stacking.h"
 
+#include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
+#include <X11/Xatom.h>
 #include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstddef>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace lexaro;
+
+namespace {
+
+QByteArray testName()
+{
+    return QByteArrayLiteral("lexaro-test-") + QByteArray::number(::getpid());
+}
+
+QList<Atom> netWmState(Display* display, Window window)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    QList<Atom> atoms;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), 0, 64,
+                           False, XA_ATOM, &type, &format, &count, &remaining, &data) == Success &&
+        data) {
+        atoms = QList<Atom>(reinterpret_cast<Atom*>(data), reinterpret_cast<Atom*>(data) + count);
+        XFree(data);
+    }
+    return atoms;
+}
+
+// Takes the next event of that type, letting Qt run meanwhile.
+bool waitForEvent(Display* display, int type, XEvent* event)
+{
+    QDeadlineTimer deadline(5000);
+    while (!XCheckTypedEvent(display, type, event)) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+bool redirectRefused = false;
+int noteRedirectRefused(Display*, XErrorEvent* error)
+{
+    redirectRefused = error->error_code == BadAccess;
+    return 0;
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
@@ -16,18 +75,121 @@ class TestPlatform : public QObject
 private Q_SLOTS:
     void oneCopyAtATime()
     {
-        QTemporaryDir dir;
-        const QString lock = dir.filePath(QStringLiteral("lexaro.lock"));
+        QVERIFY(
+            AbstractSocketSingleInstance::defaultName().endsWith(QByteArray::number(::geteuid())));
         {
-            LockFileSingleInstance first(lock);
-            LockFileSingleInstance second(lock);
+            AbstractSocketSingleInstance first(testName());
+            AbstractSocketSingleInstance second(testName());
             QVERIFY(first.tryAcquire());
             QVERIFY(!second.tryAcquire());
             QVERIFY(first.tryAcquire()); // asking again keeps it
         }
         // Released with its holder.
-        LockFileSingleInstance third(lock);
+        AbstractSocketSingleInstance third(testName());
         QVERIFY(third.tryAcquire());
+    }
+
+    // Anyone may bind an abstract name; another user's socket under ours must not keep the
+    // program from starting.
+    void nameHeldByAnotherUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to act as another user");
+        int ready[2];
+        QVERIFY(::pipe(ready) == 0);
+        const pid_t squatter = ::fork();
+        if (squatter == 0) {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray name = testName();
+            std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            const bool held =
+                ::setuid(65534) == 0 &&
+                ::bind(fd, reinterpret_cast<sockaddr*>(&address),
+                       socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size())) == 0 &&
+                ::listen(fd, 1) == 0;
+            const char answer = held ? 'y' : 'n';
+            (void)!::write(ready[1], &answer, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char answer = 'n';
+        QCOMPARE(::read(ready[0], &answer, 1), 1);
+        AbstractSocketSingleInstance guard(testName());
+        const bool acquired = guard.tryAcquire();
+        ::kill(squatter, SIGKILL);
+        ::waitpid(squatter, nullptr, 0);
+        QCOMPARE(answer, 'y');
+        QVERIFY(acquired);
+    }
+
+    // This test plays the window manager: the X server hands it the map requests and the
+    // state messages. Stacking must change through _NET_WM_STATE only, never by unmapping.
+    void stackingThroughNetWmState()
+    {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !x11->display())
+            QSKIP("not on X11");
+        Display* wm = XOpenDisplay(nullptr);
+        QVERIFY(wm);
+        const Window root = DefaultRootWindow(wm);
+        const auto previousHandler = XSetErrorHandler(noteRedirectRefused);
+        XSelectInput(wm, root, SubstructureRedirectMask | SubstructureNotifyMask);
+        XSync(wm, False);
+        XSetErrorHandler(previousHandler);
+        if (redirectRefused)
+            QSKIP("another window manager is running");
+        const Atom above = XInternAtom(wm, "_NET_WM_STATE_ABOVE", False);
+        const Atom skipTaskbar = XInternAtom(wm, "_NET_WM_STATE_SKIP_TASKBAR", False);
+        const Atom skipPager = XInternAtom(wm, "_NET_WM_STATE_SKIP_PAGER", False);
+        const auto sorted = [](QList<Atom> atoms) {
+            std::sort(atoms.begin(), atoms.end());
+            return atoms;
+        };
+
+        X11WindowStacking stacking(x11->display());
+        QWidget window;
+        window.resize(200, 100);
+        stacking.keepOutOfTaskbar(&window);
+        stacking.setTopMost(&window, true);
+        window.show();
+        XEvent event;
+        QVERIFY(waitForEvent(wm, MapRequest, &event));
+        const Window id = event.xmaprequest.window;
+        QCOMPARE(id, Window(window.winId()));
+        QCOMPARE(sorted(netWmState(wm, id)), sorted({above, skipTaskbar, skipPager}));
+        XMapWindow(wm, id);
+        XSync(wm, False);
+        // What Qt sent on its own while making the window (it clears the states its window
+        // flags do not ask for, to a window not yet managed).
+        while (XCheckMaskEvent(wm, SubstructureNotifyMask, &event) ||
+               XCheckTypedEvent(wm, ClientMessage, &event)) {
+        }
+
+        // Shown: a message to the root window, and nothing else happens to the window.
+        stacking.setTopMost(&window, false);
+        QVERIFY(waitForEvent(wm, ClientMessage, &event));
+        QCOMPARE(event.xclient.window, id);
+        QCOMPARE(event.xclient.message_type, XInternAtom(wm, "_NET_WM_STATE", False));
+        QCOMPARE(event.xclient.data.l[0], 0L);
+        QCOMPARE(Atom(event.xclient.data.l[1]), above);
+        QTest::qWait(50);
+        XSync(wm, False);
+        QVERIFY(!XCheckMaskEvent(wm, SubstructureNotifyMask | SubstructureRedirectMask, &event));
+
+        // Hidden, the window manager drops the property; the next showing brings back what
+        // was asked, including a change made while hidden.
+        window.hide();
+        QVERIFY(waitForEvent(wm, UnmapNotify, &event));
+        XDeleteProperty(wm, id, XInternAtom(wm, "_NET_WM_STATE", False));
+        XSync(wm, False);
+        stacking.setTopMost(&window, true);
+        window.show();
+        QVERIFY(waitForEvent(wm, MapRequest, &event));
+        QCOMPARE(sorted(netWmState(wm, id)), sorted({above, skipTaskbar, skipPager}));
+        QVERIFY(!XCheckTypedEvent(wm, ClientMessage, &event));
+        XCloseDisplay(wm);
     }
 
     void layoutGroups_data()
@@ -93,5 +255,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPlatform)
+QTEST_MAIN(TestPlatform)
 #include "test_platform.moc"

@@ -1,38 +1,211 @@
-# Helpers for whole-program tests; sourced by each test script.
+# Helpers for whole-program tests; sourced by each test script. run_program_test.sh gives
+# the script its own session bus and a copy of the program folder; the script starts its own
+# desktop: an X server, the openbox window manager, keyboard layouts and a panel.
 set -euo pipefail
 MAIN_TITLE="Orvenda Lexaro 2019"
+PROGRAM_TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# Debian's own Python: it has pyatspi and python3-xlib.
+PYTHON=/usr/bin/python3
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+SHOT_DIR=${SHOT_DIR:-$WORK}
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
+# For checks that do not depend on each other: note_failure records one and goes on,
+# finish_checks ends the script failed if any was noted.
+FAILURES=0
+note_failure() { echo "FAIL: $*" >&2; FAILURES=$((FAILURES + 1)); }
+finish_checks() { [ "$FAILURES" -eq 0 ] || exit 1; }
+
+# Every background process a helper starts, stopped in reverse order when the script ends.
+STARTED=()
+stop_started() {
+  local i
+  for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do
+    kill "${STARTED[i]}" 2>/dev/null || true
+    wait "${STARTED[i]}" 2>/dev/null || true
+  done
+}
+trap stop_started EXIT
+
+# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+# start_desktop [WIDTHxHEIGHT]: an X server of that size, openbox managing it, and the
+# keyboard layouts us,ir (group 0 English, group 1 Persian).
+start_desktop() {
+  local size=${1:-1280x1024} fifo="$WORK/display-fd" number=""
+  rm -f "$fifo" && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  STARTED+=($!)
+  read -r -t 10 number <"$fifo" || fail "the X server did not start: $(cat "$WORK/xvfb.log")"
+  export DISPLAY=":$number"
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  STARTED+=($!)
+  wait_until 10 window_manager_running || fail "openbox did not start: $(cat "$WORK/openbox.log")"
+  setxkbmap -layout us,ir || fail "setxkbmap -layout us,ir failed"
+}
+
+# stop_desktop: ends everything started so far, the X server last; start_desktop may follow.
+stop_desktop() {
+  stop_started
+  STARTED=()
+  unset DISPLAY
+}
+
+# openbox names its theme once it has loaded it, late in its start, just before it takes
+# charge of the windows already there; only then does it reliably see a panel's strut.
+window_manager_running() {
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' &&
+    xprop -root _OB_THEME | grep -q '=' && xprop -root _NET_WORKAREA | grep -q '='
+}
+
+# screen_size: prints "WIDTH HEIGHT".
+screen_size() { xwininfo -root | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w, h}'; }
+
+# work_area: prints "X Y WIDTH HEIGHT", the part of the screen that panels leave free.
+work_area() { xprop -root _NET_WORKAREA | sed -E 's/.*= //; s/,//g' | cut -d' ' -f1-4; }
+
+# start_panel [EDGE]: trayer, a notification area with a strut, on that edge (bottom, top,
+# left or right); returns once the window manager has taken its strut off the work area.
+start_panel() {
+  local edge=${1:-bottom}
+  trayer --edge "$edge" --align right --widthtype pixel --width 120 --heighttype pixel \
+    --height 24 --SetDockType true --SetPartialStrut true --expand false \
+    >>"$WORK/trayer.log" 2>&1 &
+  PANEL_PID=$!
+  STARTED+=($PANEL_PID)
+  wait_until 10 panel_reserves "$edge" ||
+    fail "the panel did not take the $edge edge (work area $(work_area)): $(cat "$WORK/trayer.log")"
+}
+
+panel_reserves() {
+  local x y w h sw sh
+  read -r x y w h < <(work_area)
+  read -r sw sh < <(screen_size)
+  case "$1" in
+    bottom) [ "$y" -eq 0 ] && [ "$h" -eq $((sh - 24)) ] ;;
+    top) [ "$y" -eq 24 ] && [ "$h" -eq $((sh - 24)) ] ;;
+    left) [ "$x" -eq 24 ] ;;
+    right) [ "$w" -eq $((sw - 24)) ] ;;
+  esac
+}
+
+# stop_panel: ends the panel and waits until the work area is the whole screen again.
+stop_panel() {
+  kill "$PANEL_PID"
+  wait "$PANEL_PID" 2>/dev/null || true
+  wait_until 10 work_area_is_whole_screen || fail "the work area kept the panel's strut"
+}
+
+work_area_is_whole_screen() { [ "$(work_area)" = "0 0 $(screen_size)" ]; }
+
+# use_fonts_without_persian: from now on the program sees only the DejaVu faces, which have
+# no Persian letters, as on a machine without Persian fonts.
+use_fonts_without_persian() {
+  local folder=/usr/share/fonts/truetype/dejavu
+  [ -d "$folder" ] || fail "no $folder"
+  mkdir -p "$WORK/fontconfig-cache"
+  cat >"$WORK/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$folder</dir>
+  <cachedir>$WORK/fontconfig-cache</cachedir>
+</fontconfig>
+EOF
+  export FONTCONFIG_FILE="$WORK/fonts.conf"
+  fc-list | grep -qv -i dejavu && fail "fonts other than DejaVu are still visible"
+  return 0
+}
 
 # start_lexaro: starts the program in the background; its pid goes to $LEXARO_PID.
 start_lexaro() {
-  "$LEXARO_DIR/lexaro" >"$WORK/lexaro.log" 2>&1 &
+  "$LEXARO_DIR/lexaro" >>"$WORK/lexaro.log" 2>&1 &
   LEXARO_PID=$!
+  STARTED+=($LEXARO_PID)
 }
 
 # wait_for_title TITLE [seconds]: prints the window id once a window has that title.
 wait_for_title() {
-  local deadline=$((SECONDS + ${2:-20}))
-  while [ $SECONDS -lt $deadline ]; do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
+  wait_until "${2:-20}" xdotool search --onlyvisible --name "^$1\$" || return 1
+  xdotool search --onlyvisible --name "^$1\$" | head -n 1
 }
 
 # wait_for_exit PID [seconds]: waits for the process; its exit status goes to $EXIT_STATUS.
 wait_for_exit() {
-  local deadline=$((SECONDS + ${2:-20}))
-  while kill -0 "$1" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
+  wait_until "${2:-20}" not_running "$1" || return 1
   EXIT_STATUS=0
   wait "$1" || EXIT_STATUS=$?
 }
 
-stop_lexaro() { kill "$LEXARO_PID" 2>/dev/null || true; wait "$LEXARO_PID" 2>/dev/null || true; }
+not_running() { ! kill -0 "$1"; }
+
+# focus WINDOW: gives it the keyboard focus through the window manager and checks that the
+# focus arrived; typing into another window would prove nothing.
+focus() {
+  xdotool windowactivate "$1" || fail "could not activate window $1"
+  wait_until 5 has_focus "$1" || fail "window $1 did not get the focus (it is at $(xdotool getwindowfocus))"
+}
+
+has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+
+# frame_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window with its frame, as the
+# window manager drew it (_NET_FRAME_EXTENTS: left, right, top, bottom).
+frame_geometry() {
+  local x y w h l r t b
+  read -r x y < <(client_origin "$1")
+  read -r w h < <(xwininfo -id "$1" | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w, h}')
+  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -E 's/.*= //; s/,//g')
+  [ -n "$b" ] || fail "window $1 has no frame extents"
+  echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
+}
+
+# client_origin WINDOW: prints "X Y", the screen position of the window's top-left corner
+# without its frame.
+client_origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+
+# tray_icon_of PID: prints the id of the program's icon window once it sits inside the panel
+# that start_panel started (one of its ancestors belongs to the panel's process).
+tray_icon_of() {
+  local id ancestor
+  for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    ancestor=$id
+    while ancestor=$(parent_of "$ancestor"); do
+      [ "$(xprop -id "$ancestor" _NET_WM_PID 2>/dev/null | awk '{print $3}')" = "$PANEL_PID" ] &&
+        { echo "$id"; return 0; }
+    done
+  done
+  return 1
+}
+
+# parent_of WINDOW: prints the parent's id; fails at the root window.
+parent_of() {
+  local parent
+  parent=$(xwininfo -children -id "$1" | awk '/Parent window id:/ {print $4}')
+  [ -n "$parent" ] && [ "$parent" != "$(xwininfo -root | awk '/Window id:/ {print $4}')" ] &&
+    echo "$parent"
+}
+
+# press_keys [--group N] KEY...: physical key presses through XTest (see press_keys.py).
+press_keys() { "$PYTHON" "$PROGRAM_TESTS/press_keys.py" "$@"; }
+
+# atspi COMMAND ARGS...: reads or works the program's controls as a screen reader does.
+atspi() { "$PYTHON" "$PROGRAM_TESTS/atspi.py" "$@"; }
+
+# search_box_text / wait_for_search_box TEXT: the search box is found by its role, since Qt
+# names an editable combo box after its text.
+search_box_text() { atspi text --role "combo box" "*"; }
+wait_for_search_box() { atspi wait-text --role "combo box" "*" "$@"; }
+
+# screenshot NAME: the whole screen into $SHOT_DIR/NAME.png.
+screenshot() { import -window root "$SHOT_DIR/$1.png" || fail "no screenshot $1"; }

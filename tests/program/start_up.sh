@@ -1,38 +1,31 @@
-# The main window comes up on the English dictionary, the icon sits in the notification
-# area, and what the user had copied is still on the clipboard.
+# The main window comes up focused, with the icon docked in the panel and what the user had
+# copied still on the clipboard. A right click on the icon opens the menu; its last item,
+# Exit, ends the program.
 source "$(dirname "$0")/lib.sh"
+start_desktop 1280x1024
+start_panel bottom
 printf 'kept on the clipboard' | xclip -selection clipboard
 start_lexaro
-trap stop_lexaro EXIT
 win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
-pass "main window $win appeared"
-geometry=$(xdotool getwindowgeometry "$win" | grep Geometry)
-[[ "$geometry" == *"961x555"* ]] || fail "window size: $geometry"
-pass "window size 961x555"
-tray_icons=$(xwininfo -root -tree | grep -c -i 'lexaro' || true)
-[ "$tray_icons" -ge 2 ] || fail "no icon in the notification area"
-pass "notification-area icon present"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "${WIDTH}x$HEIGHT" = 961x555 ] || fail "window size ${WIDTH}x$HEIGHT"
+pass "main window of 961x555"
+wait_until 5 has_focus "$win" || fail "the main window did not get the focus"
+pass "main window focused"
+wait_until 10 tray_icon_of "$LEXARO_PID" || fail "no icon in the notification area"
+icon=$(tray_icon_of "$LEXARO_PID")
+pass "icon docked in the panel"
 [ "$(xclip -o -selection clipboard)" = "kept on the clipboard" ] || fail "clipboard changed"
 pass "clipboard kept"
 
-# A right click on the icon opens the menu; its last item, Exit, ends the program.
-icon=""
-for id in $(xdotool search --onlyvisible --pid "$LEXARO_PID" 2>/dev/null); do
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  [ "$WIDTH" -le 64 ] && [ "$HEIGHT" -le 64 ] && icon=$id
-done
-[ -n "$icon" ] || fail "no icon window found"
-eval "$(xdotool getwindowgeometry --shell "$icon")"
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)" -gt "$before" ]; }
 before=$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-for _ in $(seq 50); do
-  [ "$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)" -gt "$before" ] && break
-  sleep 0.1
-done
-[ "$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)" -gt "$before" ] || fail "no menu on right click"
+wait_until 5 menu_open || fail "no menu on right click"
 pass "right click opened the menu"
-import -window root "${SHOT_DIR:-$WORK}/menu.png" 2>/dev/null || true
-xdotool key Up Return
+screenshot menu
+press_keys Up Return
 wait_for_exit "$LEXARO_PID" 10 || fail "Exit did not end the program"
 [ "$EXIT_STATUS" -eq 0 ] || fail "Exit ended with status $EXIT_STATUS"
 pass "Exit ended the program"

@@ -2,28 +2,21 @@
 # translation and deletes it after confirmation; an inflected word shows its dictionary form.
 # Each result is read as a screen reader reads it.
 source "$(dirname "$0")/lib.sh"
-atspi() { /usr/bin/python3 "$(dirname "$0")/atspi_expect.py" "$@"; }
+start_desktop
+start_panel bottom
 start_lexaro
-trap stop_lexaro EXIT
 win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
 
-focus_window() { # focus_window ID: activate it and check that the focus arrived
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-  local deadline=$((SECONDS + 10))
-  until [ "$(xdotool getwindowfocus)" = "$1" ]; do
-    [ $SECONDS -lt $deadline ] || fail "window $1 did not take the focus"
-    sleep 0.05
-  done
-}
 # answer_message TEXT: the message box with this picture shows; Enter closes it.
 answer_message() {
-  atspi shown "$1" || fail "no message \"$1\""
+  atspi wait-shown "$1" || fail "no message \"$1\""
   xdotool key Return
 }
 search_for() { # search_for WORD: type the word into the emptied search box
-  focus_window "$win"
+  focus "$win"
   xdotool key ctrl+a BackSpace
   xdotool type --delay 30 "$1"
+  wait_for_search_box "$1" || fail "the search box did not take $1"
 }
 
 word="lexarotestword"
@@ -31,53 +24,54 @@ first=$(printf '\u0648\u0627\u0698\u0647\u0654 \u0622\u0632\u0645\u0627\u06cc\u0
 second=$(printf '\u062a\u0631\u062c\u0645\u0647\u0654 \u062a\u0627\u0632\u0647')
 notfound=$(printf '\u0627\u064a\u0646 \u0648\u0627\u0698\u0647 \u062f\u0631 \u0628\u0627\u0646\u06a9 \u0627\u0637\u0644\u0627\u0639\u0627\u062a\u064a \u0628\u0631\u0646\u0627\u0645\u0647 \u0645\u0648\u062c\u0648\u062f \u0646\u064a\u0633\u062a')
 
-focus_window "$win"
+focus "$win"
 before=$(atspi count "Word list") || fail "no word list"
 xdotool key alt+a
 add=$(wait_for_title "English to persian dictionary - Add word") || fail "Alt+A opened no add window"
-focus_window "$add"
+focus "$add"
 xdotool type --delay 30 "$word"
 xdotool key Tab
 xdotool type --delay 30 "$first"
 xdotool key alt+s
 answer_message "Registering word is done successfully."
-atspi text "Word" "" || fail "the add window did not empty its word field"
+atspi wait-text Word "" || fail "the add window did not empty its word field"
 xdotool key alt+c
-for _ in $(seq 100); do xdotool search --onlyvisible --name "Add word" >/dev/null 2>&1 || break; sleep 0.05; done
+add_closed() { ! xdotool search --onlyvisible --name "Add word"; }
+wait_until 10 add_closed || fail "Alt+C did not close the add window"
 pass "added $word through the add window"
 
 search_for "$word"
-atspi text "Translation" "$first" || fail "the new word is not found"
+atspi wait-text Translation "$first" || fail "the new word is not found"
 pass "the new word is found by typing it"
 [ "$(atspi count "Word list")" = "$before" ] || fail "the list changed before F5"
 xdotool key F5
-for _ in $(seq 100); do [ "$(atspi count "Word list")" = $((before + 1)) ] && break; sleep 0.05; done
-[ "$(atspi count "Word list")" = $((before + 1)) ] || fail "F5 did not bring the new word into the list"
+list_grew() { [ "$(atspi count "Word list")" = $((before + 1)) ]; }
+wait_until 10 list_grew || fail "F5 did not bring the new word into the list"
 pass "F5 lists the new word"
 
 search_for "$word"
 xdotool key alt+e
 edit=$(wait_for_title "English to persian dictionary - Edit word") || fail "Alt+E opened no edit window"
-focus_window "$edit"
-atspi text "Word" "$word" || fail "the edit window shows another word"
+focus "$edit"
+atspi wait-text Word "$word" || fail "the edit window shows another word"
 xdotool key Tab ctrl+a
 xdotool type --delay 30 "$second"
 xdotool key alt+s
 answer_message "Registering word is done successfully."
 search_for "$word"
-atspi text "Translation" "$second" || fail "the edited translation is not shown"
+atspi wait-text Translation "$second" || fail "the edited translation is not shown"
 pass "edited the translation"
 
 xdotool key alt+d
-atspi shown "Are you sure that you want to delete this word?" || fail "no question"
+atspi wait-shown "Are you sure that you want to delete this word?" || fail "no question"
 xdotool key alt+y
 answer_message "Deleting word is done successfully."
-atspi text "Search word" "" || fail "the search box was not emptied"
+wait_for_search_box "" || fail "the search box was not emptied"
 search_for "$word"
-atspi text "Translation" "$notfound" || fail "the deleted word is still found"
+atspi wait-text Translation "$notfound" || fail "the deleted word is still found"
 pass "deleted after confirmation"
 
 search_for "houses,"
-atspi contains "Translation" "$notfound"$'\n\nhouse\n' || fail "houses does not show house"
+atspi wait-contains Translation "$notfound"$'\n\nhouse\n' || fail "houses does not show house"
 pass "an inflected word shows its dictionary form"
-import -window root "${SHOT_DIR:-$WORK}/word_maintenance.png" 2>/dev/null || true
+screenshot word_maintenance

@@ -53,6 +53,7 @@ private Q_SLOTS:
             QStringLiteral("\u0643\u062A\u0627\u0628"), true);
         row("different Arabic words", QStringLiteral("\u0643\u062A\u0628"),
             QStringLiteral("\u0643\u062A\u0627\u0628"), false);
+        row("NUL counts", QStringLiteral("ho\0use"), QStringLiteral("house"), false);
         row("trailing space counts", QStringLiteral("house "), QStringLiteral("house"), false);
         row("apostrophe", QStringLiteral("don't"), QStringLiteral("DON'T"), true);
         row("prefix", QStringLiteral("hous"), QStringLiteral("house"), false);

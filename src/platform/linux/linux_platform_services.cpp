@@ -1,9 +1,11 @@
 #include "platform/platform_services.h"
 
+#include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/linux_system_identity.h"
-#include "platform/linux/lock_file_single_instance.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_keyboard_map.h"
+#include "platform/linux/x11_notification_area_watcher.h"
+#include "platform/linux/x11_window_stacking.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
 #include "platform/qt/qt_sound_player.h"
@@ -11,19 +13,41 @@
 #include "platform/qt/qt_window_stacking.h"
 #include "platform/qt/qt_work_area.h"
 
+#include <QGuiApplication>
+
+#include <X11/Xlib.h>
+
 namespace lexaro {
+
+namespace {
+
+// Qt's own X11 connection, or none when Qt runs on another platform (Wayland, offscreen).
+Display* qtX11Display()
+{
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+} // namespace
 
 PlatformServices createPlatformServices()
 {
+    Display* display = qtX11Display();
     PlatformServices services;
-    services.singleInstance = std::make_unique<LockFileSingleInstance>();
+    services.singleInstance = std::make_unique<AbstractSocketSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
     services.keyboard = std::make_unique<X11KeyboardLayoutSwitcher>();
     services.keyboardMap = std::make_unique<X11KeyboardMap>();
     services.shell = std::make_unique<QtShellOpener>();
-    services.stacking = std::make_unique<QtWindowStacking>();
-    services.trayIcon = std::make_unique<QtTrayIcon>();
+    if (display)
+        services.stacking = std::make_unique<X11WindowStacking>(display);
+    else
+        services.stacking = std::make_unique<QtWindowStacking>();
+    services.trayIcon = std::make_unique<QtTrayIcon>(
+        display ? std::make_unique<X11NotificationAreaWatcher>(DisplayString(display))
+                : std::make_unique<NotificationAreaWatcher>());
     services.clipboard = std::make_unique<QtClipboard>();
     services.workArea = std::make_unique<QtWorkArea>();
     return services;

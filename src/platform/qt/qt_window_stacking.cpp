@@ -15,4 +15,9 @@ void QtWindowStacking::setTopMost(QWidget* window, bool onTop)
         window->show();
 }
 
+void QtWindowStacking::keepOutOfTaskbar(QWidget*)
+{
+    // Making it a tool window would change more than the taskbar; it stays there instead.
+}
+
 } // namespace lexaro

@@ -1,0 +1,56 @@
+# The database file: without it (or with a link to nowhere) the program shows only the
+# start-up message box and Enter ends it with a non-zero status; a link to a real database
+# in another folder is followed; a database cut short while the program runs does not end it.
+source "$(dirname "$0")/lib.sh"
+start_desktop
+start_panel bottom
+
+# refused DESCRIPTION: the program shows the start-up box, no main window and creates no
+# file; Enter ends it with a non-zero status.
+refused() {
+  local box=""
+  start_lexaro
+  wait_until 20 xdotool search --onlyvisible --pid "$LEXARO_PID" || fail "no message box ($1)"
+  box=$(xdotool search --onlyvisible --pid "$LEXARO_PID" | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  [ "${WIDTH}x$HEIGHT" = 449x185 ] || fail "message box size ${WIDTH}x$HEIGHT ($1)"
+  xdotool search --onlyvisible --name "^$MAIN_TITLE\$" >/dev/null && fail "the main window appeared ($1)"
+  focus "$box"
+  press_keys Return
+  wait_for_exit "$LEXARO_PID" 10 || fail "Enter did not end the program ($1)"
+  [ "$EXIT_STATUS" -ne 0 ] || fail "the program ended with status 0 ($1)"
+  pass "$1: message box, no main window, Enter ended the program with status $EXIT_STATUS"
+}
+
+mkdir "$WORK/synced"
+mv "$LEXARO_DIR/Lexaro.db" "$WORK/synced/Lexaro.db"
+refused "no database"
+[ -e "$LEXARO_DIR/Lexaro.db" ] && fail "a database file was created"
+ln -s "$WORK/synced/nowhere.db" "$LEXARO_DIR/Lexaro.db"
+refused "a link to nowhere"
+[ -e "$WORK/synced/nowhere.db" ] && fail "a database file was created where the link points"
+pass "no file created"
+
+ln -sf "$WORK/synced/Lexaro.db" "$LEXARO_DIR/Lexaro.db"
+start_lexaro
+win=$(wait_for_title "$MAIN_TITLE") || fail "a linked database was refused"
+focus "$win"
+xdotool type --delay 40 house
+wait_for_search_box house || fail "the search box did not take the word"
+atspi text Translation >"$WORK/translation.txt"
+grep -q . "$WORK/translation.txt" || fail "no translation shown"
+pass "linked database opened and looked up"
+
+# Cut short under the running program: the next keystroke's look-up fails, no more.
+still_answers() {
+  wait_for_search_box "$1" && return 0
+  kill -0 "$LEXARO_PID" 2>/dev/null || fail "the program ended when its database was cut short"
+  fail "the program stopped answering after its database was cut short"
+}
+truncate -s 0 "$WORK/synced/Lexaro.db"
+press_keys s
+still_answers houses
+press_keys BackSpace
+still_answers house
+pass "database cut short: the program still answers"
+screenshot database_cut_short
