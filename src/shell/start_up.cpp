@@ -1,6 +1,9 @@
 #include "shell/start_up.h"
 
+#include "help/about_form.h"
+#include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
+#include "lookup/listen_word.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
@@ -72,6 +75,15 @@ void StartUp::connectCommands()
     DictionaryLookup& lookup = m_mainWindow->lookup();
     m_router.setCommand(ToolbarCommand::RefreshDatabase,
                         [&lookup] { lookup.RefreshdatabaseImage_Click(); });
+    auto listen = std::make_shared<ListenWordCommand>(*m_mainWindow->searchCombo(), lookup,
+                                                      m_messages, *m_services.speech);
+    m_router.setCommand(ToolbarCommand::ListenWord, [listen] { listen->ListenwordImage_Click(); });
+    // The help windows are made afresh for each opening and shown modally, with no owner.
+    m_router.setCommand(ToolbarCommand::HelpAndSupport,
+                        [this] { HelpandsupportForm(m_messages, *m_services.shell).exec(); });
+    m_router.setCommand(ToolbarCommand::About, [this] {
+        AboutForm({*m_services.identity, *m_services.shell, *m_services.keyboardMap}).exec();
+    });
 }
 
 int runLexaro(int argc, char** argv)
