@@ -6,6 +6,7 @@
 #include "platform/shell_opener.h"
 #include "platform/single_instance_guard.h"
 #include "platform/sound_player.h"
+#include "platform/speech_voice.h"
 #include "platform/system_identity.h"
 #include "platform/tray_icon.h"
 #include "platform/window_stacking.h"
@@ -22,6 +23,7 @@ struct PlatformServices
     std::unique_ptr<SingleInstanceGuard> singleInstance;
     std::unique_ptr<SystemIdentity> identity;
     std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<SpeechVoice> speech;
     std::unique_ptr<KeyboardLayoutSwitcher> keyboard;
     std::unique_ptr<KeyboardMap> keyboardMap;
     std::unique_ptr<ShellOpener> shell;

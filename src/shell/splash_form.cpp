@@ -65,15 +65,13 @@ QLabel* SplashForm::label(const QString& objectName) const
 
 QString SplashForm::versionLine()
 {
-    return u"Version: "_s + QString::number(Product::VersionMajor) + u'.' +
-           QString::number(Product::VersionMinor) + u'.' + QString::number(Product::VersionPatch) +
-           u" alpha"_s;
+    return Product::versionLine();
 }
 
 void SplashForm::fillLabels(const SystemIdentity& identity)
 {
     label(QStringLiteral("VersionLabel"))->setText(versionLine());
-    label(QStringLiteral("LastupdateLabel"))->setText(QStringLiteral("Last update: 2019/11/21"));
+    label(QStringLiteral("LastupdateLabel"))->setText(Product::lastUpdateLine());
     label(QStringLiteral("CopyrightLabel"))->setText(Product::copyright());
     label(QStringLiteral("TrademarksLabel"))->setText(Product::trademarks());
     label(QStringLiteral("RegisteredtoLabel"))->setText(QStringLiteral("Registered to:"));

@@ -1,7 +1,10 @@
 #include "shell/start_up.h"
 
+#include "help/about_form.h"
+#include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
 #include "maintenance/word_commands.h"
+#include "lookup/listen_word.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
@@ -84,6 +87,15 @@ void StartUp::connectCommands()
     m_router.setCommand(ToolbarCommand::AddWord, [&words] { words.AddwordImage_Click(); });
     m_router.setCommand(ToolbarCommand::EditWord, [&words] { words.EditwordImage_Click(); });
     m_router.setCommand(ToolbarCommand::DeleteWord, [&words] { words.DeletewordImage_Click(); });
+    auto listen = std::make_shared<ListenWordCommand>(*m_mainWindow->searchCombo(), lookup,
+                                                      m_messages, *m_services.speech);
+    m_router.setCommand(ToolbarCommand::ListenWord, [listen] { listen->ListenwordImage_Click(); });
+    // The help windows are made afresh for each opening and shown modally, with no owner.
+    m_router.setCommand(ToolbarCommand::HelpAndSupport,
+                        [this] { HelpandsupportForm(m_messages, *m_services.shell).exec(); });
+    m_router.setCommand(ToolbarCommand::About, [this] {
+        AboutForm({*m_services.identity, *m_services.shell, *m_services.keyboardMap}).exec();
+    });
 }
 
 int runLexaro(int argc, char** argv)

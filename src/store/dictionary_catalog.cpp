@@ -7,12 +7,13 @@ namespace lexaro {
 namespace {
 
 DictionaryEntry makeEntry(DictionaryId id, const char16_t* language, const char16_t* displayName,
-                          const char16_t* tableName)
+                          const char16_t* tableName, QLocale::Language speechLanguage)
 {
     const QString prefix = id == DictionaryId::ComputerAndInternet
                                ? QStringLiteral("Computerandinternetdictionary")
                                : QString::fromUtf16(language) + u"topersiandictionary"_s;
-    return {id, QString::fromUtf16(displayName), QString::fromUtf16(tableName), prefix};
+    return {id, QString::fromUtf16(displayName), QString::fromUtf16(tableName), prefix,
+            speechLanguage};
 }
 
 } // namespace
@@ -75,23 +76,23 @@ const std::array<DictionaryEntry, DictionaryCount>& DictionaryCatalog::entries()
 {
     static const std::array<DictionaryEntry, DictionaryCount> catalog = {
         makeEntry(DictionaryId::Arabic, u"Arabic", u"Arabic to persian dictionary",
-                  u"Arabic_to_Persian"),
+                  u"Arabic_to_Persian", QLocale::Arabic),
         makeEntry(DictionaryId::English, u"English", u"English to persian dictionary",
-                  u"English_to_Persian"),
+                  u"English_to_Persian", QLocale::English),
         makeEntry(DictionaryId::Finnish, u"Finnish", u"Finnish to persian dictionary",
-                  u"Finnish_to_Persian"),
+                  u"Finnish_to_Persian", QLocale::Finnish),
         makeEntry(DictionaryId::French, u"French", u"French to persian dictionary",
-                  u"French_to_Persian"),
+                  u"French_to_Persian", QLocale::French),
         makeEntry(DictionaryId::German, u"German", u"German to persian dictionary",
-                  u"German_to_Persian"),
+                  u"German_to_Persian", QLocale::German),
         makeEntry(DictionaryId::Italian, u"Italian", u"Italian to persian dictionary",
-                  u"Italian_to_Persian"),
+                  u"Italian_to_Persian", QLocale::Italian),
         makeEntry(DictionaryId::Spanish, u"Spanish", u"Spanish to persian dictionary",
-                  u"Spanish_to_Persian"),
+                  u"Spanish_to_Persian", QLocale::Spanish),
         makeEntry(DictionaryId::Swedish, u"Swedish", u"Swedish to persian dictionary",
-                  u"Swedish_to_Persian"),
+                  u"Swedish_to_Persian", QLocale::Swedish),
         makeEntry(DictionaryId::ComputerAndInternet, u"", u"Computer and internet dictionary",
-                  u"Computer_and_Internet"),
+                  u"Computer_and_Internet", QLocale::English),
     };
     return catalog;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -61,6 +62,8 @@ struct DictionaryEntry
     QString displayName; // "English to persian dictionary"
     QString tableName;   // "English_to_Persian"
     QString prefix;      // "Englishtopersiandictionary"
+    // The language its headwords are spoken in; the computer terms are English.
+    QLocale::Language speechLanguage;
 
     QString recordsetName() const { return prefix + QStringLiteral("Recordset"); }
     QString imageName() const { return prefix + QStringLiteral("Image"); }

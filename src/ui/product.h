@@ -27,6 +27,26 @@ inline QString trademarks()
 {
     return QStringLiteral("Orvenda and Lexaro are trademarks of Orvenda Corporate.");
 }
+// The maker's addresses, opened exactly as the about window shows them.
+inline QString weblogAddress()
+{
+    return QStringLiteral("http://weblog.orvenda.example");
+}
+inline QString websiteAddress()
+{
+    return QStringLiteral("http://www.orvenda.example");
+}
+// "Version: 4.0.0 alpha", as the splash and the about window show it.
+inline QString versionLine()
+{
+    return QStringLiteral("Version: ") + QString::number(VersionMajor) + u'.' +
+           QString::number(VersionMinor) + u'.' + QString::number(VersionPatch) +
+           QStringLiteral(" alpha");
+}
+inline QString lastUpdateLine()
+{
+    return QStringLiteral("Last update: 2019/11/21");
+}
 inline QString legalWarning()
 {
     return QStringLiteral("Warning: this computer program is protected by copyright law and "

@@ -24,6 +24,22 @@ public:
     std::function<void(const QString&)> onPlay;
 };
 
+// Records every text it is asked to speak, with the language asked for.
+class FakeSpeechVoice final : public SpeechVoice
+{
+public:
+    struct Spoken
+    {
+        QString text;
+        QLocale::Language language;
+    };
+    void speak(const QString& text, QLocale::Language language) override
+    {
+        spoken.append({text, language});
+    }
+    QList<Spoken> spoken;
+};
+
 class FakeKeyboard final : public KeyboardLayoutSwitcher
 {
 public:
@@ -136,6 +152,7 @@ struct FakePlatform
         services.singleInstance.reset(singleInstance = new FakeSingleInstance);
         services.identity.reset(identity = new FakeIdentity);
         services.sound.reset(sound = new FakeSoundPlayer);
+        services.speech.reset(speech = new FakeSpeechVoice);
         services.keyboard.reset(keyboard = new FakeKeyboard);
         services.keyboardMap.reset(keyboardMap = new FakeKeyboardMap);
         services.clipboard.reset(clipboard = new FakeClipboard);
@@ -149,6 +166,7 @@ struct FakePlatform
     FakeSingleInstance* singleInstance;
     FakeIdentity* identity;
     FakeSoundPlayer* sound;
+    FakeSpeechVoice* speech;
     FakeKeyboard* keyboard;
     FakeKeyboardMap* keyboardMap;
     FakeClipboard* clipboard;

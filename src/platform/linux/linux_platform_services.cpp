@@ -9,6 +9,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
 #include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_speech_voice.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_stacking.h"
 #include "platform/qt/qt_work_area.h"
@@ -38,6 +39,7 @@ PlatformServices createPlatformServices()
     services.singleInstance = std::make_unique<AbstractSocketSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
+    services.speech = std::make_unique<QtSpeechVoice>();
     services.keyboard = std::make_unique<X11KeyboardLayoutSwitcher>();
     services.keyboardMap = std::make_unique<X11KeyboardMap>();
     services.shell = std::make_unique<QtShellOpener>();
