@@ -169,7 +169,6 @@ void DictionaryLookup::TranslationText_GotFocus()
 
 bool DictionaryLookup::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget* translationView = m_controls.translation->viewport();
     switch (event->type()) {
     case QEvent::FocusIn:
         if (watched == m_controls.searchCombo) {
@@ -183,7 +182,7 @@ bool DictionaryLookup::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         // The click that gave the focus also placed the caret; unless it dragged out a
         // selection of its own, the whole text stays selected, ready to copy.
-        if (watched == translationView && m_translationFocusedByClick) {
+        if (m_translationFocusedByClick && watched == m_controls.translation->viewport()) {
             m_translationFocusedByClick = false;
             // After the box has handled the release itself.
             QMetaObject::invokeMethod(

@@ -115,7 +115,12 @@ LexaroForm::LexaroForm(DictionaryStore& store, const Services& services, QWidget
     Form_Load();
 }
 
-LexaroForm::~LexaroForm() = default;
+LexaroForm::~LexaroForm()
+{
+    // The look-up watches the controls' events: it goes before the controls do.
+    delete m_lookup;
+    m_lookup = nullptr;
+}
 
 void LexaroForm::buildDictionaryBar(const QCursor& pointer)
 {
