@@ -1,7 +1,7 @@
 #include "generated_database.h"
 
 #include "store/database_connection.h"
-#include "store/sqlite_statement.h"
+#include "store/word_table_writer.h"
 
 #include <QFile>
 
@@ -28,20 +28,18 @@ bool buildGeneratedDatabase(const QString& path, DictionaryId table, int rows)
 {
     QFile::remove(path);
     auto db = DatabaseConnection::createNew(path);
-    if (!db || !db->execute(QStringLiteral("Begin")))
+    if (!db)
         return false;
-    SqliteStatement insert(db->handle(), QStringLiteral("Insert Into ") +
-                                             DictionaryCatalog::entry(table).tableName +
-                                             QStringLiteral(" Values (?1, ?2)"));
+    WordTableWriter writer(*db, DictionaryCatalog::entry(table));
+    if (!writer.begin())
+        return false;
     const QString translation =
         QStringLiteral("\u0648\u0627\u0698\u0647\u060C \u06A9\u0644\u0645\u0647");
     for (int i = 0; i < rows; ++i) {
-        insert.reset();
-        if (!insert.bindText(1, generatedWord(i)) || !insert.bindText(2, translation) ||
-            insert.step() != SqliteStatement::Step::Done)
+        if (!writer.insert(generatedWord(i), translation))
             return false;
     }
-    return db->execute(QStringLiteral("Commit"));
+    return writer.commit();
 }
 
 } // namespace lexaro::bench

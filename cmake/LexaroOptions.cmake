@@ -21,6 +21,13 @@ if(LEXARO_SANITIZE)
   target_compile_options(lexaro_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(lexaro_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(LEXARO_BUILD_FUZZERS)
+  # Every library the fuzz targets link is instrumented for coverage and checked by ASan and
+  # UBSan; a finding stops the run.
+  target_compile_options(lexaro_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(lexaro_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 # The program's version, from the project version, in one generated header.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/lexaro_version.h.in

@@ -2,7 +2,7 @@
 // named after its table. Usage: lexaro_make_database <data folder> <output file>
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
-#include "store/sqlite_statement.h"
+#include "store/word_table_writer.h"
 #include "store/word_list_file.h"
 
 #include <QCoreApplication>
@@ -16,18 +16,17 @@ using namespace lexaro;
 
 namespace {
 
-bool insertEntries(DatabaseConnection& db, const QString& table,
+bool insertEntries(DatabaseConnection& db, const DictionaryEntry& dictionary,
                    const std::vector<WordEntry>& entries)
 {
-    SqliteStatement insert(db.handle(),
-                           u"Insert Into "_s + table + u" (Word, Translati0n) Values (?1, ?2)"_s);
+    WordTableWriter writer(db, dictionary);
+    if (!writer.begin())
+        return false;
     for (const WordEntry& e : entries) {
-        insert.reset();
-        if (!insert.bindText(1, e.word) || !insert.bindText(2, e.translation) ||
-            insert.step() != SqliteStatement::Step::Done)
+        if (!writer.insert(e.word, e.translation))
             return false;
     }
-    return true;
+    return writer.commit();
 }
 
 } // namespace
@@ -47,7 +46,7 @@ int main(int argc, char** argv)
     QFile::remove(partial);
 
     std::unique_ptr<DatabaseConnection> db = DatabaseConnection::createNew(partial);
-    if (!db || !db->execute(QStringLiteral("Begin"))) {
+    if (!db) {
         err << "cannot create " << partial << "\n";
         return 1;
     }
@@ -59,12 +58,12 @@ int main(int argc, char** argv)
             err << path << ": " << e << "\n";
             ++failures;
         }
-        if (!insertEntries(*db, d.tableName, list.entries)) {
+        if (!insertEntries(*db, d, list.entries)) {
             err << path << ": cannot store the words\n";
             ++failures;
         }
     }
-    if (failures > 0 || !db->execute(QStringLiteral("Commit"))) {
+    if (failures > 0) {
         db.reset();
         QFile::remove(partial);
         return 1;

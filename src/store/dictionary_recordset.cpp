@@ -15,6 +15,8 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
     case WordQuery::WordList:
         // The word index holds the headword and the row: the list never touches the table.
         return u"Select rowid, Word From "_s + table + u" Order by Word"_s;
+    case WordQuery::WholeList:
+        return u"Select rowid, Word, Translati0n From "_s + table + u" Order by Word"_s;
     case WordQuery::WordLookup:
         return u"Select rowid, Word, Translati0n From "_s + table + u" Where Word=?1"_s;
     case WordQuery::WordExists:
@@ -56,7 +58,7 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
     Prepared* p = prepared(query);
     if (!p)
         return false;
-    const bool takesWord = query != WordQuery::WordList;
+    const bool takesWord = query != WordQuery::WordList && query != WordQuery::WholeList;
     if (takesWord && !p->statement.bindText(1, word)) {
         p->statement.reset();
         return false;

@@ -16,6 +16,7 @@ struct DictionaryEntry;
 enum class WordQuery
 {
     WordList,   // every headword, in list order
+    WholeList,  // every row with its translation, in list order (an export)
     WordLookup, // the rows of one word
     WordExists, // whether a word is stored
     WordsFrom,  // the headwords from a word on, in list order, a page at a time
@@ -85,7 +86,7 @@ private:
     DatabaseConnection& m_connection;
     QString m_table;
     QString m_name;
-    std::array<std::optional<Prepared>, 4> m_statements;
+    std::array<std::optional<Prepared>, 5> m_statements;
     std::array<std::optional<SqliteStatement>, 3> m_writes;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;

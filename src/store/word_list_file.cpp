@@ -24,6 +24,9 @@ QString WordListFile::unescape(QStringView field)
         case u't':
             out.append(u'\t');
             break;
+        case u'r':
+            out.append(u'\r');
+            break;
         case u'\\':
             out.append(u'\\');
             break;
@@ -35,13 +38,61 @@ QString WordListFile::unescape(QStringView field)
     return out;
 }
 
+QString WordListFile::escape(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\n':
+            out.append(u"\\n");
+            break;
+        case u'\t':
+            out.append(u"\\t");
+            break;
+        case u'\r':
+            out.append(u"\\r");
+            break;
+        case u'\\':
+            out.append(u"\\\\");
+            break;
+        default:
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// The number of the first line that is not valid UTF-8; only asked once decoding has failed.
+qsizetype firstMalformedLine(const QByteArray& content)
+{
+    qsizetype line = 1;
+    for (qsizetype start = 0; start <= content.size(); ++line) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(content).sliced(start, end - start));
+        if (decoder.hasError())
+            return line;
+        start = end + 1;
+    }
+    return line;
+}
+
+} // namespace
+
 WordListFile::Result WordListFile::parse(const QByteArray& content)
 {
     Result result;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless, so that a sequence cut short at the end of the file is an error too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(content);
     if (decoder.hasError()) {
-        result.errors << QStringLiteral("the file is not valid UTF-8");
+        result.errors << u"line "_s + QString::number(firstMalformedLine(content)) +
+                             u": not valid UTF-8"_s;
         return result;
     }
     const QList<QStringView> lines = QStringView(text).split(u'\n');

@@ -13,8 +13,9 @@ struct WordEntry
     QString translation;
 };
 
-// The starter word lists: UTF-8, one "headword<TAB>translation" per line. Inside a
-// field "\n" stands for a line break, "\t" for a tab and "\\" for a backslash.
+// The starter word lists and the exchange format of word lists: UTF-8, one
+// "headword<TAB>translation" per line. Inside a field "\n" stands for a line break, "\t"
+// for a tab, "\r" for a carriage return and "\\" for a backslash.
 class WordListFile
 {
 public:
@@ -27,6 +28,8 @@ public:
     static Result parse(const QByteArray& content);
     static Result read(const QString& path);
     static QString unescape(QStringView field);
+    // The inverse of unescape(): a field that fits on one line.
+    static QString escape(QStringView text);
 };
 
 } // namespace lexaro

@@ -1,6 +1,6 @@
 #include "support/test_database.h"
 
-#include "store/sqlite_statement.h"
+#include "store/word_table_writer.h"
 
 #include <sqlite3.h>
 
@@ -30,20 +30,12 @@ void TestDatabase::insert(DictionaryId id, std::initializer_list<Row> rows)
 
 void TestDatabase::insert(DictionaryId id, const QList<Row>& rows)
 {
-    const QString table = DictionaryCatalog::entry(id).tableName;
     sqlite3* db = m_writer->handle();
-    require(m_writer->execute(QStringLiteral("Begin")), "Begin", db);
-    SqliteStatement statement(db, QStringLiteral("Insert Into ") + table +
-                                      QStringLiteral(" (Word, Translati0n) Values (?1, ?2)"));
-    require(statement.isValid(), "preparing the insert", db);
-    for (const Row& row : rows) {
-        statement.reset();
-        require(statement.bindText(1, row.word), "binding the word", db);
-        if (!row.translation.isNull())
-            require(statement.bindText(2, row.translation), "binding the translation", db);
-        require(statement.step() == SqliteStatement::Step::Done, "inserting a row", db);
-    }
-    require(m_writer->execute(QStringLiteral("Commit")), "Commit", db);
+    WordTableWriter writer(*m_writer, DictionaryCatalog::entry(id));
+    require(writer.begin(), "Begin", db);
+    for (const Row& row : rows)
+        require(writer.insert(row.word, row.translation), "inserting a row", db);
+    require(writer.commit(), "Commit", db);
 }
 
 bool TestDatabase::execute(const QString& sql)

@@ -1,0 +1,248 @@
+#include "exchange/dictd_reader.h"
+
+#include "exchange/dictzip_file.h"
+#include "exchange/headword_merge.h"
+#include "exchange/mapped_file.h"
+#include "exchange/utf8.h"
+
+#include <algorithm>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+namespace {
+
+struct IndexLine
+{
+    qsizetype line = 0;
+    QString word;
+    QString asWritten; // the fourth column some indexes keep
+    std::uint64_t offset = 0;
+    std::uint64_t length = 0;
+};
+
+struct DatabaseFlags
+{
+    bool allChars = false;
+    bool caseSensitive = false;
+};
+
+int base64Digit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'A' && u <= u'Z')
+        return u - u'A';
+    if (u >= u'a' && u <= u'z')
+        return u - u'a' + 26;
+    if (u >= u'0' && u <= u'9')
+        return u - u'0' + 52;
+    if (u == u'+')
+        return 62;
+    if (u == u'/')
+        return 63;
+    return -1;
+}
+
+bool decodeNumber(QStringView digits, std::uint64_t& value)
+{
+    if (digits.isEmpty())
+        return false;
+    value = 0;
+    for (const QChar c : digits) {
+        const int d = base64Digit(c);
+        if (d < 0 || value > (UINT64_MAX >> 6))
+            return false;
+        value = value << 6 | std::uint64_t(d);
+    }
+    return true;
+}
+
+// The 00-database-* entries, as written or in the reduced form of the index.
+bool isDatabaseEntry(QStringView word, QStringView name = {})
+{
+    if (name.isEmpty())
+        return word.startsWith(u"00-database-") || word.startsWith(u"00database");
+    QString reduced = name.toString();
+    reduced.remove(u'-');
+    return word == QString(u"00-database-"_s + name.toString()) ||
+           word == QString(u"00database"_s + reduced);
+}
+
+QString lineName(qsizetype line, const QString& word = {})
+{
+    QString name = u".index line "_s + QString::number(line);
+    if (!word.isEmpty())
+        name += u" (\u201C"_s + word + u"\u201D)"_s;
+    return name;
+}
+
+// Where the index reduces headwords to letters, digits and spaces, the definition usually
+// starts with the headword as written: the longest start of its first line that reduces to
+// the index's headword, ending before a space or at the end of the line. Empty when there
+// is none.
+QString headwordAsWritten(QStringView indexWord, QStringView definition, bool caseSensitive)
+{
+    QString target;
+    for (const QChar c : indexWord) {
+        if (!c.isSpace() || !target.endsWith(u' '))
+            target.append(c.isSpace() ? QChar(u' ') : c);
+    }
+    const qsizetype lineEnd = definition.indexOf(u'\n');
+    const QStringView line = lineEnd < 0 ? definition : definition.first(lineEnd);
+    QString reduced;
+    qsizetype best = -1;
+    qsizetype checked = 0;
+    qsizetype at = 0;
+    while (at < line.size()) {
+        char32_t c = line[at].unicode();
+        qsizetype width = 1;
+        if (line[at].isHighSurrogate() && at + 1 < line.size() && line[at + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(line[at], line[at + 1]);
+            width = 2;
+        }
+        const bool space = QChar::isSpace(c);
+        if (space && at > 0 && reduced == target)
+            best = at;
+        if (space) {
+            if (!reduced.endsWith(u' '))
+                reduced.append(u' ');
+        } else if (QChar::isLetterOrNumber(c)) {
+            const char32_t kept = caseSensitive ? c : QChar::toLower(c);
+            reduced.append(QString::fromUcs4(&kept, 1));
+        }
+        at += width;
+        // Only what was just added needs comparing: the rest matched before.
+        if (reduced.size() > target.size() ||
+            QStringView(reduced).sliced(checked) !=
+                QStringView(target).sliced(checked, reduced.size() - checked))
+            break;
+        checked = reduced.size();
+    }
+    if (at == line.size() && reduced == target)
+        best = line.size();
+    return best > 0 ? line.first(best).trimmed().toString() : QString();
+}
+
+QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseFlags& flags)
+{
+    qsizetype number = 0;
+    for (qsizetype start = 0; start < bytes.size();) {
+        ++number;
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView raw = bytes.sliced(start, end - start);
+        start = end + 1;
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        if (raw.isEmpty())
+            continue;
+        const std::optional<QString> text = strictUtf8(raw);
+        if (!text)
+            return lineName(number) + u": not valid UTF-8"_s;
+        const QList<QStringView> fields = QStringView(*text).split(u'\t');
+        if (fields.size() < 3)
+            return lineName(number) + u": expected headword, offset and length between tabs"_s;
+        IndexLine line{number, fields[0].toString(),
+                       fields.size() > 3 ? fields[3].trimmed().toString() : QString()};
+        if (!decodeNumber(fields[1], line.offset) || !decodeNumber(fields[2], line.length))
+            return lineName(number, line.word) + u": the offset or length is not a dictd number"_s;
+        if (isDatabaseEntry(line.word)) {
+            flags.allChars = flags.allChars || isDatabaseEntry(line.word, u"allchars");
+            flags.caseSensitive =
+                flags.caseSensitive || isDatabaseEntry(line.word, u"case-sensitive");
+            continue;
+        }
+        lines.push_back(std::move(line));
+    }
+    return {};
+}
+
+} // namespace
+
+ReadResult DictdReader::parse(QByteArrayView indexBytes, QByteArrayView dictBytes,
+                              const Progress& progress)
+{
+    std::vector<IndexLine> index;
+    DatabaseFlags flags;
+    if (QString why = readIndex(indexBytes, index, flags); !why.isEmpty())
+        return ReadResult::failure(why);
+    QString why;
+    std::optional<DictText> dict = DictText::open(dictBytes, why);
+    if (!dict)
+        return ReadResult::failure(u".dict file: "_s + why);
+
+    // In offset order the compressed chunks are inflated once each.
+    std::vector<std::size_t> order(index.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return index[a].offset < index[b].offset;
+    });
+    std::vector<WordEntry> entries(index.size());
+    QByteArray data;
+    for (std::size_t done = 0; done < order.size(); ++done) {
+        IndexLine& line = index[order[done]];
+        if (!dict->read(line.offset, line.length, data, why))
+            return ReadResult::failure(lineName(line.line, line.word) +
+                                       u": its definition lies "_s +
+                                       why.replace(u"the text"_s, u"the .dict file"_s));
+        std::optional<QString> text = strictUtf8(data);
+        if (!text)
+            return ReadResult::failure(lineName(line.line, line.word) +
+                                       u": the definition is not valid UTF-8"_s);
+        WordEntry& entry = entries[order[done]];
+        entry.translation = text->trimmed();
+        if (entry.translation.isEmpty())
+            return ReadResult::failure(lineName(line.line, line.word) + u": empty definition"_s);
+        if (!line.asWritten.isEmpty())
+            entry.word = std::move(line.asWritten);
+        else if (!flags.allChars)
+            entry.word = headwordAsWritten(line.word, entry.translation, flags.caseSensitive);
+        if (entry.word.isEmpty())
+            entry.word = line.word.trimmed();
+        if (progress && done % 4096 == 0)
+            progress(std::int64_t(done), std::int64_t(order.size()));
+    }
+
+    ReadResult result;
+    // A headword of punctuation alone reduces to nothing in the index and cannot be told
+    // from its definition; such entries are left out. Where the index keeps headwords as
+    // written, an empty one is an error like any other.
+    std::size_t leftOut = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].word.isEmpty()) {
+            result.entries.push_back(std::move(entries[i]));
+            continue;
+        }
+        if (flags.allChars)
+            return ReadResult::failure(lineName(index[i].line) + u": empty headword"_s);
+        ++leftOut;
+    }
+    if (leftOut > 0)
+        result.notes << u"left out "_s + QString::number(leftOut) +
+                            u" entries whose headword the index reduces to nothing"_s;
+    mergeSameHeadwords(result.entries);
+    return result;
+}
+
+ReadResult DictdReader::read(const QString& indexPath, const Progress& progress)
+{
+    QString base = indexPath;
+    if (base.endsWith(u".index"_s))
+        base.chop(6);
+    const MappedFile index(indexPath);
+    if (!index.isOpen())
+        return ReadResult::failure(u"cannot read the .index file"_s);
+    const MappedFile dict(base + u".dict.dz"_s);
+    if (dict.isOpen())
+        return parse(index.bytes(), dict.bytes(), progress);
+    const MappedFile plain(base + u".dict"_s);
+    if (!plain.isOpen())
+        return ReadResult::failure(u"cannot read "_s + base + u".dict.dz or "_s + base +
+                                   u".dict"_s);
+    return parse(index.bytes(), plain.bytes(), progress);
+}
+
+} // namespace lexaro

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace lexaro {
+
+// Random access to the text of a dictzip file (.dict.dz): a gzip file whose extra field
+// lists independently compressed chunks, so any range is read by inflating only the chunks
+// it spans. A gzip file without that field is inflated whole. The compressed bytes are not
+// copied: they must outlive the reader.
+class DictzipFile
+{
+public:
+    static bool looksCompressed(QByteArrayView bytes);
+    // Nothing, with `error` set, for a file that is not gzip or is damaged.
+    static std::optional<DictzipFile> open(QByteArrayView compressed, QString& error);
+
+    std::uint64_t size() const { return m_size; }
+    // The bytes [offset, offset + length) of the text. False, with `error` set, for a range
+    // beyond the end or a damaged chunk.
+    bool read(std::uint64_t offset, std::uint64_t length, QByteArray& out, QString& error);
+
+private:
+    DictzipFile() = default;
+    bool loadChunk(std::size_t chunk, QString& error);
+
+    QByteArrayView m_compressed;
+    std::uint32_t m_chunkLength = 0;
+    std::vector<std::uint64_t> m_chunkStarts; // into m_compressed; one more for the end
+    std::uint64_t m_size = 0;
+    QByteArray m_whole; // the text of a plain gzip file
+    std::size_t m_cachedChunk = SIZE_MAX;
+    QByteArray m_cache;
+};
+
+// The text of a .dict file, plain or as dictzip, chosen by its first bytes.
+class DictText
+{
+public:
+    static std::optional<DictText> open(QByteArrayView bytes, QString& error);
+
+    std::uint64_t size() const { return m_dictzip ? m_dictzip->size() : m_plain.size(); }
+    bool read(std::uint64_t offset, std::uint64_t length, QByteArray& out, QString& error);
+
+private:
+    QByteArrayView m_plain;
+    std::optional<DictzipFile> m_dictzip;
+};
+
+} // namespace lexaro

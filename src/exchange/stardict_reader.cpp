@@ -1,0 +1,301 @@
+#include "exchange/stardict_reader.h"
+
+#include "exchange/dictzip_file.h"
+#include "exchange/headword_merge.h"
+#include "exchange/mapped_file.h"
+#include "exchange/markup_text.h"
+#include "exchange/utf8.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+namespace {
+
+constexpr QLatin1StringView IfoMagic("StarDict's dict ifo file");
+
+struct IdxEntry
+{
+    QString word;
+    std::uint64_t offset = 0;
+    std::uint32_t size = 0;
+};
+
+struct Ifo
+{
+    std::uint64_t wordCount = 0;
+    std::uint64_t idxFileSize = 0;
+    int offsetBytes = 4;
+    QByteArray sameTypes;
+};
+
+std::uint64_t bigEndian(const unsigned char* p, int bytes)
+{
+    std::uint64_t v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v = v << 8 | p[i];
+    return v;
+}
+
+QString quoted(const QString& word)
+{
+    return u"\u201C"_s + word + u"\u201D"_s;
+}
+
+QString entryName(std::size_t number, const QString& word)
+{
+    QString name = u".idx entry "_s + QString::number(number);
+    if (!word.isEmpty())
+        name += u" ("_s + quoted(word) + u')';
+    return name;
+}
+
+QString readIfo(QByteArrayView bytes, Ifo& ifo)
+{
+    const std::optional<QString> text = strictUtf8(bytes);
+    if (!text)
+        return u".ifo file: not valid UTF-8"_s;
+    const QList<QStringView> lines = QStringView(*text).split(u'\n');
+    QHash<QString, QString> keys;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringView line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (i == 0) {
+            if (line != IfoMagic)
+                return u".ifo file: not a StarDict dictionary (its first line is not \""_s +
+                       IfoMagic + u"\")"_s;
+            continue;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 0)
+            return u".ifo line "_s + QString::number(i + 1) + u": expected key=value"_s;
+        keys.insert(line.first(equals).trimmed().toString(), line.sliced(equals + 1).toString());
+    }
+    for (const QString& required : {u"version"_s, u"wordcount"_s, u"idxfilesize"_s}) {
+        if (!keys.contains(required))
+            return u".ifo file: no "_s + required + u"= line"_s;
+    }
+    bool ok = false;
+    ifo.wordCount = keys.value(u"wordcount"_s).trimmed().toULongLong(&ok);
+    if (!ok)
+        return u".ifo file: the wordcount is not a number"_s;
+    ifo.idxFileSize = keys.value(u"idxfilesize"_s).trimmed().toULongLong(&ok);
+    if (!ok)
+        return u".ifo file: the idxfilesize is not a number"_s;
+    const QString bits = keys.value(u"idxoffsetbits"_s, u"32"_s).trimmed();
+    if (bits != u"32"_s && bits != u"64"_s)
+        return u".ifo file: idxoffsetbits must be 32 or 64, not "_s + bits;
+    ifo.offsetBytes = bits == u"64"_s ? 8 : 4;
+    ifo.sameTypes = keys.value(u"sametypesequence"_s).trimmed().toLatin1();
+    for (const char type : std::as_const(ifo.sameTypes)) {
+        if (!std::isalpha(static_cast<unsigned char>(type)))
+            return u".ifo file: the sametypesequence holds something other than type letters"_s;
+    }
+    return {};
+}
+
+QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& entries)
+{
+    if (std::uint64_t(bytes.size()) != ifo.idxFileSize)
+        return u".idx file: "_s + QString::number(bytes.size()) +
+               u" bytes, but the .ifo file says "_s + QString::number(ifo.idxFileSize);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t size = std::size_t(bytes.size());
+    // Each entry takes at least its NUL, offset and size: a word count beyond that is false.
+    if (ifo.wordCount > size / std::size_t(1 + ifo.offsetBytes + 4) + 1)
+        return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
+               u" does not fit in the .idx file"_s;
+    entries.reserve(std::size_t(ifo.wordCount));
+    std::size_t pos = 0;
+    while (pos < size) {
+        const std::size_t number = entries.size() + 1;
+        const void* nul = std::memchr(p + pos, 0, size - pos);
+        if (!nul)
+            return entryName(number, {}) + u": cut short in its headword"_s;
+        const std::size_t wordEnd = std::size_t(static_cast<const unsigned char*>(nul) - p);
+        const std::optional<QString> word =
+            strictUtf8(bytes.sliced(qsizetype(pos), qsizetype(wordEnd - pos)));
+        if (!word)
+            return entryName(number, {}) + u": the headword is not valid UTF-8"_s;
+        pos = wordEnd + 1;
+        if (size - pos < std::size_t(ifo.offsetBytes + 4))
+            return entryName(number, *word) + u": cut short before its offset and size"_s;
+        IdxEntry entry{*word, bigEndian(p + pos, ifo.offsetBytes),
+                       std::uint32_t(bigEndian(p + pos + ifo.offsetBytes, 4))};
+        pos += std::size_t(ifo.offsetBytes + 4);
+        if (entry.word.trimmed().isEmpty())
+            return entryName(number, {}) + u": empty headword"_s;
+        entries.push_back(std::move(entry));
+    }
+    if (entries.size() != ifo.wordCount)
+        return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
+               u", but the .idx file holds "_s + QString::number(entries.size()) + u" entries"_s;
+    return {};
+}
+
+// The text of one field of a definition; empty for types that hold no text to show.
+std::optional<QString> fieldText(char type, QByteArrayView data)
+{
+    std::optional<QString> text;
+    switch (type) {
+    case 'm':
+    case 't':
+    case 'g':
+    case 'x':
+    case 'h':
+        text = strictUtf8(data);
+        break;
+    default:
+        return QString();
+    }
+    if (!text)
+        return std::nullopt;
+    switch (type) {
+    case 't':
+        return text->trimmed().isEmpty() ? QString() : u'[' + text->trimmed() + u']';
+    case 'g':
+    case 'x':
+        return markupToText(*text, Markup::Xml);
+    case 'h':
+        return markupToText(*text, Markup::Html);
+    default:
+        return text->trimmed();
+    }
+}
+
+// The definition as the user reads it: its text fields, one after another.
+QString definitionText(QByteArrayView data, const QByteArray& sameTypes, QString& text)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(data.data());
+    const std::size_t size = std::size_t(data.size());
+    std::size_t pos = 0;
+    QStringList parts;
+    QString types;
+    const auto field = [&](char type, bool last) -> QString {
+        std::size_t length = 0;
+        if (last) {
+            length = size - pos;
+        } else if (std::islower(static_cast<unsigned char>(type))) {
+            const void* nul = pos < size ? std::memchr(p + pos, 0, size - pos) : nullptr;
+            // Without a type sequence the final string may lack its NUL.
+            if (!nul && !sameTypes.isEmpty())
+                return u"a text field is cut short"_s;
+            length =
+                nul ? std::size_t(static_cast<const unsigned char*>(nul) - (p + pos)) : size - pos;
+        } else {
+            if (size - pos < 4)
+                return u"a field is cut short before its size"_s;
+            length = std::size_t(bigEndian(p + pos, 4));
+            pos += 4;
+            if (length > size - pos)
+                return u"a field is longer than the definition"_s;
+        }
+        const std::optional<QString> t =
+            fieldText(type, data.sliced(qsizetype(pos), qsizetype(length)));
+        if (!t)
+            return u"the definition is not valid UTF-8"_s;
+        if (!t->isEmpty())
+            parts << *t;
+        types += QLatin1Char(type);
+        pos += length;
+        if (pos < size && std::islower(static_cast<unsigned char>(type)) && !last)
+            ++pos; // the NUL
+        return {};
+    };
+    if (!sameTypes.isEmpty()) {
+        for (qsizetype i = 0; i < sameTypes.size(); ++i) {
+            if (QString why = field(sameTypes[i], i + 1 == sameTypes.size()); !why.isEmpty())
+                return why;
+        }
+    } else {
+        while (pos < size) {
+            const char type = char(p[pos++]);
+            if (!std::isalpha(static_cast<unsigned char>(type)))
+                return u"unknown field type "_s + QString::number(int(p[pos - 1]));
+            if (QString why = field(type, false); !why.isEmpty())
+                return why;
+        }
+    }
+    text = parts.join(u'\n');
+    if (text.trimmed().isEmpty())
+        return types.isEmpty() ? u"empty definition"_s
+                               : u"no text in its definition (field types "_s + types + u')';
+    return {};
+}
+
+} // namespace
+
+ReadResult StarDictReader::parse(QByteArrayView ifoBytes, QByteArrayView idxBytes,
+                                 QByteArrayView dictBytes, const Progress& progress)
+{
+    Ifo ifo;
+    if (QString why = readIfo(ifoBytes, ifo); !why.isEmpty())
+        return ReadResult::failure(why);
+    std::vector<IdxEntry> index;
+    if (QString why = readIdx(idxBytes, ifo, index); !why.isEmpty())
+        return ReadResult::failure(why);
+    QString why;
+    std::optional<DictText> dict = DictText::open(dictBytes, why);
+    if (!dict)
+        return ReadResult::failure(u".dict file: "_s + why);
+
+    // In offset order the compressed chunks are inflated once each.
+    std::vector<std::size_t> order(index.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return index[a].offset < index[b].offset;
+    });
+    ReadResult result;
+    result.entries.resize(index.size());
+    QByteArray data;
+    for (std::size_t done = 0; done < order.size(); ++done) {
+        const std::size_t i = order[done];
+        IdxEntry& entry = index[i];
+        if (!dict->read(entry.offset, entry.size, data, why))
+            return ReadResult::failure(entryName(i + 1, entry.word) + u": its definition lies "_s +
+                                       why.replace(u"the text"_s, u"the .dict file"_s));
+        QString text;
+        if (QString bad = definitionText(data, ifo.sameTypes, text); !bad.isEmpty())
+            return ReadResult::failure(entryName(i + 1, entry.word) + u": "_s + bad);
+        result.entries[i] = WordEntry{std::move(entry.word).trimmed(), std::move(text)};
+        if (progress && done % 4096 == 0)
+            progress(std::int64_t(done), std::int64_t(order.size()));
+    }
+    mergeSameHeadwords(result.entries);
+    return result;
+}
+
+ReadResult StarDictReader::read(const QString& ifoPath, const Progress& progress)
+{
+    const QFileInfo info(ifoPath);
+    const QString base = info.dir().filePath(info.completeBaseName());
+    const MappedFile ifo(ifoPath);
+    const MappedFile idx(base + u".idx"_s);
+    if (!ifo.isOpen())
+        return ReadResult::failure(u"cannot read the .ifo file"_s);
+    if (!idx.isOpen())
+        return ReadResult::failure(u"cannot read "_s + base + u".idx"_s);
+    MappedFile dict(base + u".dict.dz"_s);
+    if (!dict.isOpen()) {
+        MappedFile plain(base + u".dict"_s);
+        if (!plain.isOpen())
+            return ReadResult::failure(u"cannot read "_s + base + u".dict.dz or "_s + base +
+                                       u".dict"_s);
+        return parse(ifo.bytes(), idx.bytes(), plain.bytes(), progress);
+    }
+    return parse(ifo.bytes(), idx.bytes(), dict.bytes(), progress);
+}
+
+} // namespace lexaro

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct sqlite3_stmt;
+
+namespace lexaro {
+
+class DatabaseConnection;
+struct DictionaryEntry;
+
+// Writes rows of one dictionary's table inside one transaction. Statements are prepared
+// once and every word is bound as a parameter. A writer destroyed before commit() rolls
+// the whole transaction back, so a caller that stops on an error leaves the table as it was.
+class WordTableWriter
+{
+public:
+    using RowId = std::int64_t;
+
+    enum class Error
+    {
+        None,
+        Busy,     // another connection holds the database
+        ReadOnly, // the file or its folder cannot be written
+        Full,     // the disk is full
+        Failed,   // any other failure of the database
+    };
+
+    struct FoundRow
+    {
+        bool ok = false;
+        std::optional<RowId> row; // empty when no stored word matches
+    };
+
+    WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary);
+    ~WordTableWriter();
+    WordTableWriter(const WordTableWriter&) = delete;
+    WordTableWriter& operator=(const WordTableWriter&) = delete;
+
+    // Starts the transaction and takes the write lock at once, so that a busy database
+    // shows itself before any work is done.
+    bool begin();
+    bool isActive() const { return m_active; }
+
+    // The first row, in list order, whose Word equals `word` under the word comparison.
+    FoundRow find(QStringView word);
+    // A null translation stores NULL.
+    bool insert(QStringView word, QStringView translation);
+    bool replaceTranslation(RowId row, QStringView translation);
+
+    bool commit();
+    void rollback();
+
+    // Why the last call that returned false failed.
+    Error error() const { return m_error; }
+
+private:
+    bool prepare(sqlite3_stmt*& statement, const QString& sql);
+    bool bind(sqlite3_stmt* statement, int index, QStringView text, QByteArray& buffer);
+    bool run(sqlite3_stmt* statement);
+    bool fail();
+
+    DatabaseConnection& m_connection;
+    QString m_table;
+    bool m_active = false;
+    Error m_error = Error::None;
+    sqlite3_stmt* m_find = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+    sqlite3_stmt* m_replace = nullptr;
+    // The bound UTF-8 texts live here until the statement has run.
+    QByteArray m_first;
+    QByteArray m_second;
+};
+
+} // namespace lexaro
