@@ -31,8 +31,7 @@ struct Window
         services = createPlatformServices();
         form = std::make_unique<LexaroForm>(
             *store, LexaroForm::Services{*services.keyboard, *services.keyboardMap,
-                                         *services.trayIcon, *services.shell, *services.clipboard,
-                                         exit});
+                                         *services.trayIcon, *services.shell, exit});
         form->show();
         QApplication::processEvents();
     }

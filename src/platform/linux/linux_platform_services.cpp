@@ -2,14 +2,17 @@
 
 #include "platform/linux/linux_system_identity.h"
 #include "platform/linux/lock_file_single_instance.h"
+#include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_keyboard_map.h"
+#include "platform/linux/x11_work_area.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
 #include "platform/qt/qt_sound_player.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_stacking.h"
-#include "platform/qt/qt_work_area.h"
+
+#include <QGuiApplication>
 
 namespace lexaro {
 
@@ -24,8 +27,12 @@ PlatformServices createPlatformServices()
     services.shell = std::make_unique<QtShellOpener>();
     services.stacking = std::make_unique<QtWindowStacking>();
     services.trayIcon = std::make_unique<QtTrayIcon>();
-    services.clipboard = std::make_unique<QtClipboard>();
-    services.workArea = std::make_unique<QtWorkArea>();
+    // Qt's own X11 clipboard read waits for the owning program on the user-interface thread.
+    if (QGuiApplication::platformName() == u"xcb")
+        services.clipboard = std::make_unique<X11Clipboard>();
+    else
+        services.clipboard = std::make_unique<QtClipboard>();
+    services.workArea = std::make_unique<X11WorkArea>();
     return services;
 }
 
