@@ -30,9 +30,8 @@ struct Window
         store = DictionaryStore::open(path).store;
         services = createPlatformServices();
         form = std::make_unique<LexaroForm>(
-            *store,
-            LexaroForm::Services{*services.keyboard, *services.keyboardMap, *services.trayIcon,
-                                 *services.shell, *services.clipboard, exit});
+            *store, LexaroForm::Services{*services.keyboard, *services.keyboardMap,
+                                         *services.trayIcon, *services.shell, exit});
         form->show();
         QApplication::processEvents();
     }

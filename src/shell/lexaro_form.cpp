@@ -1,7 +1,7 @@
 #include "shell/lexaro_form.h"
 
+#include "clipboard/clipboard_watchers.h"
 #include "lookup/dictionary_lookup.h"
-#include "platform/clipboard.h"
 #include "platform/shell_opener.h"
 #include "platform/tray_icon.h"
 #include "shell/main_menu.h"
@@ -243,7 +243,7 @@ void LexaroForm::Form_Load()
     Iconobject = windowIcon();
     AddTrayIcon();
     centreOnScreen(*this);
-    markClipboardSeen();
+    // The clipboard watchers mark what the clipboard holds as seen when they start.
     DictionaryImage_Click(DictionaryId::English);
 }
 
@@ -272,12 +272,31 @@ void LexaroForm::clearSearchText()
     m_searchCombo->setEditText(QString());
 }
 
+void LexaroForm::watchClipboard(ClipboardWatchers& watchers)
+{
+    m_clipboardWatchers = &watchers;
+}
+
 void LexaroForm::markClipboardSeen()
 {
-    // The clipboard is left as the user had it; its present text only counts as seen.
-    const QString text = m_services.clipboard.text();
-    Prev_String = text;
-    Prev_String2 = text;
+    if (m_clipboardWatchers)
+        m_clipboardWatchers->markClipboardSeen();
+}
+
+void LexaroForm::setSearchWatcherPaused(bool paused)
+{
+    if (m_clipboardWatchers)
+        m_clipboardWatchers->setSearchWatcherPaused(paused);
+}
+
+void LexaroForm::writeSearchText(const QString& text)
+{
+    m_searchCombo->setEditText(text);
+}
+
+QString LexaroForm::dictionaryCaption() const
+{
+    return m_dictionaryNameLabel->text();
 }
 
 void LexaroForm::showEvent(QShowEvent* event)
@@ -372,6 +391,22 @@ void LexaroForm::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     QWidget::closeEvent(event);
+}
+
+void LexaroForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() ||
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        return;
+    // After the change has run its course: the watcher may hide the window.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isMinimized() && m_clipboardWatchers)
+                m_clipboardWatchers->MainWindow_Minimised();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace lexaro

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "clipboard/clipboard_watcher_host.h"
 #include "maintenance/word_command_host.h"
 #include "shell/shortcut_keys.h"
 #include "store/dictionary_catalog.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QWidget>
 
 class QComboBox;
@@ -16,7 +18,7 @@ class QPlainTextEdit;
 namespace lexaro {
 
 class BaseFormLookup;
-class Clipboard;
+class ClipboardWatchers;
 class DictionaryLookup;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
@@ -29,7 +31,7 @@ class TrayIcon;
 // The main window: dictionary bar, toolbar, the current dictionary's banner, the search box
 // and the translation box, with the notification-area icon and its menu. A view: its handlers
 // forward to the look-up and, through commandStarted, to the commands of the other parts.
-class LexaroForm : public QWidget, public WordCommandHost
+class LexaroForm : public QWidget, public WordCommandHost, public ClipboardWatcherHost
 {
     Q_OBJECT
 
@@ -41,7 +43,6 @@ public:
         const KeyboardMap& keyboardMap;
         TrayIcon& trayIcon;
         ShellOpener& shell;
-        Clipboard& clipboard;
         ProgramExit& exit;
         BaseFormLookup* baseForms = nullptr; // none: no dictionary forms of inflected words
     };
@@ -56,9 +57,8 @@ public:
     QLabel* dictionaryNameLabel() const { return m_dictionaryNameLabel; }
     QString updateAddress() const;
 
-    // What the clipboard watchers last saw; text already seen is not looked up again.
-    const QString& prevString() const { return Prev_String; }
-    const QString& prevString2() const { return Prev_String2; }
+    // The clipboard watchers that report to this window; they keep the watchers' memories.
+    void watchClipboard(ClipboardWatchers& watchers);
 
     // What the word commands use of the window.
     QString searchText() const override;
@@ -66,8 +66,13 @@ public:
     void clearSearchText() override;
     void markClipboardSeen() override;
     // The search-box watcher's pause: the edit command holds it while its window is open.
-    void setSearchWatcherPaused(bool paused) override { m_searchWatcherPaused = paused; }
-    bool isSearchWatcherPaused() const { return m_searchWatcherPaused; }
+    void setSearchWatcherPaused(bool paused) override;
+
+    // What the clipboard watchers use of the window.
+    void writeSearchText(const QString& text) override;
+    QString dictionaryCaption() const override;
+    bool isMinimised() const override { return isMinimized(); }
+    void hideWindow() override { hide(); }
 
     void DictionaryImage_Click(DictionaryId id);
     void DictionaryMenu_Click(DictionaryId id);
@@ -88,6 +93,7 @@ protected:
     // Key preview: every key of the window, the open word list included, comes here first.
     bool previewKey(const QKeyEvent& key);
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -105,16 +111,14 @@ private:
     DictionaryStore& m_store;
     Services m_services;
     QIcon Iconobject;
-    QString Prev_String;
-    QString Prev_String2;
     QLabel* m_dictionaryNameLabel = nullptr;
     QLabel* m_checkForUpdatesLabel = nullptr;
     QComboBox* m_searchCombo = nullptr;
     QPlainTextEdit* m_translationText = nullptr;
     DictionaryLookup* m_lookup = nullptr;
     MainMenu* m_mainMenu = nullptr;
+    QPointer<ClipboardWatchers> m_clipboardWatchers;
     bool m_keyPreviewInstalled = false;
-    bool m_searchWatcherPaused = false;
 };
 
 } // namespace lexaro

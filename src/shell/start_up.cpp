@@ -1,5 +1,6 @@
 #include "shell/start_up.h"
 
+#include "clipboard/clipboard_watchers.h"
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
@@ -31,6 +32,7 @@ StartUp::~StartUp()
 {
     // The windows use the store; they go first.
     m_wordCommands.reset();
+    m_clipboardWatchers.reset();
     m_mainWindow.reset();
     m_splash.reset();
 }
@@ -63,9 +65,14 @@ void StartUp::showDatabaseFailure()
 void StartUp::handOver()
 {
     m_mainWindow = std::make_unique<LexaroForm>(
-        *m_store,
-        LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap, *m_services.trayIcon,
-                             *m_services.shell, *m_services.clipboard, m_exit, &m_baseForms});
+        *m_store, LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap,
+                                       *m_services.trayIcon, *m_services.shell, m_exit,
+                                       &m_baseForms});
+    m_clipboardWatchers = std::make_unique<ClipboardWatchers>(
+        *m_services.clipboard, *m_mainWindow,
+        NotificationForm::Services{*m_store, *m_services.sound, *m_services.keyboard,
+                                   *m_services.stacking, *m_services.workArea});
+    m_mainWindow->watchClipboard(*m_clipboardWatchers);
     connectCommands();
     m_mainWindow->show();
     m_splash->close();

@@ -11,6 +11,7 @@
 
 namespace lexaro {
 
+class ClipboardWatchers;
 class DictionaryStore;
 class WordCommands;
 class LexaroForm;
@@ -44,6 +45,7 @@ public:
 
     SplashForm* splash() const { return m_splash.get(); }
     LexaroForm* mainWindow() const { return m_mainWindow.get(); }
+    ClipboardWatchers* clipboardWatchers() const { return m_clipboardWatchers.get(); }
     CommandRouter& router() { return m_router; }
     ProgramExit& programExit() { return m_exit; }
 
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<LexaroForm> m_mainWindow;
     std::unique_ptr<WordCommands> m_wordCommands;
+    std::unique_ptr<ClipboardWatchers> m_clipboardWatchers;
 };
 
 // main(): the whole start, returning the program's exit status.

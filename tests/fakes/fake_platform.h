@@ -61,13 +61,25 @@ class FakeClipboard final : public Clipboard
 
 public:
     QString text() const override { return content; }
+    quint64 announcedChanges() const override { return announced; }
+    quint64 textChange() const override { return arrivedChange; }
     // What another program copying does: new content, then the change notification.
     void copy(const QString& text)
     {
+        announce();
+        arrive(text);
+    }
+    // A copy whose text is still on its way, and its arrival.
+    void announce() { ++announced; }
+    void arrive(const QString& text)
+    {
         content = text;
+        arrivedChange = announced;
         Q_EMIT changed();
     }
     QString content;
+    quint64 announced = 1;
+    quint64 arrivedChange = 1;
 };
 
 class FakeWorkArea final : public WorkArea

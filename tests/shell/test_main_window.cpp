@@ -264,16 +264,11 @@ private Q_SLOTS:
         testing::MainWindowFixture f;
         f.platform.clipboard->content = QStringLiteral("copied before start");
         f.open();
-        // The icon is added on load; the clipboard is kept and only marked as seen.
+        // The icon is added on load; the clipboard is kept.
         QCOMPARE(f.platform.tray->adds, 1);
         QCOMPARE(f.platform.tray->tip, QStringLiteral("TrayIcon"));
-        QCOMPARE(f.form->prevString(), QStringLiteral("copied before start"));
-        QCOMPARE(f.form->prevString2(), QStringLiteral("copied before start"));
-
-        f.platform.clipboard->content = QStringLiteral("later");
         f.platform.tray->click();
-        QCOMPARE(f.form->prevString(), QStringLiteral("later"));
-        QCOMPARE(f.platform.clipboard->content, QStringLiteral("later"));
+        QCOMPARE(f.platform.clipboard->content, QStringLiteral("copied before start"));
         QVERIFY(!f.form->mainMenu().isVisible());
 
         f.platform.tray->rightClick(QPoint(50, 50));

@@ -1,3 +1,4 @@
+#include "clipboard/clipboard_watchers.h"
 #include "fakes/fake_platform.h"
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
@@ -123,6 +124,29 @@ private Q_SLOTS:
         QCOMPARE(startUp.mainWindow()->dictionaryNameLabel()->text(),
                  QStringLiteral("English to persian dictionary"));
         QCOMPARE(platform.tray->tip, QStringLiteral("TrayIcon"));
+
+        // The clipboard watchers report to the main window: a copy is looked up, not while
+        // the edit command holds the pause, and a minimised window makes way for the pop-up.
+        LexaroForm& form = *startUp.mainWindow();
+        platform.clipboard->copy(QStringLiteral("house"));
+        QCOMPARE(form.searchText(), QStringLiteral("house"));
+        form.setSearchWatcherPaused(true);
+        platform.clipboard->copy(QStringLiteral("home"));
+        form.markClipboardSeen();
+        form.setSearchWatcherPaused(false);
+        QCOMPARE(form.searchText(), QStringLiteral("house"));
+        platform.clipboard->copy(QStringLiteral("cat"));
+        QCOMPARE(form.searchText(), QStringLiteral("cat"));
+        form.showMinimized();
+        QTRY_VERIFY(!form.isVisible());
+        QVERIFY(startUp.clipboardWatchers()->notificationForm());
+        form.OpenMenu_Click();
+        QVERIFY(form.isVisible() && !form.isMinimized());
+        // A click on the icon counts what the clipboard holds as seen, and keeps it.
+        platform.clipboard->content = QStringLiteral("later");
+        platform.tray->click();
+        QCOMPARE(startUp.clipboardWatchers()->prevString(), QStringLiteral("later"));
+        QCOMPARE(platform.clipboard->content, QStringLiteral("later"));
     }
 };
 

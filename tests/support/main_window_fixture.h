@@ -21,7 +21,7 @@ struct MainWindowFixture
         QVERIFY(store);
         form = std::make_unique<LexaroForm>(
             *store, LexaroForm::Services{*platform.keyboard, *platform.keyboardMap, *platform.tray,
-                                         *platform.shell, *platform.clipboard, exit});
+                                         *platform.shell, exit});
     }
 
     TestDatabase db;

@@ -6,13 +6,16 @@
 #include "platform/linux/x11_keyboard_map.h"
 #include "platform/linux/x11_notification_area_watcher.h"
 #include "platform/linux/x11_window_stacking.h"
+#include "platform/linux/x11_clipboard.h"
+#include "platform/linux/x11_work_area.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
 #include "platform/qt/qt_sound_player.h"
 #include "platform/qt/qt_speech_voice.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_stacking.h"
-#include "platform/qt/qt_work_area.h"
+
+#include <QGuiApplication>
 
 #include <QGuiApplication>
 
@@ -50,8 +53,12 @@ PlatformServices createPlatformServices()
     services.trayIcon = std::make_unique<QtTrayIcon>(
         display ? std::make_unique<X11NotificationAreaWatcher>(DisplayString(display))
                 : std::make_unique<NotificationAreaWatcher>());
-    services.clipboard = std::make_unique<QtClipboard>();
-    services.workArea = std::make_unique<QtWorkArea>();
+    // Qt's own X11 clipboard read waits for the owning program on the user-interface thread.
+    if (QGuiApplication::platformName() == u"xcb")
+        services.clipboard = std::make_unique<X11Clipboard>();
+    else
+        services.clipboard = std::make_unique<QtClipboard>();
+    services.workArea = std::make_unique<X11WorkArea>();
     return services;
 }
 

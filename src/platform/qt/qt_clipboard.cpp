@@ -7,7 +7,10 @@ namespace lexaro {
 
 QtClipboard::QtClipboard(QObject* parent) : Clipboard(parent)
 {
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Clipboard::changed);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        ++m_changes;
+        Q_EMIT changed();
+    });
 }
 
 QString QtClipboard::text() const

@@ -1,0 +1,260 @@
+#include "clipboard/notification_form.h"
+
+#include "lookup/not_found_text.h"
+#include "platform/keyboard_layout_switcher.h"
+#include "platform/window_stacking.h"
+#include "platform/work_area.h"
+#include "store/dictionary_catalog.h"
+#include "store/dictionary_store.h"
+#include "store/word_lookup.h"
+#include "ui/artwork.h"
+#include "ui/clickable_image.h"
+#include "ui/fonts.h"
+#include "ui/form_layout.h"
+#include "ui/product.h"
+#include "ui/sounds.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextOption>
+#include <QTimer>
+
+namespace lexaro {
+
+namespace {
+
+constexpr QSize ClientSize{523, 304}; // 7845 x 4560 twips
+
+// Light text on the dark field, with no frame: the fields blend into the background.
+void makeDark(QWidget& field)
+{
+    QPalette palette = field.palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window})
+        palette.setColor(role, QColor(32, 32, 32));
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, QColor(240, 240, 240));
+    field.setPalette(palette);
+    field.setAutoFillBackground(true);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry)
+{
+    QLabel* label = addDarkLabel(parent, name, geometry, 8.25);
+    label->setFont(Fonts::tahoma());
+    return label;
+}
+
+bool isArabic(const QString& caption)
+{
+    return caption == DictionaryCatalog::entry(DictionaryId::Arabic).displayName;
+}
+
+} // namespace
+
+NotificationForm::NotificationForm(const Services& services,
+                                   std::function<QString()> mainDictionaryCaption)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_services(services),
+      m_mainDictionaryCaption(std::move(mainDictionaryCaption))
+{
+    setObjectName(QStringLiteral("NotificationForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Never seen on its frameless window; named for screen readers and window lists.
+    setWindowTitle(Product::name() + QStringLiteral(" notification"));
+    setFixedSize(ClientSize);
+    setFont(Fonts::tahoma());
+    setWindowIcon(Artwork::windowIcon());
+
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("BackgroundImage"));
+    background->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    background->setPixmap(Artwork::picture(QStringLiteral(":/notification.svg"), ClientSize));
+
+    m_backImage =
+        new ClickableImage(QStringLiteral("BackImage"), QStringLiteral("Shourtcut key: Escape"),
+                           Artwork::pointer(), this);
+    m_backImage->setGeometry(twips(7440, 220, 270, 240));
+    m_backImage->setPixmap(
+        Artwork::picture(QStringLiteral(":/back_arrow.svg"), m_backImage->size()));
+    m_backImage->setAccessibleName(QStringLiteral("Close"));
+    connect(m_backImage, &ClickableImage::clicked, this, &NotificationForm::BackImage_Click);
+
+    m_dictionaryNameLabel =
+        addLabel(this, QStringLiteral("DictionarynameLabel"), twips(240, 1080, 7335, 255));
+    addLabel(this, QStringLiteral("ThewordsearchedLabel"), twips(240, 1440, 7335, 255))
+        ->setText(QStringLiteral("The word searched:"));
+
+    m_wordText = new QLineEdit(this);
+    m_wordText->setObjectName(QStringLiteral("ThewordsearchedText"));
+    m_wordText->setAccessibleName(QStringLiteral("The word searched"));
+    m_wordText->setGeometry(twips(240, 1800, 7335, 255));
+    m_wordText->setReadOnly(true);
+    m_wordText->setFrame(false);
+    makeDark(*m_wordText);
+
+    addLabel(this, QStringLiteral("TranslationLabel"), twips(240, 2160, 7335, 255))
+        ->setText(QStringLiteral("Translation:"));
+
+    m_translationText = new QPlainTextEdit(this);
+    m_translationText->setObjectName(QStringLiteral("TranslationText"));
+    m_translationText->setAccessibleName(QStringLiteral("Translation"));
+    m_translationText->setGeometry(twips(240, 2520, 7335, 1815));
+    m_translationText->setReadOnly(true);
+    m_translationText->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                               Qt::TextSelectableByKeyboard);
+    m_translationText->setFrameShape(QFrame::NoFrame);
+    m_translationText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_translationText->setTabChangesFocus(true);
+    m_translationText->setLayoutDirection(Qt::RightToLeft);
+    QFont translationFont = Fonts::translation();
+    translationFont.setBold(false);
+    m_translationText->setFont(translationFont);
+    QTextOption option = m_translationText->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    m_translationText->document()->setDefaultTextOption(option);
+    makeDark(*m_translationText);
+    makeDark(*m_translationText->viewport());
+
+    // The countdown's store: below the client area, never seen.
+    m_timerLabel = addLabel(this, QStringLiteral("TimerLabel"), twips(720, 9360, 375, 375));
+    m_timerLabel->setText(QStringLiteral("40"));
+    m_timerLabel->hide();
+
+    setTabOrder(m_wordText, m_translationText);
+    setTabOrder(m_translationText, m_backImage);
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_wordText), static_cast<QWidget*>(m_translationText),
+          static_cast<QWidget*>(m_backImage)})
+        control->installEventFilter(this);
+    connect(m_wordText, &QLineEdit::textChanged, this,
+            &NotificationForm::ThewordsearchedText_Change);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(500);
+    connect(m_timer, &QTimer::timeout, this, &NotificationForm::Timer_Timer);
+
+    Form_Load();
+}
+
+void NotificationForm::Form_Load()
+{
+    m_services.stacking.setTopMost(this, true);
+    // The corner of the work area: beside a panel on the bottom or the right edge, and in
+    // the screen's corner, clear of the panel, when it stands on the top or the left edge.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = m_services.workArea.of(*screen);
+        move(area.x() + area.width() - width(), area.y() + area.height() - height());
+    }
+    m_wordText->setAlignment(
+        Qt::AlignVCenter | (isArabic(m_mainDictionaryCaption()) ? Qt::AlignRight : Qt::AlignLeft));
+    m_wordText->setFocus(Qt::OtherFocusReason);
+    // Counted from the load, not from the showing.
+    m_timer->start();
+}
+
+void NotificationForm::setWord(const QString& word)
+{
+    m_wordText->setText(word);
+}
+
+void NotificationForm::showPopUp()
+{
+    if (isVisible())
+        return; // where it is, with its countdown going on
+    show();
+    activateWindow();
+}
+
+void NotificationForm::ThewordsearchedText_Change()
+{
+    const QString word = m_wordText->text();
+    if (word.isEmpty()) {
+        m_translationText->clear();
+        return;
+    }
+    const QString caption = m_mainDictionaryCaption();
+    const std::optional<DictionaryId> id = DictionaryCatalog::fromDisplayName(caption);
+    if (!id)
+        return;
+    m_dictionaryNameLabel->setText(caption);
+    const LookupResult result = lookUpTranslation(m_services.store.recordset(*id), word);
+    switch (result.outcome) {
+    case LookupResult::Outcome::Found:
+        m_translationText->setPlainText(result.translation);
+        break;
+    case LookupResult::Outcome::NotFound:
+        m_translationText->setPlainText(notFoundText());
+        break;
+    case LookupResult::Outcome::Failed:
+        break; // the translation shown before stays
+    }
+    playSound(m_services.sound, Sound::Notification);
+}
+
+void NotificationForm::Timer_Timer()
+{
+    const int left = m_timerLabel->text().toInt();
+    if (left > 0) {
+        m_timerLabel->setText(QString::number(left - 1));
+        return;
+    }
+    m_timer->stop();
+    close();
+}
+
+void NotificationForm::BackImage_Click()
+{
+    close();
+}
+
+bool NotificationForm::Form_KeyDown(int key)
+{
+    if (key != Qt::Key_Escape)
+        return false;
+    BackImage_Click();
+    return true;
+}
+
+void NotificationForm::ThewordsearchedText_GotFocus()
+{
+    m_services.keyboard.activate(QString::fromUtf16(
+        isArabic(m_dictionaryNameLabel->text()) ? PersianLayout : UsEnglishLayout));
+}
+
+void NotificationForm::TranslationText_GotFocus()
+{
+    m_services.keyboard.activate(QString::fromUtf16(PersianLayout));
+}
+
+void NotificationForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!Form_KeyDown(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool NotificationForm::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // Key preview: Escape closes the pop-up from whichever control has the focus.
+        if (Form_KeyDown(static_cast<QKeyEvent*>(event)->key()))
+            return true;
+        break;
+    case QEvent::FocusIn:
+        if (watched == m_wordText)
+            ThewordsearchedText_GotFocus();
+        else if (watched == m_translationText)
+            TranslationText_GotFocus();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace lexaro

@@ -1,0 +1,171 @@
+#include "clipboard/notification_form.h"
+#include "fakes/fake_platform.h"
+#include "lookup/not_found_text.h"
+#include "support/test_database.h"
+#include "ui/clickable_image.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace lexaro;
+
+namespace {
+
+const QString English = QStringLiteral("English to persian dictionary");
+const QString Arabic = QStringLiteral("Arabic to persian dictionary");
+
+struct PopUp
+{
+    explicit PopUp(QString mainCaption = English, QRect workArea = QRect(0, 0, 1280, 1024))
+        : caption(std::move(mainCaption))
+    {
+        db.insert(DictionaryId::English,
+                  {{QStringLiteral("house"), QStringLiteral("\u062E\u0627\u0646\u0647")}});
+        store = db.open();
+        platform.workArea->area = workArea;
+        form = new NotificationForm(
+            {*store, *platform.sound, *platform.keyboard, *platform.stacking, *platform.workArea},
+            [this] { return caption; });
+    }
+    ~PopUp() { delete form.data(); }
+
+    void showActive()
+    {
+        form->showPopUp();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+    }
+
+    QString caption;
+    testing::TestDatabase db;
+    std::unique_ptr<DictionaryStore> store;
+    fakes::FakePlatform platform;
+    QPointer<NotificationForm> form;
+};
+
+} // namespace
+
+class TestNotificationForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadsAsDesigned()
+    {
+        // A panel on the right edge: the pop-up stands against it, at the bottom.
+        PopUp p(English, QRect(0, 0, 1240, 1024));
+        NotificationForm& form = *p.form;
+        QCOMPARE(form.size(), QSize(523, 304));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(form.windowType(), Qt::Tool); // kept out of the taskbar
+        QCOMPARE(p.platform.stacking->calls, (QList<QPair<QWidget*, bool>>{{&form, true}}));
+        // The countdown runs from the load, before the pop-up is shown.
+        QVERIFY(form.timer()->isActive());
+        QCOMPARE(form.timer()->interval(), 500);
+        QCOMPARE(form.timerLabel()->text(), QStringLiteral("40"));
+
+        p.showActive();
+        QCOMPARE(form.frameGeometry().topLeft(), QPoint(717, 720));
+        QVERIFY(form.wordText()->hasFocus());
+        QVERIFY(!form.timerLabel()->isVisible());
+        QVERIFY(!form.rect().intersects(form.timerLabel()->geometry()));
+    }
+
+    void countdownClosesOnTheFortyFirstTick()
+    {
+        PopUp p;
+        p.form->showPopUp();
+        for (int tick = 0; tick < 40; ++tick)
+            p.form->Timer_Timer();
+        QCOMPARE(p.form->timerLabel()->text(), QStringLiteral("0"));
+        QVERIFY(p.form->isVisible());
+        p.form->Timer_Timer();
+        QTRY_VERIFY(!p.form);
+    }
+
+    void escapeOrTheArrowCloses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("click");
+        QTest::newRow("Escape in the translation field")
+            << QStringLiteral("TranslationText") << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Shift+Escape on the arrow")
+            << QStringLiteral("BackImage") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+        QTest::newRow("click on the arrow")
+            << QStringLiteral("BackImage") << Qt::KeyboardModifiers() << true;
+    }
+
+    void escapeOrTheArrowCloses()
+    {
+        QFETCH(QString, control);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, click);
+        PopUp p;
+        p.form->setWord(QStringLiteral("house"));
+        p.showActive();
+        auto* widget = p.form->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        widget->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(widget->hasFocus());
+        if (click)
+            QTest::mouseClick(widget, Qt::LeftButton);
+        else
+            QTest::keyClick(widget, Qt::Key_Escape, modifiers);
+        QTRY_VERIFY(!p.form);
+    }
+
+    void wordFieldFollowsTheDictionary_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Qt::Alignment>("alignment");
+        QTest::addColumn<QString>("wordLayout");
+        QTest::addColumn<QString>("translation");
+        QTest::newRow("Arabic") << Arabic << Qt::Alignment(Qt::AlignRight)
+                                << QStringLiteral("00000429") << notFoundText();
+        QTest::newRow("English") << English << Qt::Alignment(Qt::AlignLeft)
+                                 << QStringLiteral("00000409")
+                                 << QStringLiteral("\u062E\u0627\u0646\u0647");
+        // A caption that names no dictionary: no look-up, no sound.
+        QTest::newRow("no dictionary")
+            << QString() << Qt::Alignment(Qt::AlignLeft) << QStringLiteral("00000409") << QString();
+    }
+
+    void wordFieldFollowsTheDictionary()
+    {
+        QFETCH(QString, caption);
+        QFETCH(Qt::Alignment, alignment);
+        QFETCH(QString, wordLayout);
+        QFETCH(QString, translation);
+        PopUp p(caption);
+        NotificationForm& form = *p.form;
+        QCOMPARE(form.wordText()->alignment() & Qt::AlignHorizontal_Mask, alignment);
+        form.setWord(QStringLiteral("house"));
+        QCOMPARE(form.translationText()->toPlainText(), translation);
+        QCOMPARE(form.dictionaryNameLabel()->text(), caption);
+        QCOMPARE(p.platform.sound->played.size(), caption.isEmpty() ? 0 : 1);
+
+        p.showActive();
+        form.translationText()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(
+            p.platform.keyboard->requested.value(p.platform.keyboard->requested.size() - 1),
+            QStringLiteral("00000429"));
+        form.wordText()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(
+            p.platform.keyboard->requested.value(p.platform.keyboard->requested.size() - 1),
+            wordLayout);
+
+        // An emptied word field empties the translation, silently.
+        const qsizetype sounds = p.platform.sound->played.size();
+        form.setWord(QString());
+        QVERIFY(form.translationText()->toPlainText().isEmpty());
+        QCOMPARE(p.platform.sound->played.size(), sounds);
+    }
+};
+
+QTEST_MAIN(TestNotificationForm)
+#include "test_notification_form.moc"

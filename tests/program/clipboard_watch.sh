@@ -1,0 +1,90 @@
+# A person copies words in another program on a desktop with a window manager and a panel
+# along the bottom: the main window shows each word with its translation; whatever else lands
+# on the clipboard, the program keeps answering and the clipboard keeps it; minimised, the
+# main window leaves the taskbar and the pop-up shows the word beside the panel, takes a new
+# word, and closes by itself; the menu brings the main window back, and Exit works while it
+# is hidden.
+source "$(dirname "$0")/desktop_lib.sh"
+owner=("/usr/bin/python3" "$PROGRAM_TESTS/clipboard_owner.py")
+start_openbox
+start_panel bottom
+start_lexaro
+helpers=()
+trap 'kill "${helpers[@]}" 2>/dev/null || true; stop_lexaro; stop_panel' EXIT
+win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
+
+copy house
+atspi text "Search word" house && atspi text "Translation" "$(translation_of house)" \
+  || fail "a copied word is not shown with its translation"
+pass "a copied word is looked up in the main window"
+
+# An owner that never answers: the windows go on answering the user.
+"${owner[@]}" silent >"$WORK/silent.out" &
+helpers+=($!)
+until_true 10 grep -q ready "$WORK/silent.out" || fail "the silent owner did not start"
+focus_window "$win"
+xdotool key ctrl+a BackSpace
+xdotool type --delay 30 dog
+atspi text "Translation" "$(translation_of dog)" || fail "typing went unanswered beside a silent owner"
+pass "a silent clipboard owner holds nothing up"
+# The silent owner leaves with the next copy.
+
+head -c 10000000 /dev/zero | tr '\0' a | xclip -selection clipboard
+printf '\x89PNG\r\n\x1a\n' | xclip -selection clipboard -t image/png
+printf 'file:///etc/hostname\n' | xclip -selection clipboard -t text/uri-list
+[ "$(xclip -o -selection clipboard -t text/uri-list)" = "file:///etc/hostname" ] \
+  || fail "the copied files are no longer on the clipboard"
+"${owner[@]}" rapid 100 water >"$WORK/rapid.out" &
+helpers+=($!)
+until_true 10 grep -q ready "$WORK/rapid.out" || fail "the rapid owner did not finish"
+atspi text "Translation" "$(translation_of water)" || fail "the last of 100 quick copies is not shown"
+[ "$(xclip -o -selection clipboard)" = water ] || fail "the clipboard lost the last copy"
+kill -0 "$LEXARO_PID" || fail "the program ended"
+pass "10 MB of text, an image, files and 100 copies in a second: the clipboard kept, the last word shown"
+
+# "water" was copied while the window was open: minimising shows it in the pop-up.
+xdotool windowminimize "$win"
+until_true 10 popup_shown || fail "no pop-up after minimising"
+shown_at=$EPOCHREALTIME
+popup=$(popup_id)
+until_true 10 not_in_taskbar "$win" || fail "the hidden main window is still in the taskbar"
+! is_viewable "$win" || fail "the main window is still on the screen"
+atspi text "The word searched" water && atspi text "Translation" "$(translation_of water)" \
+  || fail "the pop-up does not show the word and its translation"
+popup_beside_panel bottom || fail "the pop-up is not in the corner beside the panel"
+xprop -id "$popup" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the pop-up is not kept above"
+xprop -id "$popup" _NET_WM_WINDOW_TYPE _NET_WM_STATE | grep -q -E '= _NET_WM_WINDOW_TYPE_UTILITY|SKIP_TASKBAR' \
+  || fail "the pop-up would be listed in the taskbar"
+pass "minimised: the main window left the taskbar, the pop-up shows the word beside the panel"
+import -window root "${SHOT_DIR:-$WORK}/clipboard_popup.png" 2>/dev/null || true
+
+place=$(xdotool getwindowgeometry "$popup" | grep Position)
+copy cat
+atspi text "The word searched" cat && atspi text "Translation" "$(translation_of cat)" \
+  || fail "a new word does not reach the open pop-up"
+[ "$(popup_id)" = "$popup" ] && [ "$(xdotool getwindowgeometry "$popup" | grep Position)" = "$place" ] \
+  || fail "the new word came in another window or another place"
+pass "a new word goes into the same pop-up, in the same place"
+
+until_true 40 popup_gone || fail "the pop-up did not close by itself"
+lasted=$(awk -v a="$shown_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
+awk -v t="$lasted" 'BEGIN { exit !(t >= 18 && t <= 24) }' \
+  || fail "the pop-up closed after $lasted s, not after about 20.5 s from its first word"
+! is_viewable "$win" || fail "the main window came back with the pop-up's closing"
+pass "the pop-up closed by itself after $lasted s; the main window stays hidden"
+
+tray_menu Down Return # "Open Orvenda Lexaro 2019"
+until_true 10 is_viewable "$win" || fail "Open did not bring the main window back"
+in_taskbar "$win" || fail "the main window is not back in the taskbar"
+xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN && fail "the main window came back minimised"
+copy house
+atspi text "Translation" "$(translation_of house)" || fail "the opened window does not look up"
+popup_gone || fail "a pop-up appeared while the main window is open"
+pass "Open brings the main window back; then copies go to it alone"
+
+xdotool windowminimize "$win"
+until_true 10 popup_shown || fail "no pop-up after minimising again"
+tray_menu Up Return # "Exit"
+wait_for_exit "$LEXARO_PID" 10 || fail "Exit did not end the hidden program"
+[ "$EXIT_STATUS" -eq 0 ] || fail "Exit ended with status $EXIT_STATUS"
+pass "Exit ends the program while its main window is hidden"
