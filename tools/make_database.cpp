@@ -2,8 +2,8 @@
 // named after its table. Usage: lexaro_make_database <data folder> <output file>
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
-#include "store/word_table_writer.h"
 #include "store/word_list_file.h"
+#include "store/word_table_writer.h"
 
 #include <QCoreApplication>
 #include <QDir>

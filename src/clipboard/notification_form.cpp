@@ -1,5 +1,7 @@
 #include "clipboard/notification_form.h"
 
+#include "lookup/base_form_lookup.h"
+
 #include "lookup/not_found_text.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "platform/window_stacking.h"
@@ -182,17 +184,10 @@ void NotificationForm::ThewordsearchedText_Change()
     if (!id)
         return;
     m_dictionaryNameLabel->setText(caption);
-    const LookupResult result = lookUpTranslation(m_services.store.recordset(*id), word);
-    switch (result.outcome) {
-    case LookupResult::Outcome::Found:
-        m_translationText->setPlainText(result.translation);
-        break;
-    case LookupResult::Outcome::NotFound:
-        m_translationText->setPlainText(notFoundText());
-        break;
-    case LookupResult::Outcome::Failed:
-        break; // the translation shown before stays
-    }
+    // A failed look-up keeps the translation shown before.
+    if (const std::optional<QString> shown =
+            translationToShow(*id, m_services.store.recordset(*id), word, m_services.baseForms))
+        m_translationText->setPlainText(*shown);
     playSound(m_services.sound, Sound::Notification);
 }
 

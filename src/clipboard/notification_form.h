@@ -11,6 +11,8 @@ class QTimer;
 
 namespace lexaro {
 
+class BaseFormLookup;
+
 class ClickableImage;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
@@ -35,6 +37,7 @@ public:
         KeyboardLayoutSwitcher& keyboard;
         WindowStacking& stacking;
         const WorkArea& workArea;
+        BaseFormLookup* baseForms = nullptr; // none: no dictionary forms of inflected words
     };
 
     // mainDictionaryCaption: the main window's caption naming the current dictionary.

@@ -103,4 +103,20 @@ QString notFoundWithForms(const QList<DictionaryForm>& forms)
     return text;
 }
 
+std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& recordset,
+                                         const QString& text, BaseFormLookup* baseForms)
+{
+    const LookupResult result = lookUpTranslation(recordset, text);
+    switch (result.outcome) {
+    case LookupResult::Outcome::Found:
+        return result.translation;
+    case LookupResult::Outcome::NotFound:
+        return notFoundWithForms(baseForms ? baseForms->find(id, recordset, text)
+                                           : QList<DictionaryForm>{});
+    case LookupResult::Outcome::Failed:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace lexaro

@@ -56,4 +56,10 @@ private:
 // it, after an empty line, each dictionary form with its translation.
 QString notFoundWithForms(const QList<DictionaryForm>& forms);
 
+// The one look-up of every translation box (the main window's and the pop-up's): the text's
+// translation, or the not-found text with the dictionary forms found (none without base
+// forms); nullopt when the look-up failed and the box keeps what it showed.
+std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& recordset,
+                                         const QString& text, BaseFormLookup* baseForms);
+
 } // namespace lexaro

@@ -122,19 +122,10 @@ void DictionaryLookup::SearchCombo_Change()
     const std::optional<DictionaryId> id = currentDictionary();
     if (!id)
         return;
-    const LookupResult result = lookUpTranslation(m_store.recordset(*id), text);
-    switch (result.outcome) {
-    case LookupResult::Outcome::Found:
-        m_controls.translation->setPlainText(result.translation);
-        break;
-    case LookupResult::Outcome::NotFound:
-        m_controls.translation->setPlainText(
-            notFoundWithForms(m_baseForms ? m_baseForms->find(*id, m_store.recordset(*id), text)
-                                          : QList<DictionaryForm>{}));
-        break;
-    case LookupResult::Outcome::Failed:
-        break; // keep what was shown before
-    }
+    // A failed look-up keeps what was shown before.
+    if (const std::optional<QString> shown =
+            translationToShow(*id, m_store.recordset(*id), text, m_baseForms))
+        m_controls.translation->setPlainText(*shown);
 }
 
 void DictionaryLookup::SearchCombo_Edited(const QString& text)

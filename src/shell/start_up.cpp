@@ -4,8 +4,8 @@
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
-#include "maintenance/word_commands.h"
 #include "lookup/listen_word.h"
+#include "maintenance/word_commands.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
@@ -65,13 +65,13 @@ void StartUp::showDatabaseFailure()
 void StartUp::handOver()
 {
     m_mainWindow = std::make_unique<LexaroForm>(
-        *m_store, LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap,
-                                       *m_services.trayIcon, *m_services.shell, m_exit,
-                                       &m_baseForms});
+        *m_store,
+        LexaroForm::Services{*m_services.keyboard, *m_services.keyboardMap, *m_services.trayIcon,
+                             *m_services.shell, m_exit, &m_baseForms});
     m_clipboardWatchers = std::make_unique<ClipboardWatchers>(
         *m_services.clipboard, *m_mainWindow,
         NotificationForm::Services{*m_store, *m_services.sound, *m_services.keyboard,
-                                   *m_services.stacking, *m_services.workArea});
+                                   *m_services.stacking, *m_services.workArea, &m_baseForms});
     m_mainWindow->watchClipboard(*m_clipboardWatchers);
     connectCommands();
     m_mainWindow->show();

@@ -1,6 +1,9 @@
-"""Reads Lexaro's windows through the accessibility bus, as a screen reader does.
+"""Reads Lexaro's windows through the accessibility bus, as a screen reader does; unlike
+atspi.py, it only reads controls that are showing (the pop-up's Translation, not the hidden
+main window's).
 Usage:
   atspi_expect.py text NAME EXPECTED      wait until the control NAME shows EXPECTED
+  atspi_expect.py contains NAME PART      wait until the control NAME shows a text with PART
   atspi_expect.py shown NAME              wait until a control named NAME is showing
   atspi_expect.py count NAME              print the number of children of NAME
 Exits non-zero (and says what it saw) when the deadline passes."""
@@ -56,7 +59,7 @@ def main():
     deadline = time.time() + 20
     seen = None
     while time.time() < deadline:
-        node = lookup(name, command != "count", command == "text")
+        node = lookup(name, command != "count", command in ("text", "contains"))
         if node is not None:
             if command == "shown":
                 return 0
@@ -64,7 +67,8 @@ def main():
                 print(node.childCount)
                 return 0
             seen = text_of(node)
-            if seen == sys.argv[3]:
+            if seen is not None and (seen == sys.argv[3]
+                                     or (command == "contains" and sys.argv[3] in seen)):
                 return 0
         time.sleep(0.1)
     print(f"{name}: {command} not met; shown {seen!r}", file=sys.stderr)

@@ -65,6 +65,10 @@ atspi text "The word searched" cat && atspi text "Translation" "$(translation_of
 [ "$(popup_id)" = "$popup" ] && [ "$(xdotool getwindowgeometry "$popup" | grep Position)" = "$place" ] \
   || fail "the new word came in another window or another place"
 pass "a new word goes into the same pop-up, in the same place"
+copy "cities,"
+atspi contains "Translation" $'\n\ncity\n'"$(translation_of city)" \
+  || fail "an inflected word does not show its dictionary form in the pop-up"
+pass "an inflected word shows its dictionary form in the pop-up"
 
 until_true 40 popup_gone || fail "the pop-up did not close by itself"
 lasted=$(awk -v a="$shown_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
@@ -81,6 +85,10 @@ copy house
 atspi text "Translation" "$(translation_of house)" || fail "the opened window does not look up"
 popup_gone || fail "a pop-up appeared while the main window is open"
 pass "Open brings the main window back; then copies go to it alone"
+copy "Houses."
+atspi contains "Translation" $'\n\nhouse\n'"$(translation_of house)" \
+  || fail "an inflected word does not show its dictionary form in the main window"
+pass "a copied inflected word shows its dictionary form in the main window"
 
 xdotool windowminimize "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising again"
