@@ -43,7 +43,7 @@ kill -0 "$LEXARO_PID" || fail "the program ended"
 pass "10 MB of text, an image, files and 100 copies in a second: the clipboard kept, the last word shown"
 
 # "water" was copied while the window was open: minimising shows it in the pop-up.
-xdotool windowminimize "$win"
+minimise "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising"
 shown_at=$EPOCHREALTIME
 popup=$(popup_id)
@@ -82,7 +82,7 @@ atspi text "Translation" "$(translation_of house)" || fail "the opened window do
 popup_gone || fail "a pop-up appeared while the main window is open"
 pass "Open brings the main window back; then copies go to it alone"
 
-xdotool windowminimize "$win"
+minimise "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising again"
 tray_menu Up Return # "Exit"
 wait_for_exit "$LEXARO_PID" 10 || fail "Exit did not end the hidden program"
