@@ -43,7 +43,7 @@ kill -0 "$LEXARO_PID" || fail "the program ended"
 pass "10 MB of text, an image, files and 100 copies in a second: the clipboard kept, the last word shown"
 
 # "water" was copied while the window was open: minimising shows it in the pop-up.
-xdotool windowminimize "$win"
+minimise "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising"
 shown_at=$EPOCHREALTIME
 popup=$(popup_id)
@@ -90,7 +90,7 @@ atspi contains "Translation" $'\n\nhouse\n'"$(translation_of house)" \
   || fail "an inflected word does not show its dictionary form in the main window"
 pass "a copied inflected word shows its dictionary form in the main window"
 
-xdotool windowminimize "$win"
+minimise "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising again"
 tray_menu Up Return # "Exit"
 wait_for_exit "$LEXARO_PID" 10 || fail "Exit did not end the hidden program"

@@ -46,6 +46,11 @@ popup_gone() { [ -z "$(popup_id)" ]; }
 in_taskbar() { xprop -root _NET_CLIENT_LIST | grep -q -i "$(printf '0x%x' "$1")"; }
 not_in_taskbar() { ! in_taskbar "$1"; }
 is_viewable() { xwininfo -id "$1" | grep -q 'IsViewable'; }
+# minimise ID: as the minimise box does, once the window manager manages the window.
+minimise() {
+  until_true 10 in_taskbar "$1" || fail "the window manager does not manage window $1"
+  timeout 10 xdotool windowminimize --sync "$1" || fail "window $1 was not minimised"
+}
 
 # focus_window ID: activates the window and waits until it has the focus.
 focus_window() {

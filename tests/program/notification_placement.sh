@@ -10,7 +10,7 @@ session() {
   start_lexaro
   local win
   win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear ($1)"
-  xdotool windowminimize "$win"
+  minimise "$win"
   copy "$2"
   until_true 10 popup_shown || fail "no pop-up with the panel on the $1 edge"
   atspi text "Translation" "$(translation_of "$2")" || fail "the pop-up lacks the translation ($1)"
