@@ -1,7 +1,7 @@
 #include "commands.h"
 #include "tool_support.h"
 
-#include "lookup/not_found_text.h"
+#include "lookup/base_form_lookup.h"
 #include "store/word_list_file.h"
 #include "store/word_lookup.h"
 
@@ -124,21 +124,16 @@ int runLookup(const QStringList& arguments, const QString& databaseBefore)
         return DataError;
 
     DictionaryRecordset& recordset = store->recordset(*id);
-    const QString notFound = notFoundText();
+    // The main window's look-up: a word that is not a headword shows the not-found text and
+    // the dictionary forms found.
+    BaseFormLookup baseForms;
     qint64 failures = 0;
     // As in the search box: an empty word shows an empty translation, nothing is looked up.
     const auto translationOf = [&](const QString& word) -> QString {
         if (word.isEmpty())
             return {};
-        const LookupResult result = lookUpTranslation(recordset, word);
-        switch (result.outcome) {
-        case LookupResult::Outcome::Found:
-            return result.translation;
-        case LookupResult::Outcome::NotFound:
-            return notFound;
-        case LookupResult::Outcome::Failed:
-            break;
-        }
+        if (std::optional<QString> shown = translationToShow(*id, recordset, word, &baseForms))
+            return *shown;
         ++failures;
         printError(u"the look-up of \""_s + word + u"\" failed"_s);
         return {};
