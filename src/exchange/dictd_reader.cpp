@@ -174,12 +174,7 @@ ReadResult DictdReader::parse(QByteArrayView indexBytes, QByteArrayView dictByte
     if (!dict)
         return ReadResult::failure(u".dict file: "_s + why);
 
-    // In offset order the compressed chunks are inflated once each.
-    std::vector<std::size_t> order(index.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return index[a].offset < index[b].offset;
-    });
+    const std::vector<std::size_t> order = inOffsetOrder(index);
     std::vector<WordEntry> entries(index.size());
     QByteArray data;
     for (std::size_t done = 0; done < order.size(); ++done) {

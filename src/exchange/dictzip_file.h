@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -51,5 +53,17 @@ private:
     QByteArrayView m_plain;
     std::optional<DictzipFile> m_dictzip;
 };
+
+// The positions of an index's entries sorted by their offset in the .dict file, so that each
+// compressed chunk is inflated once. Entries at the same offset keep their index order.
+template <typename Entry> std::vector<std::size_t> inOffsetOrder(const std::vector<Entry>& index)
+{
+    std::vector<std::size_t> order(index.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return index[a].offset < index[b].offset;
+    });
+    return order;
+}
 
 } // namespace lexaro

@@ -251,12 +251,7 @@ ReadResult StarDictReader::parse(QByteArrayView ifoBytes, QByteArrayView idxByte
     if (!dict)
         return ReadResult::failure(u".dict file: "_s + why);
 
-    // In offset order the compressed chunks are inflated once each.
-    std::vector<std::size_t> order(index.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return index[a].offset < index[b].offset;
-    });
+    const std::vector<std::size_t> order = inOffsetOrder(index);
     ReadResult result;
     result.entries.resize(index.size());
     QByteArray data;
