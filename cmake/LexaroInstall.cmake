@@ -1,6 +1,8 @@
 # Installs Lexaro for one user or for all: the self-contained program folder under
 # lib/lexaro, the two commands in bin, a desktop entry, the icon and AppStream metainfo.
-# cmake --install build/release --prefix ~/.local
+#   cmake --install build/release --prefix ~/.local          (one user)
+#   DESTDIR=stage cmake --install build/release --prefix /usr (a package's staging area)
+# Every file written is in install_manifest.txt, which scripts/uninstall reads.
 set(LEXARO_APP_ID example.orvenda.Lexaro)
 set(LEXARO_INSTALL_PROGRAM_DIR lib/lexaro CACHE STRING "Where the program folder goes, below the prefix")
 # The window class Qt gives the main window (from the application name), which the desktop
@@ -8,45 +10,11 @@ set(LEXARO_INSTALL_PROGRAM_DIR lib/lexaro CACHE STRING "Where the program folder
 set(LEXARO_WM_CLASS Lexaro)
 
 # Everything the build put in the program folder but the database, whose words belong to the
-# user once installed.
+# user of a per-user install.
 install(DIRECTORY ${LEXARO_PROGRAM_DIR}/ DESTINATION ${LEXARO_INSTALL_PROGRAM_DIR}
         USE_SOURCE_PERMISSIONS
         PATTERN Lexaro.db EXCLUDE
         PATTERN "*.partial" EXCLUDE)
-
-install(CODE "
-  set(program_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${LEXARO_INSTALL_PROGRAM_DIR}\")
-  # A database already installed holds the words the user added: a new installation keeps it.
-  if(EXISTS \"\${program_dir}/Lexaro.db\")
-    message(STATUS \"Keeping the installed word database: \${program_dir}/Lexaro.db\")
-  else()
-    file(INSTALL \"${LEXARO_PROGRAM_DIR}/Lexaro.db\" DESTINATION \"\${program_dir}\")
-  endif()
-
-  # The commands are links into the program folder: the program finds its files beside the
-  # executable the link resolves to.
-  set(bin_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
-  file(MAKE_DIRECTORY \"\${bin_dir}\")
-  foreach(command lexaro lexaro-words)
-    file(RELATIVE_PATH target \"\${bin_dir}\" \"\${program_dir}/\${command}\")
-    message(STATUS \"Linking: \${bin_dir}/\${command} -> \${target}\")
-    file(REMOVE \"\${bin_dir}/\${command}\")
-    file(CREATE_LINK \"\${target}\" \"\${bin_dir}/\${command}\" SYMBOLIC)
-  endforeach()
-
-  # The desktop entry starts the program by its full path: a desktop session's PATH need not
-  # hold the prefix's bin folder.
-  set(LEXARO_BIN_DIR \"\${CMAKE_INSTALL_PREFIX}/bin\")
-  set(LEXARO_WM_CLASS \"${LEXARO_WM_CLASS}\")
-  set(PROJECT_VERSION \"${PROJECT_VERSION}\")
-  set(share \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share\")
-  configure_file(\"${PROJECT_SOURCE_DIR}/desktop/${LEXARO_APP_ID}.desktop.in\"
-                 \"\${share}/applications/${LEXARO_APP_ID}.desktop\" @ONLY)
-  configure_file(\"${PROJECT_SOURCE_DIR}/desktop/${LEXARO_APP_ID}.metainfo.xml\"
-                 \"\${share}/metainfo/${LEXARO_APP_ID}.metainfo.xml\" @ONLY)
-  message(STATUS \"Installing: \${share}/applications/${LEXARO_APP_ID}.desktop\")
-  message(STATUS \"Installing: \${share}/metainfo/${LEXARO_APP_ID}.metainfo.xml\")
-")
 
 foreach(size ${LEXARO_ICON_SIZES})
   install(FILES ${LEXARO_ICON_DIR}/${size}/lexaro.png
@@ -54,3 +22,43 @@ foreach(size ${LEXARO_ICON_SIZES})
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/lexaro.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${LEXARO_APP_ID}.svg)
+
+# The package's documentation: where its words live, starting with the session, the licences.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND sh -c "gzip -n -9 -c '${PROJECT_SOURCE_DIR}/desktop/changelog' > '${CMAKE_BINARY_DIR}/changelog.gz'"
+  DEPENDS ${PROJECT_SOURCE_DIR}/desktop/changelog VERBATIM)
+add_custom_target(lexaro_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright ${PROJECT_SOURCE_DIR}/desktop/README.Debian
+              ${CMAKE_BINARY_DIR}/changelog.gz
+        DESTINATION share/doc/lexaro)
+
+# What depends on the prefix given at install time is written by the script below. file(INSTALL)
+# puts DESTDIR in front of an absolute destination itself; the other steps are told the staged
+# path explicitly and put what they write in the manifest by hand.
+set(LEXARO_INSTALL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(LEXARO_INSTALL_DATABASE ${LEXARO_PROGRAM_DIR}/Lexaro.db)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/LexaroInstallSteps.cmake.in
+               ${CMAKE_BINARY_DIR}/LexaroInstallSteps.cmake @ONLY)
+install(SCRIPT ${CMAKE_BINARY_DIR}/LexaroInstallSteps.cmake)
+
+# A Debian package: cpack -G DEB in the release build folder.
+set(CPACK_PACKAGE_NAME lexaro)
+set(CPACK_PACKAGE_VENDOR "Orvenda Corporate")
+set(CPACK_PACKAGE_CONTACT "Orvenda Corporate <support@orvenda.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Persian dictionary of nine word lists")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/desktop/package-description.txt)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY lexaro)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvenda.example/Lexaro)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the program uses at run time without linking it: the Qt plugins, speech, the desktop's
+# opener, and the dictionaries behind the dictionary forms.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, hunspell-en-us, hunspell-de-de, hunspell-fr, hunspell-it, hunspell-es, hunspell-sv, hunspell-ar, voikko-fi")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

@@ -32,7 +32,8 @@ int runExport(const QStringList& arguments, const QString& databaseBefore)
     if (!id)
         return UsageError;
     const QString file = positional.size() == 2 ? positional[1] : u"-"_s;
-    std::unique_ptr<DictionaryStore> store = openStore(command.databasePath());
+    std::unique_ptr<DictionaryStore> store =
+        openStore(command.databasePath(UserWordDatabase::Use::Read));
     if (!store)
         return DataError;
     DictionaryRecordset& recordset = store->recordset(*id);

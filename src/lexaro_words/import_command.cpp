@@ -41,7 +41,8 @@ int runImport(const QStringList& arguments, const QString& databaseBefore)
     if (!id)
         return UsageError;
     const QString& file = positional[1];
-    std::unique_ptr<DictionaryStore> store = openStore(command.databasePath());
+    std::unique_ptr<DictionaryStore> store =
+        openStore(command.databasePath(UserWordDatabase::Use::ReadWrite));
     if (!store)
         return DataError;
 

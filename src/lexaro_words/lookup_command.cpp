@@ -119,7 +119,8 @@ int runLookup(const QStringList& arguments, const QString& databaseBefore)
     const std::optional<DictionaryId> id = command.dictionary(positional.first());
     if (!id)
         return UsageError;
-    std::unique_ptr<DictionaryStore> store = openStore(command.databasePath());
+    std::unique_ptr<DictionaryStore> store =
+        openStore(command.databasePath(UserWordDatabase::Use::Read));
     if (!store)
         return DataError;
 

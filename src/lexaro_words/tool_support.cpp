@@ -74,14 +74,13 @@ std::optional<int> CommandParser::parse(const QStringList& arguments, const QStr
     return std::nullopt;
 }
 
-QString CommandParser::databasePath() const
+QString CommandParser::databasePath(UserWordDatabase::Use use) const
 {
     if (m_parser.isSet(m_database))
         return m_parser.value(m_database);
     if (!m_databaseBefore.isEmpty())
         return m_databaseBefore;
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(DictionaryStore::databaseFileName());
+    return UserWordDatabase::standard().pathToUse(use);
 }
 
 std::optional<DictionaryId> CommandParser::dictionary(const QString& name) const

@@ -2,6 +2,7 @@
 
 #include "store/dictionary_catalog.h"
 #include "store/dictionary_store.h"
+#include "store/user_word_database.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -35,7 +36,7 @@ public:
     std::optional<int> parse(const QStringList& arguments, const QString& databaseBefore);
     std::optional<int> usageError(const QString& message) const;
 
-    QString databasePath() const;
+    QString databasePath(UserWordDatabase::Use use) const;
     std::optional<DictionaryId> dictionary(const QString& name) const;
 
 private:

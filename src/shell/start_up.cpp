@@ -10,8 +10,8 @@
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
 #include "store/dictionary_store.h"
+#include "store/user_word_database.h"
 #include "ui/fonts.h"
-#include "ui/program_files.h"
 #include "ui/screen_placement.h"
 
 #include <QApplication>
@@ -110,13 +110,15 @@ int runLexaro(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexaro"));
     QApplication::setApplicationVersion(QStringLiteral(LEXARO_VERSION_STRING));
+    // On Wayland the compositor matches the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvenda.Lexaro"));
     QApplication::setQuitOnLastWindowClosed(true);
     Fonts::loadProgramFonts();
 
     PlatformServices services = createPlatformServices();
     StartUp startUp(services);
-    const QString database = programFile(QString(u"\\"_s + DictionaryStore::databaseFileName()));
-    switch (startUp.begin(database)) {
+    switch (
+        startUp.begin(UserWordDatabase::standard().pathToUse(UserWordDatabase::Use::ReadWrite))) {
     case StartUp::Outcome::AlreadyRunning:
         return StartUp::ExitAlreadyRunning;
     case StartUp::Outcome::DatabaseFailed:

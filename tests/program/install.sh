@@ -46,3 +46,30 @@ cmake --install "$LEXARO_BUILD_DIR" --prefix "$prefix" >"$WORK/install.log" || f
 [ "$("$prefix/bin/lexaro-words" lookup English lexaroinstalltest)" = "آزمایش" ] \
   || fail "installing again replaced the user's database"
 pass "a second install keeps the database"
+
+# A staged install, as a package is built: every file once under DESTDIR, each in the
+# manifest, and nothing else.
+stage="$WORK/stage"
+DESTDIR="$stage" cmake --install "$LEXARO_BUILD_DIR" --prefix /usr >"$WORK/staged.log" \
+  || fail "staged install: $(tail -n 5 "$WORK/staged.log")"
+[ ! -e "$stage$stage" ] || fail "the staged install doubled DESTDIR"
+[ -f "$stage/usr/lib/lexaro/Lexaro.db" ] || fail "the staged install has no database"
+grep -qx "Exec=/usr/bin/lexaro" "$stage/usr/share/applications/$app.desktop" \
+  || fail "the staged entry does not start /usr/bin/lexaro"
+sort "$LEXARO_BUILD_DIR/install_manifest.txt" >"$WORK/manifest"
+(find "$stage" -type f -o -type l) | sed "s|^$stage||" | sort >"$WORK/staged-files"
+diff "$WORK/manifest" "$WORK/staged-files" >"$WORK/manifest.diff" \
+  || fail "the manifest and the staged files differ: $(cat "$WORK/manifest.diff")"
+pass "a staged install puts every file under DESTDIR once, all in the manifest"
+
+# Uninstalling the per-user install removes every file it wrote but the user's words.
+cmake --install "$LEXARO_BUILD_DIR" --prefix "$prefix" >"$WORK/install.log" || fail "third install"
+mkdir -p "$XDG_DATA_HOME/lexaro" "$XDG_CONFIG_HOME/autostart"
+cp "$LEXARO_BUILD_DIR/install_manifest.txt" "$XDG_DATA_HOME/lexaro/install_manifest.txt"
+cp "$prefix/share/lexaro/autostart/$app.desktop" "$XDG_CONFIG_HOME/autostart/"
+desktop-file-validate "$XDG_CONFIG_HOME/autostart/$app.desktop" || fail "the session start entry"
+"$PROGRAM_TESTS/../../scripts/uninstall" >"$WORK/uninstall.log" || fail "uninstall: $(cat "$WORK/uninstall.log")"
+left=$(find "$prefix" -type f -o -type l)
+[ "$left" = "$prefix/lib/lexaro/Lexaro.db" ] || fail "uninstall left: $left"
+[ ! -e "$XDG_CONFIG_HOME/autostart/$app.desktop" ] || fail "uninstall left the session start entry"
+pass "uninstall removes everything but the words"

@@ -1,5 +1,6 @@
 #include "store/dictionary_store.h"
 #include "store/sqlite_statement.h"
+#include "store/user_word_database.h"
 #include "store/word_lookup.h"
 #include "support/test_database.h"
 
@@ -66,6 +67,19 @@ int addWordsUntilKilled(const QString& path)
     return 0;
 }
 
+std::optional<QString> translationIn(const QString& path, const QString& word)
+{
+    auto store = DictionaryStore::open(path).store;
+    if (!store)
+        return std::nullopt;
+    DictionaryRecordset& english = store->recordset(DictionaryId::English);
+    if (!english.open(WordQuery::WordLookup, word))
+        return std::nullopt;
+    std::optional<QString> found = english.atEnd() ? std::nullopt : english.translation();
+    english.close();
+    return found;
+}
+
 } // namespace
 
 class TestDictionaryStore : public QObject
@@ -73,6 +87,77 @@ class TestDictionaryStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A system install: the shipped words cannot be written by the user, whose own adds, edits
+    // and deletes go to a copy and survive a newer shipped database.
+    void usersOwnWordsSurviveANewShippedDatabase()
+    {
+        TestDatabase shipped;
+        shipped.insert(DictionaryId::English, {{QStringLiteral("house"), QStringLiteral("a")},
+                                               {QStringLiteral("cat"), QStringLiteral("b")},
+                                               {QStringLiteral("dog"), QStringLiteral("c")},
+                                               {QStringLiteral("tree"), QStringLiteral("d")}});
+        const QString folder = QFileInfo(shipped.path()).path();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(shipped.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        QTemporaryDir home;
+        QFile::setPermissions(home.path(), QFile::ReadOther | QFile::WriteOther | QFile::ExeOther |
+                                               QFile::ReadOwner | QFile::WriteOwner |
+                                               QFile::ExeOwner);
+        UserWordDatabase words(shipped.path(), home.filePath(QStringLiteral("lexaro")));
+
+        QCOMPARE(asOrdinaryUser([&] {
+                     if (words.pathToUse(UserWordDatabase::Use::Read) != shipped.path())
+                         return 1; // reading needs no copy
+                     const QString path = words.pathToUse(UserWordDatabase::Use::ReadWrite);
+                     auto store = DictionaryStore::open(path).store;
+                     if (path != words.copyPath() || !store)
+                         return 2;
+                     DictionaryRecordset& english = store->recordset(DictionaryId::English);
+                     english.open(WordQuery::WordLookup, u"cat");
+                     const std::optional<RowId> cat = english.rowId();
+                     english.close();
+                     english.open(WordQuery::WordLookup, u"dog");
+                     const std::optional<RowId> dog = english.rowId();
+                     english.close();
+                     return english.add(u"lamp", u"e") && cat &&
+                                    english.updateTranslation(*cat, u"mine") && dog &&
+                                    english.remove(*dog)
+                                ? 0
+                                : 3;
+                 }),
+                 0);
+        QCOMPARE(translationIn(shipped.path(), QStringLiteral("lamp")), std::nullopt);
+
+        // The package is upgraded: a word comes, a word changes, the word the user changed
+        // changes too.
+        for (const char* sql :
+             {"Insert Into English_to_Persian (Word, Translati0n) Values ('sun', 'f')",
+              "Update English_to_Persian Set Translati0n = 'g' Where Word = 'tree'",
+              "Update English_to_Persian Set Translati0n = 'h' Where Word = 'cat'"})
+            QVERIFY(shipped.execute(QString::fromLatin1(sql)));
+        QFile file(shipped.path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+
+        QCOMPARE(asOrdinaryUser([&] {
+                     return words.pathToUse(UserWordDatabase::Use::ReadWrite) == words.copyPath()
+                                ? 0
+                                : 1;
+                 }),
+                 0);
+        const QString mine = words.copyPath();
+        QCOMPARE(translationIn(mine, QStringLiteral("sun")), QStringLiteral("f"));
+        QCOMPARE(translationIn(mine, QStringLiteral("tree")), QStringLiteral("g"));
+        QCOMPARE(translationIn(mine, QStringLiteral("house")), QStringLiteral("a"));
+        QCOMPARE(translationIn(mine, QStringLiteral("lamp")), QStringLiteral("e"));
+        QCOMPARE(translationIn(mine, QStringLiteral("cat")), QStringLiteral("mine"));
+        QCOMPARE(translationIn(mine, QStringLiteral("dog")), std::nullopt);
+    }
+
     void refusesWhatIsNotItsDatabase_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: no file at all
