@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPoint>
 
+class QMenu;
+
 namespace lexaro {
 
 // The program's icon in the desktop's notification area.
@@ -18,6 +20,9 @@ public:
     // Both are silent when the desktop has no notification area.
     virtual void add(const QIcon& icon, const QString& tip) = 0;
     virtual void remove() = 0;
+    // The menu a panel that draws its own menus shows for the icon.
+    virtual void setContextMenu(QMenu* menu) = 0;
+    // Whether the icon is in a notification area now, where the user can click it.
     virtual bool isShown() const = 0;
 
 Q_SIGNALS:

@@ -107,6 +107,7 @@ LexaroForm::LexaroForm(DictionaryStore& store, const Services& services, QWidget
     connect(m_mainMenu, &MainMenu::checkForUpdatesRequested, this,
             &LexaroForm::CheckforupdatesMenu_Click);
     connect(m_mainMenu, &MainMenu::exitRequested, this, &LexaroForm::ExitMenu_Click);
+    m_services.trayIcon.setContextMenu(m_mainMenu);
     connect(&m_services.trayIcon, &TrayIcon::pointerEvent, this,
             &LexaroForm::TrayIcon_PointerEvent);
     connect(&m_services.trayIcon, &TrayIcon::menuRequested, this,
@@ -370,6 +371,14 @@ void LexaroForm::ExitMenu_Click()
 void LexaroForm::CheckforupdatesMenu_Click()
 {
     m_services.shell.open(updateAddress());
+}
+
+void LexaroForm::hideWindow()
+{
+    // Only where the notification area can bring it back: without an icon the window stays
+    // minimised, in the taskbar, and is never lost.
+    if (m_services.trayIcon.isShown())
+        hide();
 }
 
 void LexaroForm::TrayIcon_PointerEvent()

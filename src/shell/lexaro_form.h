@@ -72,7 +72,7 @@ public:
     void writeSearchText(const QString& text) override;
     QString dictionaryCaption() const override;
     bool isMinimised() const override { return isMinimized(); }
-    void hideWindow() override { hide(); }
+    void hideWindow() override;
 
     void DictionaryImage_Click(DictionaryId id);
     void DictionaryMenu_Click(DictionaryId id);

@@ -141,6 +141,7 @@ public:
         shown = false;
         ++removes;
     }
+    void setContextMenu(QMenu* menu) override { contextMenu = menu; }
     bool isShown() const override { return shown; }
 
     void click() { Q_EMIT pointerEvent(); }
@@ -152,6 +153,7 @@ public:
 
     bool shown = false;
     QString tip;
+    QMenu* contextMenu = nullptr;
     int adds = 0;
     int removes = 0;
 };

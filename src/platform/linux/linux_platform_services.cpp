@@ -1,12 +1,13 @@
 #include "platform/platform_services.h"
 
+#include "platform/dbus/status_notifier_item.h"
 #include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/linux_system_identity.h"
+#include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_keyboard_map.h"
 #include "platform/linux/x11_notification_area_watcher.h"
 #include "platform/linux/x11_window_stacking.h"
-#include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_work_area.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
@@ -52,7 +53,8 @@ PlatformServices createPlatformServices()
         services.stacking = std::make_unique<QtWindowStacking>();
     services.trayIcon = std::make_unique<QtTrayIcon>(
         display ? std::make_unique<X11NotificationAreaWatcher>(DisplayString(display))
-                : std::make_unique<NotificationAreaWatcher>());
+                : std::make_unique<NotificationAreaWatcher>(),
+        std::make_unique<StatusNotifierItem>());
     // Qt's own X11 clipboard read waits for the owning program on the user-interface thread.
     if (QGuiApplication::platformName() == u"xcb")
         services.clipboard = std::make_unique<X11Clipboard>();
