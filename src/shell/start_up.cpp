@@ -105,9 +105,37 @@ void StartUp::connectCommands()
     });
 }
 
+namespace {
+
+// On a Wayland session the windows go through XWayland: there the program places its own
+// windows, keeps the pop-up on top and learns that the main window was minimised, all of which
+// Wayland withholds from applications. A platform the user chose is kept, and without
+// XWayland Qt picks what there is.
+bool wantsXWayland(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0)
+            return false;
+    }
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           !qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
 int runLexaro(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // As a command-line option, not through the environment, so that the programs the user
+    // opens from here (a help document's viewer) choose for themselves.
+    char platformOption[] = "-platform";
+    char xcb[] = "xcb";
+    std::vector<char*> arguments(argv, argv + argc);
+    if (wantsXWayland(argc, argv))
+        arguments.insert(arguments.begin() + 1, {platformOption, xcb});
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
     QApplication::setApplicationName(QStringLiteral("Lexaro"));
     QApplication::setApplicationVersion(QStringLiteral(LEXARO_VERSION_STRING));
     // On Wayland the compositor matches the windows to the menu entry by this name.

@@ -13,4 +13,10 @@ export XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 export XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache"
 unset DISPLAY WAYLAND_DISPLAY
+# A test that must not run as root says so on its first line ("# As an ordinary user").
+if [ "$(id -u)" -eq 0 ] && head -n 1 "$1" | grep -q '^# As an ordinary user'; then
+  chown -R 65534:65534 "$work"
+  setpriv --reuid=65534 --regid=65534 --clear-groups -- dbus-run-session -- bash "$1"
+  exit
+fi
 exec dbus-run-session -- bash "$1"

@@ -15,6 +15,7 @@
 #include "platform/qt/qt_speech_voice.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_stacking.h"
+#include "platform/wayland/wayland_clipboard.h"
 
 #include <QGuiApplication>
 
@@ -32,6 +33,22 @@ Display* qtX11Display()
     const auto* x11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->display() : nullptr;
+}
+
+// In a Wayland session the compositor's data-control protocol shows every copy, whichever
+// window has the focus; where it is not offered (GNOME) the compositor hands copies to X11 at
+// once. Qt's own X11 read waits for the owning program on the user-interface thread, and its
+// Wayland one learns of a copy only while the program has the keyboard.
+std::unique_ptr<Clipboard> createClipboard()
+{
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        auto wayland = std::make_unique<WaylandClipboard>();
+        if (wayland->isWatching())
+            return wayland;
+    }
+    if (QGuiApplication::platformName() == u"xcb")
+        return std::make_unique<X11Clipboard>();
+    return std::make_unique<QtClipboard>();
 }
 
 } // namespace
@@ -55,11 +72,7 @@ PlatformServices createPlatformServices()
         display ? std::make_unique<X11NotificationAreaWatcher>(DisplayString(display))
                 : std::make_unique<NotificationAreaWatcher>(),
         std::make_unique<StatusNotifierItem>());
-    // Qt's own X11 clipboard read waits for the owning program on the user-interface thread.
-    if (QGuiApplication::platformName() == u"xcb")
-        services.clipboard = std::make_unique<X11Clipboard>();
-    else
-        services.clipboard = std::make_unique<QtClipboard>();
+    services.clipboard = createClipboard();
     services.workArea = std::make_unique<X11WorkArea>();
     return services;
 }
