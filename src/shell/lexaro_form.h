@@ -71,7 +71,9 @@ public:
     // What the clipboard watchers use of the window.
     void writeSearchText(const QString& text) override;
     QString dictionaryCaption() const override;
-    bool isMinimised() const override { return isMinimized(); }
+    // A window the pop-up watcher hid was minimised first; some window managers forget the
+    // minimised state of a hidden window (mutter on XWayland), the program does not.
+    bool isMinimised() const override { return isMinimized() || isHidden(); }
     void hideWindow() override;
 
     void DictionaryImage_Click(DictionaryId id);

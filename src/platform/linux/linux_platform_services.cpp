@@ -1,5 +1,6 @@
 #include "platform/platform_services.h"
 
+#include "platform/dbus/kde_keyboard_layout_switcher.h"
 #include "platform/dbus/status_notifier_item.h"
 #include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/linux_system_identity.h"
@@ -51,6 +52,16 @@ std::unique_ptr<Clipboard> createClipboard()
     return std::make_unique<QtClipboard>();
 }
 
+// On Wayland the compositor owns the keyboard: XWayland's layout is not the user's.
+std::unique_ptr<KeyboardLayoutSwitcher> createKeyboardLayoutSwitcher()
+{
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return std::make_unique<X11KeyboardLayoutSwitcher>();
+    if (KdeKeyboardLayoutSwitcher::isAvailable())
+        return std::make_unique<KdeKeyboardLayoutSwitcher>();
+    return std::make_unique<NoKeyboardLayoutSwitcher>();
+}
+
 } // namespace
 
 PlatformServices createPlatformServices()
@@ -61,7 +72,7 @@ PlatformServices createPlatformServices()
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
     services.speech = std::make_unique<QtSpeechVoice>();
-    services.keyboard = std::make_unique<X11KeyboardLayoutSwitcher>();
+    services.keyboard = createKeyboardLayoutSwitcher();
     services.keyboardMap = std::make_unique<X11KeyboardMap>();
     services.shell = std::make_unique<QtShellOpener>();
     if (display)
