@@ -87,13 +87,18 @@ xdotool windowminimize --sync "$win" || fail "the main window was not minimised"
 closes "the main window was minimised"
 
 # --- The pop-up comes up while the user types in another program, under the Persian layout.
+popup_id() { xdotool search --onlyvisible --name "^$MAIN_TITLE notification\$" 2>/dev/null | head -n 1; }
+# Minimised, the window shows the copied water in a pop-up at once; its arrow closes it.
+wait_until 10 eval '[ -n "$(popup_id)" ]' || fail "no pop-up for the word copied before"
+read -r px py < <(client_origin "$(popup_id)")
+xdotool mousemove $((px + 505)) $((py + 22)) click 1
+wait_until 10 eval '[ -z "$(popup_id)" ]' || fail "the arrow did not close the pop-up"
 "$PYTHON" "$PROGRAM_TESTS/key_recorder.py" "Key recorder" >"$WORK/keys.txt" &
 STARTED+=($!)
 wait_until 10 grep -q ready "$WORK/keys.txt" || fail "the key recorder did not start"
 recorder=$(wait_for_title "Key recorder") || fail "no key recorder window"
 focus "$recorder"
 press_keys --group 1 || fail "could not lock the Persian layout"
-popup_id() { xdotool search --onlyvisible --name "^$MAIN_TITLE notification\$" 2>/dev/null | head -n 1; }
 pressed=0
 press() { press_keys "$@"; pressed=$((pressed + $#)); }
 printf 'خانه' | xclip -selection clipboard
@@ -115,13 +120,14 @@ xprop -id "$popup" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || note_fa
 xprop -id "$popup" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || note_failure "the pop-up is not kept above"
 
 # Its word field (16, 120, 489 x 17 inside it) keeps to the left for a Persian word; its
-# scroll bar (the last 16 of the translation field's 489 pixels) is as dark as the pop-up.
+# scroll bar (on the left of the right-to-left translation field at 16, 168) is as dark as
+# the pop-up.
 read -r px py < <(client_origin "$popup")
 screenshot popup
 field_left=$(convert "$SHOT_DIR/popup.png" -crop "489x17+$((px + 16))+$((py + 120))" +repage \
   -fuzz 20% -trim -format '%X' info: | tr -d '+')
 [ "${field_left:-999}" -lt 20 ] || note_failure "the Persian word stands $field_left pixels from the left"
-bar=$(convert "$SHOT_DIR/popup.png" -crop "16x121+$((px + 489))+$((py + 168))" +repage \
+bar=$(convert "$SHOT_DIR/popup.png" -crop "16x121+$((px + 16))+$((py + 168))" +repage \
   -colorspace Gray -format '%[fx:mean]' info:)
 awk -v m="$bar" 'BEGIN { exit !(m < 0.35) }' || note_failure "the scroll bar is light (mean $bar)"
 
