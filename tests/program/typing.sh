@@ -59,6 +59,12 @@ press_keys Escape
 closes "Escape"
 
 type_hous
+eval "$(xdotool getwindowgeometry --shell "$(suggestions)")"
+xdotool mousemove $((X + 40)) $((Y + HEIGHT / 2)) click 1 # the middle one of three
+wait_for_search_box household --timeout 5 || note_failure "a click picked '$(search_box_text)', not household"
+closes "a word clicked"
+
+type_hous
 press_keys e
 wait_for_search_box house || fail "the search box did not take house"
 closes "the typed text is a headword, whose translation it would cover"

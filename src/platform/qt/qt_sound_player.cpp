@@ -25,11 +25,6 @@ std::optional<WaveFile> readWave(const QString& path)
 
 } // namespace
 
-QtSoundPlayer::~QtSoundPlayer()
-{
-    delete m_playing.data();
-}
-
 void QtSoundPlayer::play(const QString& absolutePath)
 {
     // A new sound cuts off the one playing, even when the new one cannot be played.

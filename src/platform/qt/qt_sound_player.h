@@ -19,13 +19,12 @@ class QtSoundPlayer final : public QObject, public SoundPlayer
 
 public:
     using QObject::QObject;
-    ~QtSoundPlayer() override;
     Q_DISABLE_COPY_MOVE(QtSoundPlayer)
 
     void play(const QString& absolutePath) override;
 
 private:
-    QPointer<QAudioSink> m_playing;
+    QPointer<QAudioSink> m_playing; // a child, as are the sinks on their way out
 };
 
 } // namespace lexaro
