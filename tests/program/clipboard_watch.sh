@@ -25,8 +25,8 @@ reader_window() { { xdotool search --name '^Lexaro clipboard reader$' 2>/dev/nul
 reader=$(reader_window)
 [ -n "$reader" ] || fail "no window of the clipboard reader"
 xkill -id "$reader" >/dev/null || fail "xkill failed"
-until_true 10 eval '[ -n "$(reader_window)" ] && [ "$(reader_window)" != "$reader" ]' \
-  || fail "the clipboard reader did not connect again"
+# The new connection may well get the old one's window id: what counts is the next copy.
+until_true 10 eval '[ -n "$(reader_window)" ]' || fail "the clipboard reader did not connect again"
 copy book
 atspi text "Translation" "$(translation_of book)" || fail "a copy after the reader's connection closed is not seen"
 pass "the clipboard reader's connection closed from outside: it connects again, copies are seen"
