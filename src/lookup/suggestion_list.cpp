@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QStringListModel>
-#include <QWindowStateChangeEvent>
 
 #include <functional>
 
