@@ -68,6 +68,7 @@ type_hous
 press_keys e
 wait_for_search_box house || fail "the search box did not take house"
 closes "the typed text is a headword, whose translation it would cover"
+screenshot headword
 
 type_hous
 press_keys Tab
