@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextOption>
 #include <QTimer>
 
@@ -41,6 +42,27 @@ void makeDark(QWidget& field)
         palette.setColor(role, QColor(240, 240, 240));
     field.setPalette(palette);
     field.setAutoFillBackground(true);
+}
+
+// The scroll bar in the same dark greys: a darker groove, a handle a little lighter than
+// the field, and light arrows.
+void makeDark(QScrollBar& bar)
+{
+    QPalette palette = bar.palette();
+    const auto set = [&palette](QPalette::ColorRole role, int grey) {
+        palette.setColor(role, QColor(grey, grey, grey));
+    };
+    set(QPalette::Window, 24);
+    set(QPalette::Base, 24);
+    set(QPalette::Button, 64);
+    set(QPalette::Light, 88);
+    set(QPalette::Midlight, 76);
+    set(QPalette::Mid, 48);
+    set(QPalette::Dark, 40);
+    set(QPalette::Shadow, 16);
+    set(QPalette::ButtonText, 200);
+    set(QPalette::WindowText, 200);
+    bar.setPalette(palette);
 }
 
 QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry)
@@ -64,6 +86,9 @@ NotificationForm::NotificationForm(const Services& services,
 {
     setObjectName(QStringLiteral("NotificationForm"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // It comes up while the user types elsewhere: it never takes the keyboard by itself,
+    // only when the user clicks into it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Never seen on its frameless window; named for screen readers and window lists.
     setWindowTitle(Product::name() + QStringLiteral(" notification"));
     setFixedSize(ClientSize);
@@ -120,6 +145,7 @@ NotificationForm::NotificationForm(const Services& services,
     m_translationText->document()->setDefaultTextOption(option);
     makeDark(*m_translationText);
     makeDark(*m_translationText->viewport());
+    makeDark(*m_translationText->verticalScrollBar());
 
     // The countdown's store: below the client area, never seen.
     m_timerLabel = addLabel(this, QStringLiteral("TimerLabel"), twips(720, 9360, 375, 375));
@@ -146,14 +172,20 @@ NotificationForm::NotificationForm(const Services& services,
 void NotificationForm::Form_Load()
 {
     m_services.stacking.setTopMost(this, true);
+    // Panels list a tool window unless told otherwise.
+    m_services.stacking.keepOutOfTaskbar(this);
     // The corner of the work area: beside a panel on the bottom or the right edge, and in
     // the screen's corner, clear of the panel, when it stands on the top or the left edge.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = m_services.workArea.of(*screen);
         move(area.x() + area.width() - width(), area.y() + area.height() - height());
     }
+    // Absolute: the side follows the dictionary, not the script of the word shown.
     m_wordText->setAlignment(
-        Qt::AlignVCenter | (isArabic(m_mainDictionaryCaption()) ? Qt::AlignRight : Qt::AlignLeft));
+        Qt::AlignAbsolute | Qt::AlignVCenter |
+        (isArabic(m_mainDictionaryCaption()) ? Qt::AlignRight : Qt::AlignLeft));
+    // First in line once the user activates the pop-up; until then no field has the focus
+    // and no keyboard layout changes.
     m_wordText->setFocus(Qt::OtherFocusReason);
     // Counted from the load, not from the showing.
     m_timer->start();
@@ -169,7 +201,6 @@ void NotificationForm::showPopUp()
     if (isVisible())
         return; // where it is, with its countdown going on
     show();
-    activateWindow();
 }
 
 void NotificationForm::ThewordsearchedText_Change()
@@ -184,10 +215,8 @@ void NotificationForm::ThewordsearchedText_Change()
     if (!id)
         return;
     m_dictionaryNameLabel->setText(caption);
-    // A failed look-up keeps the translation shown before.
-    if (const std::optional<QString> shown =
-            translationToShow(*id, m_services.store.recordset(*id), word, m_services.baseForms))
-        m_translationText->setPlainText(*shown);
+    m_translationText->setPlainText(
+        translationBoxText(*id, m_services.store.recordset(*id), word, m_services.baseForms));
     playSound(m_services.sound, Sound::Notification);
 }
 

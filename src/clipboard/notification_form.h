@@ -51,7 +51,8 @@ public:
 
     // Writes the word field; a new text is looked up.
     void setWord(const QString& word);
-    // Shows the pop-up without an owner. Once visible it stays where it is.
+    // Shows the pop-up without an owner and without taking the keyboard from the program
+    // the user works in. Once visible it stays where it is.
     void showPopUp();
 
     void ThewordsearchedText_Change();

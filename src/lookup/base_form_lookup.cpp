@@ -119,4 +119,10 @@ std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& r
     return std::nullopt;
 }
 
+QString translationBoxText(DictionaryId id, DictionaryRecordset& recordset, const QString& text,
+                           BaseFormLookup* baseForms)
+{
+    return translationToShow(id, recordset, text, baseForms).value_or(notFoundText());
+}
+
 } // namespace lexaro

@@ -62,4 +62,10 @@ QString notFoundWithForms(const QList<DictionaryForm>& forms);
 std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& recordset,
                                          const QString& text, BaseFormLookup* baseForms);
 
+// What a translation box shows for the text: as translationToShow, and the not-found text
+// when the look-up failed (a locked or damaged database), so that the translation of the
+// word shown before never stands under the new one.
+QString translationBoxText(DictionaryId id, DictionaryRecordset& recordset, const QString& text,
+                           BaseFormLookup* baseForms);
+
 } // namespace lexaro

@@ -5,6 +5,7 @@
 #include "lookup/suggestion_list.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "store/dictionary_store.h"
+#include "store/word_comparison.h"
 #include "store/word_lookup.h"
 
 #include <QAbstractItemView>
@@ -115,6 +116,10 @@ void DictionaryLookup::fillWordList(DictionaryId id)
 void DictionaryLookup::SearchCombo_Change()
 {
     const QString text = m_controls.searchCombo->currentText();
+    // Written by the program (the clipboard watcher, a pick, a dictionary switch): the
+    // suggestions for what the user typed no longer apply.
+    if (text != m_typedText)
+        m_suggestions->hide();
     if (text.isEmpty()) {
         m_controls.translation->clear();
         return;
@@ -122,21 +127,27 @@ void DictionaryLookup::SearchCombo_Change()
     const std::optional<DictionaryId> id = currentDictionary();
     if (!id)
         return;
-    // A failed look-up keeps what was shown before.
-    if (const std::optional<QString> shown =
-            translationToShow(*id, m_store.recordset(*id), text, m_baseForms))
-        m_controls.translation->setPlainText(*shown);
+    m_controls.translation->setPlainText(
+        translationBoxText(*id, m_store.recordset(*id), text, m_baseForms));
 }
 
 void DictionaryLookup::SearchCombo_Edited(const QString& text)
 {
+    // Comes before the change it makes reaches SearchCombo_Change.
+    m_typedText = text;
     const std::optional<DictionaryId> id = currentDictionary();
     if (text.isEmpty() || !id) {
         m_suggestions->hide();
         return;
     }
-    m_suggestions->show(
-        wordsBeginningWith(m_store.recordset(*id), text, SuggestionList::MostSuggestions));
+    const QStringList words =
+        wordsBeginningWith(m_store.recordset(*id), text, SuggestionList::MostSuggestions);
+    // A headword sorts before the longer words it begins: once the text is one, its
+    // translation is what the user wants to read, and the list would cover it.
+    if (!words.isEmpty() && WordComparison::sameWord(words.first(), text))
+        m_suggestions->hide();
+    else
+        m_suggestions->show(words);
 }
 
 void DictionaryLookup::SearchCombo_Click(const QString& pickedText)

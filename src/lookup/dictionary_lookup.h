@@ -66,6 +66,8 @@ private:
     QStringListModel* m_words = nullptr;
     BaseFormLookup* m_baseForms = nullptr;
     SuggestionList* m_suggestions = nullptr;
+    // The search text as the user last typed it.
+    QString m_typedText;
     // The translation box took the focus from a click: keep its text selected after it.
     bool m_translationFocusedByClick = false;
 };

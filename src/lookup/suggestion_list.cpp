@@ -1,17 +1,49 @@
 #include "lookup/suggestion_list.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
-#include <QTimer>
+
+#include <functional>
 
 namespace lexaro {
 
+namespace {
+
+// Watches every object of the program for a window being shown, other than the list itself
+// and tooltips.
+class WindowShownFilter final : public QObject
+{
+public:
+    WindowShownFilter(const QWidget* list, std::function<void()> shown, QObject* parent)
+        : QObject(parent), m_list(list), m_shown(std::move(shown))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched != m_list && watched->isWidgetType()) {
+            const auto* widget = static_cast<const QWidget*>(watched);
+            if (widget->isWindow() && widget->windowType() != Qt::ToolTip)
+                m_shown();
+        }
+        return false;
+    }
+
+private:
+    const QWidget* m_list;
+    std::function<void()> m_shown;
+};
+
+} // namespace
+
 SuggestionList::SuggestionList(QComboBox& searchBox)
     : QObject(&searchBox), m_searchBox(searchBox), m_view(new QListView(&searchBox)),
-      m_model(new QStringListModel(this))
+      m_model(new QStringListModel(this)), m_windowShown(new WindowShownFilter(
+                                               m_view, [this] { hide(); }, this))
 {
     // A window of its own that never takes the focus: typing goes on in the search box.
     m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
@@ -24,8 +56,11 @@ SuggestionList::SuggestionList(QComboBox& searchBox)
     m_view->setModel(m_model);
     connect(m_view, &QListView::pressed, this,
             [this](const QModelIndex& index) { pick(index.row()); });
-    if (QLineEdit* edit = searchBox.lineEdit())
-        edit->installEventFilter(this);
+    // The keys a keyboard sends reach the combo box, which hands them on to its line edit
+    // without any filter of the line edit seeing them.
+    searchBox.installEventFilter(this);
+    if (QWidget* window = searchBox.window(); window != &searchBox)
+        window->installEventFilter(this);
 }
 
 void SuggestionList::show(const QStringList& words)
@@ -39,10 +74,13 @@ void SuggestionList::show(const QStringList& words)
     m_view->setLayoutDirection(m_searchBox.layoutDirection());
     place();
     m_view->show();
+    // Only while shown: every window the program opens closes the list.
+    qApp->installEventFilter(m_windowShown);
 }
 
 void SuggestionList::hide()
 {
+    qApp->removeEventFilter(m_windowShown);
     m_view->hide();
 }
 
@@ -85,37 +123,53 @@ void SuggestionList::pick(int row)
     Q_EMIT picked(word);
 }
 
+bool SuggestionList::handleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Down: // from no row to the first
+        move(1);
+        return true;
+    case Qt::Key_Up:
+        move(-1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentRow() >= 0) {
+            pick(currentRow());
+            return true;
+        }
+        hide();
+        return false;
+    case Qt::Key_Escape:
+        hide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SuggestionList::closesTheList(const QObject* watched, const QEvent& event) const
+{
+    switch (event.type()) {
+    case QEvent::FocusOut:
+    case QEvent::Hide: // the search box goes with its window, minimised or hidden
+        return watched == &m_searchBox;
+    case QEvent::WindowStateChange:
+        return watched == m_searchBox.window() && m_searchBox.window()->isMinimized();
+    default:
+        return false;
+    }
+}
+
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isShown())
         return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Down: // from no row to the first
-            move(1);
-            return true;
-        case Qt::Key_Up:
-            move(-1);
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (currentRow() >= 0) {
-                pick(currentRow());
-                return true;
-            }
-            hide();
-            break;
-        case Qt::Key_Escape:
-            hide();
-            return true;
-        default:
-            break;
-        }
-    } else if (event->type() == QEvent::FocusOut) {
-        // After a click on the list has been handled.
-        QTimer::singleShot(0, this, &SuggestionList::hide);
-    }
+    if (event->type() == QEvent::KeyPress && watched == &m_searchBox &&
+        handleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    if (closesTheList(watched, *event))
+        hide();
     return QObject::eventFilter(watched, event);
 }
 

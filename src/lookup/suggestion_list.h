@@ -11,8 +11,10 @@ namespace lexaro {
 
 // Headwords offered under the search box while the user types: those that begin with the
 // typed text under the word comparison, at most twenty, in list order. The list never
-// changes the typed text and never looks anything up by itself: Arrow Down and Enter, or a
-// click, picks a word.
+// changes the typed text and never looks anything up by itself: Arrow Down or Up and Enter,
+// or a click, picks a word. It is there only while the user types in the search box: Escape
+// closes it, and so does the search box losing the focus, its window being minimised or
+// hidden, and any other window of the program opening.
 class SuggestionList : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handleKey(int key);
+    bool closesTheList(const QObject* watched, const QEvent& event) const;
     void move(int step);
     void pick(int row);
     void place();
@@ -43,6 +47,7 @@ private:
     QComboBox& m_searchBox;
     QListView* m_view = nullptr;
     QStringListModel* m_model = nullptr;
+    QObject* m_windowShown = nullptr; // the application's filter while the list is shown
 };
 
 } // namespace lexaro

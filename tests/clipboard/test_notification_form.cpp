@@ -33,9 +33,11 @@ struct PopUp
     }
     ~PopUp() { delete form.data(); }
 
+    // Shown, then activated as a click into it does.
     void showActive()
     {
         form->showPopUp();
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
     }
 
@@ -63,6 +65,7 @@ private Q_SLOTS:
         QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(form.windowType(), Qt::Tool); // kept out of the taskbar
         QCOMPARE(p.platform.stacking->calls, (QList<QPair<QWidget*, bool>>{{&form, true}}));
+        QCOMPARE(p.platform.stacking->outOfTaskbar, QList<QWidget*>{&form});
         // The countdown runs from the load, before the pop-up is shown.
         QVERIFY(form.timer()->isActive());
         QCOMPARE(form.timer()->interval(), 500);
@@ -73,6 +76,16 @@ private Q_SLOTS:
         QVERIFY(form.wordText()->hasFocus());
         QVERIFY(!form.timerLabel()->isVisible());
         QVERIFY(!form.rect().intersects(form.timerLabel()->geometry()));
+    }
+
+    void failedLookUpShowsNotFound()
+    {
+        PopUp p;
+        p.form->setWord(QStringLiteral("house"));
+        QVERIFY(p.store->connection().execute(QStringLiteral("Drop Table English_to_Persian")));
+        p.form->setWord(QStringLiteral("cat"));
+        QCOMPARE(p.form->translationText()->toPlainText(), notFoundText());
+        QCOMPARE(p.platform.sound->played.size(), 2);
     }
 
     void countdownClosesOnTheFortyFirstTick()
@@ -125,14 +138,15 @@ private Q_SLOTS:
         QTest::addColumn<Qt::Alignment>("alignment");
         QTest::addColumn<QString>("wordLayout");
         QTest::addColumn<QString>("translation");
-        QTest::newRow("Arabic") << Arabic << Qt::Alignment(Qt::AlignRight)
+        // Absolute: the side does not follow the script of the word.
+        QTest::newRow("Arabic") << Arabic << (Qt::AlignAbsolute | Qt::AlignRight)
                                 << QStringLiteral("00000429") << notFoundText();
-        QTest::newRow("English") << English << Qt::Alignment(Qt::AlignLeft)
+        QTest::newRow("English") << English << (Qt::AlignAbsolute | Qt::AlignLeft)
                                  << QStringLiteral("00000409")
                                  << QStringLiteral("\u062E\u0627\u0646\u0647");
         // A caption that names no dictionary: no look-up, no sound.
-        QTest::newRow("no dictionary")
-            << QString() << Qt::Alignment(Qt::AlignLeft) << QStringLiteral("00000409") << QString();
+        QTest::newRow("no dictionary") << QString() << (Qt::AlignAbsolute | Qt::AlignLeft)
+                                       << QStringLiteral("00000409") << QString();
     }
 
     void wordFieldFollowsTheDictionary()

@@ -147,7 +147,8 @@ private Q_SLOTS:
         lookup.switchDictionary(DictionaryId::German);
         combo->setFocus();
 
-        QTest::keyClicks(combo->lineEdit(), u"hau"_s);
+        // Keys go to the combo box, as a keyboard's do.
+        QTest::keyClicks(combo, u"hau"_s);
         QCOMPARE(combo->currentText(), u"hau"_s); // nothing completed
         QCOMPARE(translation->toPlainText(), notFoundText());
         SuggestionList& list = lookup.suggestions();
@@ -156,14 +157,29 @@ private Q_SLOTS:
         QCOMPARE(list.words().first(), u"Haus"_s);
         QCOMPARE(list.words().at(1), u"haus00"_s);
         QVERIFY(!list.words().contains(u"H\u00E4user"_s));
-        // Down chooses, Enter picks, and the pick is looked up.
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Down);
+        // Down and Up move in the suggestions, not in the word list; Enter picks, and the
+        // pick is looked up.
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(list.currentRow(), 0);
         QCOMPARE(combo->currentText(), u"hau"_s);
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(combo, Qt::Key_Return);
         QCOMPARE(combo->currentText(), u"Haus"_s);
         QCOMPARE(translation->toPlainText(), u"\u062E\u0627\u0646\u0647"_s);
         QVERIFY(!list.isShown());
-        // A text written by the program (the clipboard watcher) offers nothing.
+        // Escape closes the list; a typed headword closes it, its translation stays in view.
+        QTest::keyClick(combo, Qt::Key_Backspace);
+        QVERIFY(list.isShown());
+        QTest::keyClick(combo, Qt::Key_Escape);
+        QVERIFY(!list.isShown());
+        QTest::keyClick(combo, Qt::Key_Backspace);
+        QVERIFY(list.isShown());
+        QTest::keyClicks(combo, u"us"_s);
+        QVERIFY(!list.isShown());
+        // A text written by the program (the clipboard watcher) closes it.
+        QTest::keyClick(combo, Qt::Key_Backspace);
+        QVERIFY(list.isShown());
         combo->setEditText(u"haus1"_s);
         QVERIFY(!list.isShown());
     }

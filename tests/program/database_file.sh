@@ -1,6 +1,7 @@
 # The database file: without it (or with a link to nowhere) the program shows only the
 # start-up message box and Enter ends it with a non-zero status; a link to a real database
-# in another folder is followed; a database cut short while the program runs does not end it.
+# in another folder is followed; a database cut short while the program runs does not end it,
+# and a look-up that fails shows the not-found text, not the translation shown before.
 source "$(dirname "$0")/lib.sh"
 start_desktop
 start_panel bottom
@@ -50,7 +51,10 @@ still_answers() {
 truncate -s 0 "$WORK/synced/Lexaro.db"
 press_keys s
 still_answers houses
+# The look-up failed: the translation of house must not stand under houses.
+not_found=$'\u0627\u064A\u0646 \u0648\u0627\u0698\u0647 \u062F\u0631 \u0628\u0627\u0646\u06A9 \u0627\u0637\u0644\u0627\u0639\u0627\u062A\u064A \u0628\u0631\u0646\u0627\u0645\u0647 \u0645\u0648\u062C\u0648\u062F \u0646\u064A\u0633\u062A'
+atspi wait-text Translation "$not_found" || fail "a failed look-up left another word's translation shown"
 press_keys BackSpace
 still_answers house
-pass "database cut short: the program still answers"
+pass "database cut short: the program still answers, with the not-found text"
 screenshot database_cut_short

@@ -1,5 +1,6 @@
 # With the panel on the top, left or right edge, the pop-up lies whole on the screen in the
-# corner the panel leaves free, and Escape or a click on its arrow closes it.
+# corner the panel leaves free, and Escape (once clicked into) or a click on its arrow closes
+# it.
 source "$(dirname "$0")/desktop_lib.sh"
 start_openbox
 trap 'stop_lexaro; stop_panel' EXIT
@@ -17,7 +18,12 @@ session() {
   popup_beside_panel "$1" || fail "the pop-up is misplaced with the panel on the $1 edge"
   import -window root "${SHOT_DIR:-$WORK}/popup_$1.png" 2>/dev/null || true
   case "$3" in
-    escape) xdotool key Escape ;;
+    escape)
+      # The pop-up takes the keyboard only once the user clicks into it.
+      eval "$(xdotool getwindowgeometry --shell "$(popup_id)")"
+      xdotool mousemove $((X + 200)) $((Y + 128)) click 1 # its word field
+      until_true 5 [ "$(xdotool getwindowfocus)" = "$(popup_id)" ] || fail "a click did not activate the pop-up ($1)"
+      xdotool key Escape ;;
     arrow)
       eval "$(xdotool getwindowgeometry --shell "$(popup_id)")"
       xdotool mousemove $((X + 505)) $((Y + 23)) click 1 ;; # BackImage

@@ -4,8 +4,10 @@ the US layout, held with Alt, whatever group is active: under the Persian group 
 gets what a Persian keyboard sends for that key.
 
 Usage: press_keys.py [--group N] KEY...
+       press_keys.py --locked-group
   --group N  first lock XKB group N (with setxkbmap -layout us,ir: 0 English, 1 Persian)
              and check that it is locked
+  --locked-group  prints the group locked now
   KEY        a keysym name as X spells it ("a", "Return", "F5"), optionally with modifiers
              joined by "+": "alt+a", "ctrl+alt+a", "shift+F1"
 """
@@ -30,7 +32,8 @@ class XkbStateRec(ctypes.Structure):
 
 
 def lock_group(group):
-    """Locks the group through libX11's XkbLockGroup and returns the group now locked."""
+    """Locks the group through libX11's XkbLockGroup (None: leaves it) and returns the group
+    now locked."""
     x11 = ctypes.CDLL("libX11.so.6")
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -42,7 +45,7 @@ def lock_group(group):
     if not dpy:
         raise SystemExit("press_keys: cannot open the display")
     try:
-        if not x11.XkbLockGroup(dpy, XKB_USE_CORE_KBD, group):
+        if group is not None and not x11.XkbLockGroup(dpy, XKB_USE_CORE_KBD, group):
             raise SystemExit("press_keys: XkbLockGroup failed")
         x11.XSync(dpy, 0)
         state = XkbStateRec()
@@ -77,6 +80,9 @@ def press(d, chord):
 
 def main(argv):
     args = argv[1:]
+    if args == ["--locked-group"]:
+        print(lock_group(None))
+        return 0
     if len(args) >= 2 and args[0] == "--group":
         wanted = int(args[1])
         locked = lock_group(wanted)

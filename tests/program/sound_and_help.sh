@@ -199,3 +199,41 @@ done
   || fail "the browser got: $(opened browser)"
 xdotool search --onlyvisible --name "^$MAIN_TITLE\$" >/dev/null 2>&1 && fail "the main window came back"
 pass "Check for updates: the address went to the browser each time; the window stayed minimised"
+
+# --- Twenty pop-ups in a row, each with its notification sound (a reused sound object fell
+# silent after a few plays).
+bytes_recorded() { stat -c %s "$WORK/popups.raw"; }
+# loud_since BYTES / quiet_since BYTES: the recording after that many bytes holds a sound /
+# ends in half a second of silence after one.
+level_since() {
+  "$PYTHON" - "$WORK/popups.raw" "$1" "$2" <<'PY'
+import array, sys
+a = array.array("h")
+with open(sys.argv[1], "rb") as f:
+    f.seek(int(sys.argv[2]) & ~1)
+    a.frombytes(f.read())
+loud = [i for i, x in enumerate(a) if abs(x) > 1600]
+if sys.argv[3] == "loud":
+    sys.exit(0 if loud else 1)
+sys.exit(0 if loud and len(a) - loud[-1] > 11025 else 1)
+PY
+}
+popup() { xdotool search --onlyvisible --name "^$MAIN_TITLE notification\$" 2>/dev/null | head -n 1; }
+no_popup() { [ -z "$(popup)" ]; }
+record popups
+heard=0
+for word in $(grep -P -m 20 '^[a-z]{4,}\t' "$LEXARO_DATA/English_to_Persian.tsv" | cut -f1); do
+  from=$(bytes_recorded)
+  printf '%s' "$word" | xclip -selection clipboard
+  wait_until 10 eval '[ -n "$(popup)" ]' || fail "no pop-up for $word"
+  if wait_until 5 level_since "$from" loud; then
+    heard=$((heard + 1))
+    wait_until 5 level_since "$from" quiet || fail "the sound for $word did not end"
+  fi
+  origin "$(popup)"
+  xdotool mousemove $((X + 505)) $((Y + 22)) click 1 # the arrow
+  wait_until 10 no_popup || fail "the arrow did not close the pop-up for $word"
+done
+stop_recording
+[ "$heard" -eq 20 ] || fail "$heard of 20 pop-ups were heard"
+pass "20 pop-ups in a row, 20 notification sounds heard"

@@ -16,6 +16,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <string_view>
 
 namespace lexaro {
 
@@ -58,20 +60,32 @@ constexpr std::array<const char*, AtomCount> AtomNames = {
 class X11SelectionReader::Session
 {
 public:
-    static std::unique_ptr<Session> connect(std::atomic<quint64>& announced, Delivery deliver)
+    // first: the program's first session, whose owner at start is change 1; a later one
+    // counts the owner it finds as a new change, since a copy may have come in between.
+    static std::unique_ptr<Session> connect(std::atomic<quint64>& announced,
+                                            const Delivery& deliver, bool first)
     {
         int screenNumber = 0;
         xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
-        auto session = std::unique_ptr<Session>(new Session(c, announced, std::move(deliver)));
-        return session->setUp(screenNumber) ? std::move(session) : nullptr;
+        auto session = std::unique_ptr<Session>(new Session(c, announced, deliver));
+        if (!session->setUp(screenNumber))
+            return nullptr;
+        if (!first)
+            session->m_change = announced.fetch_add(1) + 1;
+        return session;
     }
 
     ~Session() { xcb_disconnect(m_c); }
     Q_DISABLE_COPY_MOVE(Session)
 
-    void run(int wakeFd)
+    enum class End
     {
-        // The owner at start is change 1.
+        Stopped,
+        ConnectionLost
+    };
+
+    End run(int wakeFd)
+    {
         if (m_initialOwner == XCB_NONE)
             deliver(QString());
         else
@@ -81,7 +95,7 @@ public:
             while (XcbPtr<xcb_generic_event_t> event{xcb_poll_for_event(m_c)})
                 handle(*event);
             if (xcb_connection_has_error(m_c))
-                return;
+                return End::ConnectionLost;
             int timeout = -1; // idle: sleep until the X server or the owner of the reader speaks
             if (m_step != Step::Idle) {
                 const auto left =
@@ -94,9 +108,9 @@ public:
             }
             pollfd fds[2] = {{xFd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
             if (poll(fds, 2, timeout) < 0 && errno != EINTR)
-                return;
+                return End::ConnectionLost;
             if (fds[1].revents != 0)
-                return;
+                return End::Stopped;
         }
     }
 
@@ -108,8 +122,8 @@ private:
         Text     // asking for the text in one of them
     };
 
-    Session(xcb_connection_t* c, std::atomic<quint64>& announced, Delivery deliver)
-        : m_c(c), m_announced(announced), m_deliver(std::move(deliver))
+    Session(xcb_connection_t* c, std::atomic<quint64>& announced, const Delivery& deliver)
+        : m_c(c), m_announced(announced), m_deliver(deliver)
     {
     }
 
@@ -147,6 +161,10 @@ private:
         xcb_create_window(m_c, 0, m_window, screens.data->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                           &events);
+        // Named for those who look at the X server's windows (xwininfo -tree, xkill).
+        constexpr std::string_view name = "Lexaro clipboard reader";
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
+                            8, uint32_t(name.size()), name.data());
         xcb_xfixes_select_selection_input(
             m_c, m_window, m_atoms[Clipboard],
             XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
@@ -356,7 +374,7 @@ private:
 };
 
 X11SelectionReader::X11SelectionReader(Delivery deliver)
-    : m_session(Session::connect(m_announced, std::move(deliver)))
+    : m_deliver(std::move(deliver)), m_session(Session::connect(m_announced, m_deliver, true))
 {
     if (!m_session)
         return;
@@ -367,8 +385,44 @@ X11SelectionReader::X11SelectionReader(Delivery deliver)
     }
     m_thread = std::thread([this] {
         pthread_setname_np(pthread_self(), "lexaro-clipbrd");
-        m_session->run(m_wakeFd);
+        watch();
     });
+}
+
+void X11SelectionReader::watch()
+{
+    // A reader whose connection was closed (the X server's client limit, a tool that kills
+    // clients) starts again on a new one: the clipboard watch never ends in silence.
+    auto pause = std::chrono::milliseconds(RetryFirstMs);
+    for (;;) {
+        if (m_session) {
+            if (runSession())
+                return;
+            m_session.reset();
+        }
+        if (!waitUnlessStopped(pause))
+            return;
+        m_session = Session::connect(m_announced, m_deliver, false);
+        pause = m_session ? std::chrono::milliseconds(RetryFirstMs)
+                          : std::min(pause * 2, std::chrono::milliseconds(RetryLastMs));
+    }
+}
+
+bool X11SelectionReader::runSession()
+{
+    try {
+        return m_session->run(m_wakeFd) == Session::End::Stopped;
+    } catch (const std::exception&) {
+        // Out of memory for an answer, most likely: the next session starts clean.
+        return false;
+    }
+}
+
+bool X11SelectionReader::waitUnlessStopped(std::chrono::milliseconds pause) const
+{
+    pollfd wake = {m_wakeFd, POLLIN, 0};
+    const int ready = poll(&wake, 1, int(pause.count()));
+    return ready == 0 || (ready < 0 && errno == EINTR);
 }
 
 X11SelectionReader::~X11SelectionReader()

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -22,7 +23,8 @@ public:
     // none. A change whose owner does not answer in time is never delivered.
     using Delivery = std::function<void(quint64 change, const QString& text)>;
 
-    // Watches the display named by $DISPLAY. Called on the reader's thread.
+    // Watches the display named by $DISPLAY. Called on the reader's thread. A connection
+    // that fails later is made again; the owner found then counts as a new change.
     explicit X11SelectionReader(Delivery deliver);
     ~X11SelectionReader();
     Q_DISABLE_COPY_MOVE(X11SelectionReader)
@@ -36,11 +38,20 @@ public:
     static constexpr int AnswerTimeoutMs = 2000;
     // Anything longer is not taken as a copied word.
     static constexpr qsizetype MaxTextBytes = 64 * 1024 * 1024;
+    // Pauses before connecting again, doubled after each failed attempt.
+    static constexpr int RetryFirstMs = 100;
+    static constexpr int RetryLastMs = 5000;
 
 private:
     class Session;
 
+    void watch();
+    // True when the session ended because the reader is asked to stop.
+    bool runSession();
+    bool waitUnlessStopped(std::chrono::milliseconds pause) const;
+
     std::atomic<quint64> m_announced{1};
+    Delivery m_deliver;
     std::unique_ptr<Session> m_session;
     int m_wakeFd = -1;
     std::thread m_thread;
