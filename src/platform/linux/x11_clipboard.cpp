@@ -4,19 +4,11 @@
 
 namespace lexaro {
 
-X11Clipboard::X11Clipboard(QObject* parent) : Clipboard(parent)
+X11Clipboard::X11Clipboard(QObject* parent)
+    : ThreadedClipboard(parent),
+      m_reader(std::make_unique<X11SelectionReader>(
+          [this](quint64 change, const QString& text) { deliver(change, text); }))
 {
-    connect(this, &X11Clipboard::textArrived, this, &X11Clipboard::takeArrival,
-            Qt::QueuedConnection);
-    m_reader = std::make_unique<X11SelectionReader>([this](quint64 change, const QString& text) {
-        const std::lock_guard lock(m_mutex);
-        m_arrivedText = text;
-        m_arrivedChange = change;
-        if (m_arrivalPosted)
-            return; // the event already on its way takes this newer text
-        m_arrivalPosted = true;
-        Q_EMIT textArrived(QPrivateSignal());
-    });
 }
 
 X11Clipboard::~X11Clipboard()
@@ -32,18 +24,6 @@ bool X11Clipboard::isWatching() const
 quint64 X11Clipboard::announcedChanges() const
 {
     return m_reader->announcedChanges();
-}
-
-void X11Clipboard::takeArrival()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_text = std::move(m_arrivedText);
-        m_arrivedText.clear();
-        m_textChange = m_arrivedChange;
-        m_arrivalPosted = false;
-    }
-    Q_EMIT changed();
 }
 
 } // namespace lexaro
