@@ -73,7 +73,7 @@ public:
     DBusMenuLayoutItem layout(int parentId, int depth, const QStringList& names) const;
     DBusMenuItemList groupProperties(const QList<int>& ids, const QStringList& names) const;
     QVariant property(int id, const QString& name) const;
-    bool event(int id, const QString& eventId);
+    bool handleEvent(int id, const QString& eventId);
 
 private:
     int idOf(QAction* action);

@@ -1,6 +1,7 @@
 #include "platform/dbus/status_notifier_item.h"
 
 #include "platform/dbus/dbus_menu_exporter.h"
+#include "platform/dbus/status_notifier_item_adaptor.h"
 
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
@@ -81,62 +82,6 @@ DBusImageList pixmapsOf(const QIcon& icon)
     }
     return pixmaps;
 }
-
-// The org.kde.StatusNotifierItem interface as panels read it.
-class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
-    Q_PROPERTY(QString Category READ category)
-    Q_PROPERTY(QString Id READ id)
-    Q_PROPERTY(QString Title READ title)
-    Q_PROPERTY(QString Status READ status)
-    Q_PROPERTY(int WindowId READ windowId)
-    Q_PROPERTY(QString IconName READ iconName)
-    Q_PROPERTY(lexaro::DBusImageList IconPixmap READ iconPixmap)
-    Q_PROPERTY(QString OverlayIconName READ iconName)
-    Q_PROPERTY(lexaro::DBusImageList OverlayIconPixmap READ noPixmaps)
-    Q_PROPERTY(QString AttentionIconName READ iconName)
-    Q_PROPERTY(lexaro::DBusImageList AttentionIconPixmap READ noPixmaps)
-    Q_PROPERTY(lexaro::DBusToolTip ToolTip READ toolTip)
-    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
-    Q_PROPERTY(QDBusObjectPath Menu READ menu)
-
-public:
-    explicit StatusNotifierItemAdaptor(StatusNotifierItem* item)
-        : QDBusAbstractAdaptor(item), m_item(*item)
-    {
-    }
-
-    QString category() const { return u"ApplicationStatus"_s; }
-    QString id() const { return u"lexaro"_s; }
-    QString title() const { return QCoreApplication::applicationName(); }
-    QString status() const { return u"Active"_s; }
-    int windowId() const { return 0; }
-    QString iconName() const { return {}; }
-    DBusImageList iconPixmap() const { return m_item.iconPixmaps(); }
-    DBusImageList noPixmaps() const { return {}; }
-    DBusToolTip toolTip() const { return {{}, {}, m_item.title(), {}}; }
-    bool itemIsMenu() const { return false; }
-    QDBusObjectPath menu() const { return QDBusObjectPath(DBusMenuExporter::objectPath()); }
-
-public Q_SLOTS:
-    void Activate(int x, int y) { m_item.activate({x, y}); }
-    void SecondaryActivate(int x, int y) { m_item.activate({x, y}); }
-    void ContextMenu(int x, int y) { m_item.requestMenu({x, y}); }
-    void Scroll(int /*delta*/, const QString& /*orientation*/) {}
-
-Q_SIGNALS:
-    void NewTitle();
-    void NewIcon();
-    void NewAttentionIcon();
-    void NewOverlayIcon();
-    void NewToolTip();
-    void NewStatus(const QString& status);
-
-private:
-    StatusNotifierItem& m_item;
-};
 
 } // namespace
 
@@ -288,5 +233,3 @@ void StatusNotifierItem::requestMenu(const QPoint& position)
 }
 
 } // namespace lexaro
-
-#include "status_notifier_item.moc"
