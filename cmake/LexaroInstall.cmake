@@ -23,6 +23,39 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/lexaro.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${LEXARO_APP_ID}.svg)
 
+# The AppStream metainfo, its releases taken from CHANGELOG.md: each heading "## VERSION (DATE)"
+# and the paragraph under it.
+file(READ ${PROJECT_SOURCE_DIR}/CHANGELOG.md changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+string(REPLACE ";" "," changelog "${changelog}")
+string(REPLACE "&" "&amp;" changelog "${changelog}")
+string(REPLACE "<" "&lt;" changelog "${changelog}")
+string(REPLACE ">" "&gt;" changelog "${changelog}")
+string(REPLACE "\n" ";" changelog_lines "${changelog}")
+set(LEXARO_APPSTREAM_RELEASES "")
+set(release_version "")
+set(release_text "")
+foreach(line IN LISTS changelog_lines)
+  if(line MATCHES "^## ([0-9][0-9.]*) \\(([0-9-]+)\\)$")
+    set(release_version ${CMAKE_MATCH_1})
+    set(release_date ${CMAKE_MATCH_2})
+    set(release_text "")
+  elseif(line MATCHES "^## ")
+    set(release_version "")
+  elseif(release_version AND NOT line STREQUAL "")
+    string(APPEND release_text " ${line}")
+  elseif(release_version AND NOT release_text STREQUAL "")
+    string(STRIP "${release_text}" release_text)
+    string(APPEND LEXARO_APPSTREAM_RELEASES
+           "    <release version=\"${release_version}\" date=\"${release_date}\">\n"
+           "      <description><p>${release_text}</p></description>\n    </release>\n")
+    set(release_version "")
+  endif()
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/desktop/${LEXARO_APP_ID}.metainfo.xml
+               ${CMAKE_BINARY_DIR}/${LEXARO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${LEXARO_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+
 # The package's documentation: where its words live, starting with the session, the licences.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
   COMMAND sh -c "gzip -n -9 -c '${PROJECT_SOURCE_DIR}/desktop/changelog' > '${CMAKE_BINARY_DIR}/changelog.gz'"
