@@ -19,6 +19,7 @@
 #include <QTextStream>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -287,9 +288,8 @@ std::vector<QTextCharFormat> charFormats(const QTextBlock& block)
     std::vector<QTextCharFormat> formats(std::size_t(block.length()), block.charFormat());
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        for (int i = 0; i < fragment.length(); ++i)
-            formats[std::size_t(fragment.position() - block.position() + i)] =
-                fragment.charFormat();
+        const auto first = std::size_t(fragment.position() - block.position());
+        std::fill_n(formats.begin() + qsizetype(first), fragment.length(), fragment.charFormat());
     }
     return formats;
 }
@@ -364,11 +364,12 @@ void isolateLatinPhrases(QTextDocument& document)
             i = end - 1;
         }
         // From the last phrase back, so that the positions of the earlier ones still hold.
-        for (auto it = phrases.rbegin(); it != phrases.rend(); ++it) {
+        std::reverse(phrases.begin(), phrases.end());
+        for (const auto& [from, to] : phrases) {
             QTextCursor cursor(block);
-            cursor.setPosition(block.position() + int(it->second));
+            cursor.setPosition(block.position() + int(to));
             cursor.insertText(QString(u'\u2069'));
-            cursor.setPosition(block.position() + int(it->first));
+            cursor.setPosition(block.position() + int(from));
             cursor.insertText(QString(u'\u2066'));
         }
     }
