@@ -46,7 +46,8 @@ int main(int argc, char** argv)
             [&](int i) {
                 const LookupResult found =
                     lookUpTranslation(rs, bench::generatedWord((i * 7919) % Rows));
-                return found.row && rs.updateTranslation(*found.row, translation);
+                return found.row && found.word &&
+                       rs.updateTranslation(*found.row, *found.word, translation);
             }) &&
         bench::printPercentiles("delete", Samples, [&](int i) {
             const LookupResult found = lookUpTranslation(rs, newWord(i));

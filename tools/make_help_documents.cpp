@@ -19,6 +19,7 @@
 #include <QTextStream>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -268,6 +269,112 @@ QString keepLatinPhrasesTogether(const QString& html)
     return result;
 }
 
+bool isLatinLetterOrDigit(QChar c)
+{
+    return (c.isLetterOrNumber() && c.script() == QChar::Script_Latin) || (c >= u'0' && c <= u'9');
+}
+
+// What may stand inside a Latin phrase: its letters, digits, spaces and ASCII punctuation,
+// the word joiner and the left-to-right mark.
+bool continuesLatinPhrase(QChar c)
+{
+    return isLatinLetterOrDigit(c) || (c >= u' ' && c <= u'~') || c == QChar::Nbsp ||
+           c == u'\u2060' || c == u'\u200E';
+}
+
+// The character formats of a block, one for each of its characters.
+std::vector<QTextCharFormat> charFormats(const QTextBlock& block)
+{
+    std::vector<QTextCharFormat> formats(std::size_t(block.length()), block.charFormat());
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const auto first = std::size_t(fragment.position() - block.position());
+        std::fill_n(formats.begin() + qsizetype(first), fragment.length(), fragment.charFormat());
+    }
+    return formats;
+}
+
+bool isAsciiMark(QChar c)
+{
+    return c > u' ' && c <= u'~' && !isLatinLetterOrDigit(c);
+}
+
+// Where the Latin phrase that starts at `from` ends (one past it). The phrase ends with its
+// last letter or digit, and takes the marks after it only where they are the phrase's: a
+// closing bracket whose opening one it holds; marks inside the closing quote ("«Region and
+// language:»"); marks set like a caption they end ("<b>Add...</b>"); and marks the text
+// gives to it with a left-to-right mark ("Check for updates...&#x200E;").
+qsizetype latinPhraseEnd(const QString& text, const std::vector<QTextCharFormat>& formats,
+                         qsizetype from)
+{
+    qsizetype end = from;
+    for (qsizetype i = from; i < text.size() && continuesLatinPhrase(text.at(i)); ++i) {
+        if (isLatinLetterOrDigit(text.at(i)))
+            end = i + 1;
+    }
+    for (;;) {
+        const QStringView phrase = QStringView(text).mid(from, end - from);
+        if (end < text.size() && text.at(end) == u')' && phrase.count(u'(') > phrase.count(u')')) {
+            ++end;
+            continue;
+        }
+        qsizetype marks = end;
+        bool setAsCaption = true;
+        while (marks < text.size() && isAsciiMark(text.at(marks))) {
+            setAsCaption &= formats[std::size_t(marks)] == formats[std::size_t(end - 1)];
+            ++marks;
+        }
+        if (marks == end || marks == text.size())
+            return end;
+        if (text.at(marks) == u'\u200E')
+            return marks + 1;
+        if (text.at(marks) == u'»' ||
+            (setAsCaption && formats[std::size_t(marks)] != formats[std::size_t(end - 1)]))
+            return marks;
+        return end;
+    }
+}
+
+// Commands keep their text as it is, so that they still work when copied into a terminal.
+bool isCommand(const QTextCharFormat& format)
+{
+    const QFont font = format.font();
+    return font.family() == u"DejaVu Sans Mono"_s ||
+           font.families().contains(u"DejaVu Sans Mono"_s);
+}
+
+// In a right-to-left paragraph the marks that end a Latin caption take the paragraph's
+// direction: "«Region and language:»" comes out as "«:Region and language»". Each phrase is
+// isolated (LRI ... PDI), so that it is laid out as the left-to-right text it is, its own
+// marks included, and then placed as one piece among the Persian words.
+void isolateLatinPhrases(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.textDirection() != Qt::RightToLeft)
+            continue;
+        const QString text = block.text();
+        const std::vector<QTextCharFormat> formats = charFormats(block);
+        std::vector<std::pair<qsizetype, qsizetype>> phrases;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!isLatinLetterOrDigit(text.at(i)))
+                continue;
+            const qsizetype end = latinPhraseEnd(text, formats, i);
+            if (!isCommand(formats[std::size_t(i)]))
+                phrases.emplace_back(i, end);
+            i = end - 1;
+        }
+        // From the last phrase back, so that the positions of the earlier ones still hold.
+        std::reverse(phrases.begin(), phrases.end());
+        for (const auto& [from, to] : phrases) {
+            QTextCursor cursor(block);
+            cursor.setPosition(block.position() + int(to));
+            cursor.insertText(QString(u'\u2069'));
+            cursor.setPosition(block.position() + int(from));
+            cursor.insertText(QString(u'\u2066'));
+        }
+    }
+}
+
 bool render(const QDir& sources, const QString& name, const QString& styleSheet,
             const QString& pdfPath, QTextStream& err)
 {
@@ -302,6 +409,7 @@ bool render(const QDir& sources, const QString& name, const QString& styleSheet,
         return false;
     }
     const std::vector<ListMarker> markers = takeOverListMarkers(document);
+    isolateLatinPhrases(document);
 
     const qreal footerHeight = FooterMillimetres / 25.4 * Resolution;
     const QSizeF body(writer.width(), writer.height() - footerHeight);

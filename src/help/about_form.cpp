@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace lexaro {
@@ -27,6 +29,20 @@ constexpr QSize ClientSize{424, 409};
 constexpr int LabelLeft = 1080;
 constexpr int LabelWidth = 5175;
 constexpr int LabelHeight = 255;
+constexpr int WarningTop = 3840;
+constexpr int WarningHeight = 855;
+constexpr int CompanyTop = 5160;
+
+// The warning's box holds four lines of Tahoma; the faces that stand in for it where it is
+// not installed are wider and need a fifth. The box then grows into the empty space above
+// the company line rather than cut off the warning's last line.
+void fitWarning(QLabel& warning)
+{
+    const int designed = twips(0, 0, 0, WarningHeight).height();
+    const int room = twips(0, 0, 0, CompanyTop - WarningTop).height();
+    const int needed = warning.heightForWidth(warning.width());
+    warning.resize(warning.width(), std::clamp(needed, designed, room));
+}
 
 } // namespace
 
@@ -60,11 +76,11 @@ AboutForm::AboutForm(const Services& services, QWidget* parent)
     addLabel(u"UsernameLabel"_s, 2760);
     addLabel(u"ComputernameLabel"_s, 3000);
     QLabel* warning = addLabel(u"LblWarning"_s, 3840);
-    warning->setGeometry(twips(LabelLeft, 3840, LabelWidth, 855));
+    warning->setGeometry(twips(LabelLeft, WarningTop, LabelWidth, WarningHeight));
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QLabel* company = addLabel(u"CompanynameLabel"_s, 5160);
-    company->setGeometry(twips(1680, 5160, 4575, LabelHeight));
+    QLabel* company = addLabel(u"CompanynameLabel"_s, CompanyTop);
+    company->setGeometry(twips(1680, CompanyTop, 4575, LabelHeight));
     company->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_ok = new QPushButton(u"&Ok"_s, this);
@@ -127,6 +143,8 @@ void AboutForm::Form_Load()
     set(u"UsernameLabel"_s, u"Username: "_s + m_services.identity.userName());
     set(u"ComputernameLabel"_s, u"Computer name: "_s + m_services.identity.computerName());
     set(u"LblWarning"_s, Product::legalWarning());
+    if (auto* warning = findChild<QLabel*>(u"LblWarning"_s))
+        fitWarning(*warning);
     set(u"CompanynameLabel"_s, u"Powered by "_s + Product::companyName());
 }
 

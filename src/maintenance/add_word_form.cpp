@@ -38,14 +38,13 @@ QString AddWordForm::duplicateKey(const QString& word) const
     return dictionary().trimsWordForDuplicateCheck() ? trimSpaces(word) : word;
 }
 
-bool AddWordForm::isRegistered(const QString& key)
+AddWordForm::Registered AddWordForm::isRegistered(const QString& key)
 {
-    // A check that cannot run counts as found: nothing is stored on a doubt.
     if (!m_recordset.open(WordQuery::WordExists, key))
-        return true;
+        return Registered::Unknown;
     const bool found = !m_recordset.atEnd();
     m_recordset.close();
-    return found;
+    return found ? Registered::Yes : Registered::No;
 }
 
 bool AddWordForm::tell(AddWordPicture picture)
@@ -57,7 +56,7 @@ bool AddWordForm::tell(AddWordPicture picture)
 void AddWordForm::SaveCommandbutton_Click()
 {
     const QString word = wordText()->text();
-    const QString translation = translationText()->toPlainText();
+    const QString translation = this->translation();
     if (word.isEmpty()) {
         if (tell(AddWordPicture::EnterwordImage))
             wordText()->setFocus();
@@ -70,13 +69,16 @@ void AddWordForm::SaveCommandbutton_Click()
     }
     if (windowTitle() != designedCaption())
         return;
-    if (isRegistered(duplicateKey(word))) {
+    const Registered registered = isRegistered(duplicateKey(word));
+    if (registered == Registered::Yes) {
         if (tell(AddWordPicture::TheenteredwordisalreadyregisteredenteranotherwordImage))
             wordText()->setFocus();
         return;
     }
-    // Stored exactly as typed, also where the check trimmed it.
-    if (!m_recordset.add(word, translation)) {
+    // A check that cannot run stores nothing on a doubt, and says so as an error: the word
+    // may well not be registered. Otherwise the word is stored exactly as typed, also where
+    // the check trimmed it.
+    if (registered == Registered::Unknown || !m_recordset.add(word, translation)) {
         if (tell(AddWordPicture::ErrorinregisteringwordImage))
             wordText()->setFocus();
         return;

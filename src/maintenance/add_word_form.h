@@ -23,9 +23,16 @@ public:
     void SaveCommandbutton_Click() override;
 
 private:
+    enum class Registered
+    {
+        Yes,
+        No,
+        Unknown // the check could not run
+    };
+
     // The word as the duplicate check compares it.
     QString duplicateKey(const QString& word) const;
-    bool isRegistered(const QString& key);
+    Registered isRegistered(const QString& key);
     // Shows the message; false when the program is ending meanwhile.
     bool tell(AddWordPicture picture);
 

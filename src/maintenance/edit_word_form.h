@@ -9,16 +9,18 @@ namespace lexaro {
 
 class MessageService;
 class ProgramExit;
+struct LookupResult;
 
 // The edit window of one dictionary: the word read-only, its translation to change. Save
-// writes the translation into exactly the row the look-up found, reports, and closes.
+// writes the translation into exactly the row the look-up found, while that row still holds
+// the word, reports, and closes.
 class EditWordForm final : public WordForm
 {
     Q_OBJECT
 
 public:
     EditWordForm(const DictionaryEntry& dictionary, DictionaryRecordset& recordset,
-                 std::optional<RowId> row, MessageService& messages,
+                 const LookupResult& found, MessageService& messages,
                  KeyboardLayoutSwitcher& keyboard, const KeyboardMap& keys, const ProgramExit& exit,
                  QWidget* parent = nullptr);
 
@@ -27,6 +29,7 @@ public:
 private:
     DictionaryRecordset& m_recordset;
     std::optional<RowId> m_row;
+    std::optional<QString> m_word; // the row's headword as the look-up read it
     MessageService& m_messages;
     const ProgramExit& m_exit;
 };

@@ -9,9 +9,6 @@
 #include "ui/message_service.h"
 #include "ui/program_exit.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-
 namespace lexaro {
 
 WordCommands::WordCommands(const Services& services, WordCommandHost& host, QObject* parent)
@@ -50,10 +47,8 @@ void WordCommands::EditwordImage_Click()
         m_host.setSearchWatcherPaused(false);
         return;
     }
-    EditWordForm form(DictionaryCatalog::entry(*id), m_services.store.recordset(*id), found.row,
+    EditWordForm form(DictionaryCatalog::entry(*id), m_services.store.recordset(*id), found,
                       m_services.messages, m_services.keyboard, m_services.keys, m_services.exit);
-    form.wordText()->setText(found.word.value_or(QString()));
-    form.translationText()->setPlainText(found.translation);
     form.exec();
     if (m_services.exit.isEnding())
         return;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextOption>
+#include <QValidator>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +62,69 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
     return button;
 }
 
+// The word field is one line, as a headword is: a line break pasted or dropped into it
+// becomes one space between the words it parted, and nothing at either end.
+class OneLineValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        QString line;
+        line.reserve(input.size());
+        int newPos = pos;
+        bool pendingBreak = false;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (isLineBreak(input.at(i))) {
+                pendingBreak = !line.isEmpty();
+                if (i < pos)
+                    --newPos;
+                continue;
+            }
+            if (pendingBreak) {
+                line += u' ';
+                if (i <= pos)
+                    ++newPos;
+                pendingBreak = false;
+            }
+            line += input.at(i);
+        }
+        input = line;
+        pos = int(qBound(qsizetype(0), qsizetype(newPos), line.size()));
+        return Acceptable;
+    }
+
+private:
+    static bool isLineBreak(QChar c)
+    {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\r':
+        case u'\v':
+        case u'\f':
+        case 0x0085: // NEXT LINE
+        case 0x2028: // LINE SEPARATOR
+        case 0x2029: // PARAGRAPH SEPARATOR
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+// How a stored text ends its lines: its first line break, a line feed when it has none.
+QString lineBreakOf(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\n')
+            break;
+        if (text.at(i) == u'\r')
+            return text.mid(i, 2) == u"\r\n" ? QStringLiteral("\r\n") : QStringLiteral("\r");
+    }
+    return QStringLiteral("\n");
+}
+
 } // namespace
 
 WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
@@ -92,6 +156,8 @@ WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
     m_wordText->setAccessibleName(QStringLiteral("Word"));
     m_wordText->setGeometry(8, 88, 449, 19);
     m_wordText->setReadOnly(!adding);
+    if (adding)
+        m_wordText->setValidator(new OneLineValidator(m_wordText));
     const bool rightToLeft = dictionary.headwordReadingOrder() == ReadingOrder::RightToLeft;
     m_wordText->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     m_wordText->setAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
@@ -121,6 +187,8 @@ WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
     QPushButton* cancel =
         addButton(this, QStringLiteral("CancelCommandbutton"), QStringLiteral("&Cancel"), 376,
                   QStringLiteral("Shourtcut key: Alt+C"));
+    // The translation's own text is what Save compares with; an empty one to begin with.
+    m_shownTranslation = m_translationText->document()->toRawText();
     connect(save, &QPushButton::clicked, this, [this] { SaveCommandbutton_Click(); });
     connect(cancel, &QPushButton::clicked, this, &WordForm::CancelCommandbutton_Click);
 
@@ -130,6 +198,23 @@ WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
     m_wordText->installEventFilter(this);
     m_translationText->installEventFilter(this);
     m_wordText->setFocus();
+}
+
+void WordForm::setTranslation(const QString& text)
+{
+    m_translationText->setPlainText(text);
+    m_loadedTranslation = text;
+    m_shownTranslation = m_translationText->document()->toRawText();
+}
+
+QString WordForm::translation() const
+{
+    // toPlainText() would turn no-break spaces into spaces and line separators into line
+    // feeds, and the field keeps no CR LF: Save would change text the user never touched.
+    QString raw = m_translationText->document()->toRawText();
+    if (raw == m_shownTranslation)
+        return m_loadedTranslation;
+    return raw.replace(QChar::ParagraphSeparator, lineBreakOf(m_loadedTranslation));
 }
 
 QString WordForm::designedCaption() const
@@ -171,6 +256,13 @@ void WordForm::keyPressEvent(QKeyEvent* event)
     // Only Save and Cancel end the window: Escape must not throw away what was typed.
     if (event->key() == Qt::Key_Escape)
         return;
+    // Enter on a focused button presses it (the buttons pass it on: none is a default).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -36,6 +36,12 @@ public:
     const DictionaryEntry& dictionary() const { return m_dictionary; }
     QLineEdit* wordText() const { return m_wordText; }
     QPlainTextEdit* translationText() const { return m_translationText; }
+    // Shows a stored translation in the translation field.
+    void setTranslation(const QString& text);
+    // The translation to store: exactly the text shown by setTranslation() while the user has
+    // not changed it; otherwise the field's text with its no-break spaces and line separators,
+    // its line breaks written as that text wrote them.
+    QString translation() const;
     // The caption the window recognises its dictionary by.
     QString designedCaption() const;
 
@@ -58,6 +64,8 @@ private:
     AccessKeyFilter* m_accessKeys = nullptr;
     QLineEdit* m_wordText = nullptr;
     QPlainTextEdit* m_translationText = nullptr;
+    QString m_loadedTranslation;
+    QString m_shownTranslation; // the field's own text right after loading
 };
 
 } // namespace lexaro

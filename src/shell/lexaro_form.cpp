@@ -174,7 +174,7 @@ void LexaroForm::buildBanners()
     m_dictionaryNameLabel = addDarkLabel(this, QStringLiteral("DictionarynameLabel"),
                                          twips(3720, 2340, 10515, 255), 9.75);
 
-    m_checkForUpdatesLabel = new QLabel(QStringLiteral("https://orvenda.example/Lexaro"), this);
+    m_checkForUpdatesLabel = new QLabel(Product::updateAddress(), this);
     m_checkForUpdatesLabel->setObjectName(QStringLiteral("CheckforupdatesLabel"));
     m_checkForUpdatesLabel->setGeometry(twips(11160, 120, 3135, 255));
     m_checkForUpdatesLabel->hide();

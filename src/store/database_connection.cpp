@@ -108,6 +108,7 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     probe.reset();
     if (!connection->hasAllTables())
         return {nullptr, DatabaseOpenError::TablesMissing};
+    connection->orderIndexesByTodaysComparison();
     // Every keystroke is a look-up: keep the pages of a large word list cached instead of
     // asking the kernel each time. No memory mapping: a file cut short by another program
     // would then end the process with SIGBUS instead of failing one read.
@@ -135,7 +136,32 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
         if (!connection->execute(create) || !connection->execute(index))
             return nullptr;
     }
+    if (!connection->recordComparisonVersion())
+        return nullptr;
     return connection;
+}
+
+bool DatabaseConnection::recordComparisonVersion()
+{
+    return execute(u"Pragma user_version = "_s + QString::number(WordComparison::Version));
+}
+
+void DatabaseConnection::orderIndexesByTodaysComparison()
+{
+    SqliteStatement version(m_db, u"Pragma user_version"_s);
+    if (version.step() != SqliteStatement::Step::Row ||
+        version.int64(0).value_or(0) >= WordComparison::Version)
+        return;
+    version.reset();
+    // An index in another order than the comparison's would hide words from the look-up.
+    // A read-only or busy file keeps its order and is tried again at the next start.
+    if (execute(u"Begin Immediate"_s)) {
+        if (execute(u"Reindex "_s + QLatin1StringView(WordComparison::CollationName)) &&
+            recordComparisonVersion())
+            execute(u"Commit"_s);
+        else
+            execute(u"Rollback"_s);
+    }
 }
 
 bool DatabaseConnection::execute(const QString& sql)

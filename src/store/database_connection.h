@@ -46,6 +46,9 @@ public:
 private:
     DatabaseConnection(sqlite3* db, QString path);
     bool hasAllTables();
+    bool recordComparisonVersion();
+    // Rebuilds the word indexes of a database made with an older comparison.
+    void orderIndexesByTodaysComparison();
 
     sqlite3* m_db = nullptr;
     QString m_path;

@@ -126,7 +126,8 @@ SqliteStatement* DictionaryRecordset::prepared(Write write)
             sql = u"Insert Into "_s + m_table + u" (Word, Translati0n) Values (?1, ?2)"_s;
             break;
         case Write::UpdateTranslation:
-            sql = u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s;
+            sql = u"Update "_s + m_table +
+                  u" Set Translati0n=?2 Where rowid=?1 And Word=?3 Collate Binary"_s;
             break;
         case Write::Remove:
             sql = u"Delete From "_s + m_table + u" Where rowid=?1"_s;
@@ -173,12 +174,13 @@ std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView tran
     return RowId{sqlite3_last_insert_rowid(m_connection.handle())};
 }
 
-bool DictionaryRecordset::updateTranslation(RowId row, QStringView translation)
+bool DictionaryRecordset::updateTranslation(RowId row, QStringView word, QStringView translation)
 {
     if (translation.isEmpty())
         return false;
     SqliteStatement* update = prepared(Write::UpdateTranslation);
-    if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation)) {
+    if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation) ||
+        !update->bindText(3, word)) {
         if (update)
             update->reset();
         return false;

@@ -60,8 +60,10 @@ public:
     // Each write is one transaction, committed before it returns. Translations must not be
     // empty: the table refuses them.
     std::optional<RowId> add(QStringView word, QStringView translation);
-    // Both succeed only when the row was there and is now changed or gone.
-    bool updateTranslation(RowId row, QStringView translation);
+    // Both succeed only when the row was there and is now changed or gone. The translation
+    // is written only while the row still holds exactly this word: a row deleted meanwhile
+    // may have lent its identity to another word.
+    bool updateTranslation(RowId row, QStringView word, QStringView translation);
     bool remove(RowId row);
 
 private:

@@ -9,13 +9,22 @@ namespace lexaro::WordComparison {
 
 namespace {
 
+// The bidirectional controls: marks (ALM, LRM, RLM), embeddings, overrides and isolates.
+// They only steer the direction of the text around them and draw nothing, so a word
+// copied from a right-to-left page with one of them is still the word it shows.
+bool isBidiControl(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 // Folds one code point; nothing for the marks that do not count. Every other code point,
 // U+0000 included, counts.
 std::optional<char32_t> foldCodePoint(char32_t c)
 {
     if (c < 0x80)
         return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
-    if ((c >= 0x064B && c <= 0x065F) || c == 0x0670 || c == 0x0640)
+    if ((c >= 0x064B && c <= 0x065F) || c == 0x0670 || c == 0x0640 || isBidiControl(c))
         return std::nullopt;
     switch (c) {
     case 0x064A: // ARABIC LETTER YEH

@@ -31,7 +31,9 @@ bool clickAccessKey(QWidget& window, int latinKey)
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (button->isVisible() && button->isEnabled() &&
             QKeySequence::mnemonic(button->text()) == wanted) {
-            button->animateClick();
+            // At once, not after animateClick()'s delay: the keys typed next (Enter for the
+            // message the click brings up) must act after it, not before.
+            button->click();
             return true;
         }
     }
@@ -52,6 +54,10 @@ void AccessKeyFilter::attach()
     if (!m_attached && m_window.windowHandle()) {
         m_window.windowHandle()->installEventFilter(this);
         m_attached = true;
+        // The filter answers every access key itself. A button's own mnemonic would click
+        // only after animateClick()'s delay, so that the keys typed next acted before it.
+        for (QAbstractButton* button : m_window.findChildren<QAbstractButton*>())
+            button->setShortcut(QKeySequence());
     }
 }
 

@@ -33,7 +33,8 @@ class AccessKeyFilter : public QObject
 {
 public:
     AccessKeyFilter(QWidget& window, const KeyboardMap& keys);
-    // Watches the window from the moment it has a native window (call from showEvent).
+    // Watches the window from the moment it has a native window (call from showEvent), and
+    // from then on is the only one to answer its buttons' access keys.
     void attach();
 
 protected:

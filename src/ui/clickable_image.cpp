@@ -45,7 +45,7 @@ void ClickableImage::keyPressEvent(QKeyEvent* event)
     // Space is the button's own key; Enter does the same, as on the pictures' desktop.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {
-        animateClick();
+        click(); // at once: the keys typed next act after it
         return;
     }
     QAbstractButton::keyPressEvent(event);

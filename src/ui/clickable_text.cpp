@@ -40,7 +40,7 @@ void ClickableText::keyPressEvent(QKeyEvent* event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {
-        animateClick();
+        click(); // at once: the keys typed next act after it
         return;
     }
     QAbstractButton::keyPressEvent(event);

@@ -39,6 +39,8 @@ MessageBoxForm::MessageBoxForm(const MessageBoxFormInfo& form, SoundPlayer& soun
         label->setAccessibleName(info.text);
         label->setVisible(splash);
         m_pictures.append(label);
+        if (splash)
+            announce(info.text);
     }
 
     m_ok = makeButton(QStringLiteral("OkCommandbutton"), QStringLiteral("&Ok"), 360,
@@ -78,6 +80,15 @@ void MessageBoxForm::showPicture(const Message& message)
         return;
     for (int i = 0; i < m_pictures.size(); ++i)
         m_pictures[i]->setVisible(i == message.pictureIndex());
+    announce(message.picture().text);
+}
+
+void MessageBoxForm::announce(const QString& line)
+{
+    // The picture's line is the message: a screen reader reads the box by it, as it reads a
+    // dialog's title and text.
+    setAccessibleName(line);
+    setAccessibleDescription(line);
 }
 
 QString MessageBoxForm::visiblePicture() const

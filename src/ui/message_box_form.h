@@ -49,6 +49,7 @@ protected:
 private:
     void Form_Load();
     bool Form_KeyDown(int key);
+    void announce(const QString& line);
     void finish(MessageAnswer answer);
     QPushButton* makeButton(const QString& name, const QString& caption, int left,
                             const QString& tooltip);

@@ -28,9 +28,18 @@ inline QString trademarks()
     return QStringLiteral("Orvenda and Lexaro are trademarks of Orvenda Corporate.");
 }
 // The maker's addresses, opened exactly as the about window shows them.
+inline QString weblogHost()
+{
+    return QStringLiteral("weblog.orvenda.example");
+}
 inline QString weblogAddress()
 {
-    return QStringLiteral("http://weblog.orvenda.example");
+    return QStringLiteral("http://") + weblogHost();
+}
+// The product's page on the weblog, where "Check for updates..." leads.
+inline QString updateAddress()
+{
+    return QStringLiteral("https://") + weblogHost() + QStringLiteral("/Lexaro");
 }
 inline QString websiteAddress()
 {

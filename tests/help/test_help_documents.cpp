@@ -2,15 +2,27 @@
 // every font embedded, and the Persian title there in the text layer.
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
+const QStringList DocumentNames{u"Orvenda Lexaro 2019"_s, u"New features"_s,
+                                u"System requirements"_s, u"Add word"_s,
+                                u"Edit word"_s,           u"Delete word"_s,
+                                u"Listen word"_s,         u"Refresh database"_s,
+                                u"Help and support"_s,    u"About Orvenda Lexaro 2019"_s,
+                                u"Microsoft Windows 7"_s, u"Microsoft Windows 8 and 10"_s,
+                                u"Contacts us"_s};
+
+QString run(const QString& program, const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
@@ -89,6 +101,33 @@ private Q_SLOTS:
         const QString firstPage = run(u"pdftotext"_s, {u"-l"_s, u"1"_s, path, u"-"_s});
         QVERIFY2(comparable(firstPage).contains(comparable(title)),
                  qPrintable(u"title not found in: "_s + firstPage.left(200)));
+    }
+
+    void latinPhrasesKeepTheirMarks()
+    {
+        // Marks after an English caption in a Persian line stay with the caption, inside its
+        // quotes or set in bold like it, without any mark in the source to say so.
+        QTemporaryDir sources;
+        QVERIFY(QFile::copy(QStringLiteral(LEXARO_HELP_SOURCE_DIR "/style.css"),
+                            sources.filePath(u"style.css"_s)));
+        const QByteArray html =
+            u"<html><body dir=\"rtl\"><p>دو عنوان «Region and language:» تنها "
+            u"سرفصل‌اند.</p>"
+            u"<p>زبانهٔ <b>Keyboards:</b> را باز کنید.</p></body></html>"_s.toUtf8();
+        for (const QString& name : DocumentNames) {
+            QFile file(sources.filePath(name + u".html"_s));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(html) == html.size());
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        QTemporaryDir output;
+        run(QStringLiteral(LEXARO_MAKE_HELP_DOCUMENTS), {sources.path(), output.path()},
+            environment);
+        // The words as drawn, each with the marks that touch it.
+        const QString words =
+            run(u"pdftotext"_s, {u"-bbox"_s, output.filePath(u"Help and support.pdf"_s), u"-"_s});
+        QVERIFY2(words.contains(u">language:<"_s), qPrintable(words));
+        QVERIFY2(words.contains(u">Keyboards:<"_s), qPrintable(words));
     }
 };
 

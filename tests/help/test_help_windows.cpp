@@ -74,6 +74,13 @@ private Q_SLOTS:
             {"CompanynameLabel", "Powered by Orvenda Corporate"}};
         for (const auto& [label, caption] : expected)
             QCOMPARE(about.caption(QLatin1StringView(label)), QLatin1StringView(caption));
+        // The legal warning shows its last line too, in whatever face stands in for Tahoma,
+        // and stays clear of the company line.
+        const auto* warning = about.findChild<QLabel*>(QStringLiteral("LblWarning"));
+        QVERIFY(warning->text().endsWith(u"severe civil and criminal penalties."));
+        QVERIFY(warning->heightForWidth(warning->width()) <= warning->height());
+        QVERIFY(warning->geometry().bottom() <
+                about.findChild<QLabel*>(QStringLiteral("CompanynameLabel"))->geometry().top());
 
         // The addresses open exactly as shown, and the window stays.
         about.show();

@@ -9,6 +9,7 @@
 #include "ui/program_exit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -147,8 +148,8 @@ private Q_SLOTS:
         Fixture f;
         const DictionaryEntry& d = DictionaryCatalog::entry(DictionaryId(dictionary));
         std::unique_ptr<AddWordForm> add(f.addForm(d.id));
-        EditWordForm edit(d, f.store->recordset(d.id), std::nullopt, f.messages, f.keyboard, f.keys,
-                          f.exit);
+        EditWordForm edit(d, f.store->recordset(d.id), LookupResult{}, f.messages, f.keyboard,
+                          f.keys, f.exit);
         for (WordForm* form : {static_cast<WordForm*>(add.get()), static_cast<WordForm*>(&edit)}) {
             const bool adding = form == add.get();
             QCOMPARE(form->objectName(), adding ? d.addWordFormName() : d.editWordFormName());
@@ -214,6 +215,9 @@ private Q_SLOTS:
         QTest::newRow("Arabic yeh meets Persian yeh")
             << ar << u"\u0628\u06CC\u062A"_s << t
             << u"TheenteredwordisalreadyregisteredenteranotherwordImage"_s << false;
+        QTest::newRow("a direction mark it does not show")
+            << en << u"house\u200F"_s << t
+            << u"TheenteredwordisalreadyregisteredenteranotherwordImage"_s << false;
         QTest::newRow("apostrophe")
             << en << u"l'eau"_s << t << u"RegisteringwordisdonesuccessfullyImage"_s << true;
     }
@@ -266,11 +270,91 @@ private Q_SLOTS:
         form->SaveCommandbutton_Click();
         QCOMPARE(f.messages.lastPicture(), QStringLiteral("ErrorinregisteringwordImage"));
         QCOMPARE(form->wordText()->text(), QStringLiteral("tree"));
-        // A duplicate check that cannot run counts as a duplicate.
+        // A duplicate check that cannot run stores nothing, and says it is an error: the
+        // word may well not be registered.
         QVERIFY(f.store->connection().execute(QStringLiteral("Drop Table English_to_Persian")));
         form->SaveCommandbutton_Click();
+        QCOMPARE(pictures(f.messages),
+                 (QStringList{QStringLiteral("ErrorinregisteringwordImage"),
+                              QStringLiteral("ErrorinregisteringwordImage")}));
+        QCOMPARE(form->wordText()->text(), QStringLiteral("tree"));
+    }
+
+    void unchangedTextIsStoredByteForByte()
+    {
+        // As `lexaro-words import` or a paste brings them in: a no-break space, CR LF and a
+        // line separator, which the text field shows as a space and line feeds.
+        const QString stored = u"\u0627\u0644\u0641\u00A0\u0628\r\n\u062C\u2028\u062F"_s;
+        Fixture f;
+        QVERIFY(f.store->recordset(DictionaryId::English).add(u"imported", stored));
+        f.host.search = QStringLiteral("imported");
+        whenWindowShown<EditWordForm>([](EditWordForm& form) { form.SaveCommandbutton_Click(); });
+        f.commands().EditwordImage_Click();
         QCOMPARE(f.messages.lastPicture(),
-                 QStringLiteral("TheenteredwordisalreadyregisteredenteranotherwordImage"));
+                 QStringLiteral("RegisteringwordisdonesuccessfullyImage"));
+        QCOMPARE(f.translationOf(QStringLiteral("imported")), stored);
+        // A change stores the change and keeps the rest as it was.
+        whenWindowShown<EditWordForm>([](EditWordForm& form) {
+            form.translationText()->moveCursor(QTextCursor::End);
+            form.translationText()->insertPlainText(u"\n\u0647"_s);
+            form.SaveCommandbutton_Click();
+        });
+        f.commands().EditwordImage_Click();
+        QCOMPARE(f.translationOf(QStringLiteral("imported")), stored + u"\r\n\u0647"_s);
+
+        // The add window stores a pasted no-break space as it came; a line break pasted into
+        // the one-line word field parts the words with a space and never enters the headword.
+        std::unique_ptr<AddWordForm> add(f.addForm(DictionaryId::English));
+        QApplication::clipboard()->setText(u"\nzz\r\nline1\n"_s);
+        add->wordText()->paste();
+        QCOMPARE(add->wordText()->text(), u"zz line1"_s);
+        QApplication::clipboard()->setText(u"\u0627\u00A0\u0628"_s);
+        add->translationText()->paste();
+        add->SaveCommandbutton_Click();
+        QCOMPARE(f.messages.lastPicture(),
+                 QStringLiteral("RegisteringwordisdonesuccessfullyImage"));
+        QCOMPARE(f.translationOf(u"zz line1"_s), u"\u0627\u00A0\u0628"_s);
+    }
+
+    void editWritesOnlyIntoTheRowItOpenedOn()
+    {
+        // While the window is open, another program deletes the word and stores another one,
+        // which takes the freed row.
+        Fixture f;
+        f.host.search = QStringLiteral("house");
+        whenWindowShown<EditWordForm>([&f](EditWordForm& form) {
+            QVERIFY(f.db.execute(QStringLiteral(
+                "Update English_to_Persian Set Word = 'other', Translati0n = 'theirs' "
+                "Where Word = 'house'")));
+            form.translationText()->setPlainText(QStringLiteral("mine"));
+            form.SaveCommandbutton_Click();
+        });
+        f.commands().EditwordImage_Click();
+        QCOMPARE(f.messages.lastPicture(), QStringLiteral("ErrorinregisteringwordImage"));
+        QCOMPARE(f.translationOf(QStringLiteral("other")), QStringLiteral("theirs"));
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        Fixture f;
+        f.host.search = QStringLiteral("house");
+        whenWindowShown<EditWordForm>([](EditWordForm& form) {
+            form.translationText()->setPlainText(QStringLiteral("changed"));
+            auto* save = form.findChild<QPushButton*>(QStringLiteral("SaveCommandbutton"));
+            save->setFocus();
+            QTest::keyClick(save, Qt::Key_Return);
+        });
+        f.commands().EditwordImage_Click();
+        QCOMPARE(f.translationOf(QStringLiteral("house")), QStringLiteral("changed"));
+
+        std::unique_ptr<AddWordForm> add(f.addForm(DictionaryId::English));
+        add->show();
+        QVERIFY(QTest::qWaitForWindowActive(add.get()));
+        auto* cancel = add->findChild<QPushButton*>(QStringLiteral("CancelCommandbutton"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!add->isVisible());
+        QCOMPARE(add->result(), int(QDialog::Rejected));
     }
 
     void addOpensTheCurrentDictionarysWindow()

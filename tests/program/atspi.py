@@ -9,6 +9,8 @@ does. Run with Debian's /usr/bin/python3, which has pyatspi. Importable, or as a
   atspi.py wait-contains NAME TEXT   waits until the control's text contains TEXT
   atspi.py wait-shown NAME           waits until a control with that name is showing (a
                                      message box's picture, for one)
+  atspi.py wait-dialog TEXT          waits until a dialog is showing whose accessible name and
+                                     description are both TEXT (a message box's line)
   atspi.py count NAME                prints how many children the control has (the rows of
                                      a list)
   atspi.py buttons                   lists the push buttons showing, one name a line
@@ -186,6 +188,29 @@ def main(argv):
         if wait(shown, timeout):
             return 0
         print(f"nothing named {rest[0]!r} is showing", file=sys.stderr)
+        return 1
+    if command == "wait-dialog":
+        seen = []
+
+        def dialog():
+            app = application()
+            if app is None:
+                return None
+            seen.clear()
+            for node in walk(app):
+                try:
+                    if node.getRole() == pyatspi.ROLE_DIALOG and showing(node):
+                        seen.append((node.name, node.description))
+                        if node.name == rest[0] and node.description == rest[0]:
+                            return True
+                except Exception:
+                    continue
+            return None
+
+        if wait(dialog, timeout):
+            return 0
+        print(f"no dialog named and described {rest[0]!r}; dialogs showing: {seen!r}",
+              file=sys.stderr)
         return 1
     if command == "count":
         node = wait(lambda: control(rest[0]), timeout)

@@ -168,6 +168,16 @@ frame_geometry() {
   echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
 }
 
+# frame_centred WINDOW: the window's frame is centred on the screen, to a pixel either way.
+frame_centred() {
+  local fx fy fw fh sw sh dx dy
+  read -r fx fy fw fh < <(frame_geometry "$1")
+  read -r sw sh < <(screen_size)
+  dx=$((2 * fx + fw - sw)) dy=$((2 * fy + fh - sh))
+  echo "frame ${fw}x$fh at $fx,$fy on a ${sw}x$sh screen"
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+
 # client_origin WINDOW: prints "X Y", the screen position of the window's top-left corner
 # without its frame.
 client_origin() {

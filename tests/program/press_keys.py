@@ -3,16 +3,19 @@ keysym it has in the US layout (the first group). So "alt+a" is the key that car
 the US layout, held with Alt, whatever group is active: under the Persian group the program
 gets what a Persian keyboard sends for that key.
 
-Usage: press_keys.py [--group N] KEY...
+Usage: press_keys.py [--group N] [--interval MS] KEY...
        press_keys.py --locked-group
-  --group N  first lock XKB group N (with setxkbmap -layout us,ir: 0 English, 1 Persian)
-             and check that it is locked
-  --locked-group  prints the group locked now
+  --group N        first lock XKB group N (with setxkbmap -layout us,ir: 0 English, 1
+                   Persian) and check that it is locked
+  --interval MS    the time between two keys, as a quick typist leaves it (default: none,
+                   the keys follow each other at once)
+  --locked-group   prints the group locked now
   KEY        a keysym name as X spells it ("a", "Return", "F5"), optionally with modifiers
              joined by "+": "alt+a", "ctrl+alt+a", "shift+F1"
 """
 import ctypes
 import sys
+import time
 
 from Xlib import X, XK, display
 from Xlib.ext import xtest
@@ -89,10 +92,16 @@ def main(argv):
         if locked != wanted:
             raise SystemExit(f"press_keys: group {locked} is locked, not {wanted}")
         args = args[2:]
+    interval = 0.0
+    if len(args) >= 2 and args[0] == "--interval":
+        interval = int(args[1]) / 1000
+        args = args[2:]
     d = display.Display()
     if not d.has_extension("XTEST"):
         raise SystemExit("press_keys: the X server has no XTEST")
-    for chord in args:
+    for i, chord in enumerate(args):
+        if i > 0 and interval:
+            time.sleep(interval)
         press(d, chord)
     d.close()
     return 0

@@ -195,7 +195,7 @@ for n in 1 2; do
   wait_until 10 opened_at_least browser $n || fail "choice $n did not reach the browser"
   wait_until 10 menu_closed || fail "the menu stayed open"
 done
-[ "$(opened browser)" = "$(printf 'https://orvenda.example/Lexaro\nhttps://orvenda.example/Lexaro')" ] \
+[ "$(opened browser)" = "$(printf 'https://weblog.orvenda.example/Lexaro\nhttps://weblog.orvenda.example/Lexaro')" ] \
   || fail "the browser got: $(opened browser)"
 xdotool search --onlyvisible --name "^$MAIN_TITLE\$" >/dev/null 2>&1 && fail "the main window came back"
 pass "Check for updates: the address went to the browser each time; the window stayed minimised"

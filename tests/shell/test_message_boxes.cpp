@@ -182,6 +182,26 @@ private Q_SLOTS:
                  int(MessageAnswer::Yes));
         QVERIFY(sound.played.isEmpty()); // the question has no sound
 
+        // Enter typed right after Alt+Y acts after Yes: it closes the deletion's result.
+        QStringList seen;
+        whenShown([&seen](MessageBoxForm& box) {
+            pressAlt(box, Qt::Key_Y);
+            QTest::keyClick(box.windowHandle(), Qt::Key_Return);
+            seen << box.visiblePicture() << QString::number(box.isVisible());
+        });
+        QCOMPARE(int(ShowMessageBox(question, ButtonLayout::YesNo, sound, keys,
+                                    [&seen](OpenMessageBox& open) {
+                                        seen << QStringLiteral("yes");
+                                        open.change(
+                                            Message::main(
+                                                MainPicture::DeletingwordisdonesuccessfullyImage),
+                                            ButtonLayout::Ok);
+                                    })),
+                 int(MessageAnswer::Yes));
+        QCOMPARE(seen, (QStringList{QStringLiteral("yes"),
+                                    QStringLiteral("DeletingwordisdonesuccessfullyImage"),
+                                    QStringLiteral("0")}));
+
         // Under the Persian layout Alt+O arrives as Alt with the letter khe; the key that
         // carries O still presses Ok.
         keys.keys.insert(32, Qt::Key_O);

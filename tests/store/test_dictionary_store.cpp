@@ -17,7 +17,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <functional>
 
 using namespace lexaro;
@@ -212,7 +214,7 @@ private Q_SLOTS:
         const LookupResult found = lookUpTranslation(rs, word);
         QCOMPARE(found.translation, translation);
         QCOMPARE(found.word, std::optional(word));
-        QVERIFY(rs.updateTranslation(*row, QString(translation + u"!")));
+        QVERIFY(rs.updateTranslation(*row, word, QString(translation + u"!")));
         QCOMPARE(lookUpTranslation(rs, word).translation, translation + u'!');
         // No file of its own beside the database once the writes are done.
         QCOMPARE(QDir(QFileInfo(db.path()).path()).entryList(QDir::Files),
@@ -268,9 +270,9 @@ private Q_SLOTS:
             }
             QElapsedTimer clock;
             clock.start();
-            const bool anyWrite = rs.add(u"neu", u"\u0646\u0648").has_value() ||
-                                  rs.updateTranslation(*row, u"\u062F\u06CC\u06AF\u0631") ||
-                                  rs.remove(*row);
+            const bool anyWrite =
+                rs.add(u"neu", u"\u0646\u0648").has_value() ||
+                rs.updateTranslation(*row, u"Haus", u"\u062F\u06CC\u06AF\u0631") || rs.remove(*row);
             // The busy timeout bounds the wait for a locked file: three writes, two
             // seconds each at most.
             if (clock.elapsed() > 7000)
@@ -334,20 +336,20 @@ private Q_SLOTS:
 
         const LookupResult first = lookUpTranslation(rs, u"twice");
         QVERIFY(first.row);
-        QVERIFY(rs.updateTranslation(*first.row, u"changed"));
+        QVERIFY(rs.updateTranslation(*first.row, u"twice", u"changed"));
         QCOMPARE(lookUpTranslation(rs, u"twice").translation, QStringLiteral("changed"));
         QVERIFY(rs.remove(*first.row));
         QCOMPARE(lookUpTranslation(rs, u"twice").translation, QStringLiteral("second"));
         // The row is gone: neither write reports a success it did not have.
         QVERIFY(!rs.remove(*first.row));
-        QVERIFY(!rs.updateTranslation(*first.row, u"again"));
+        QVERIFY(!rs.updateTranslation(*first.row, u"twice", u"again"));
 
         const std::optional<RowId> added = rs.add(u"don't", u"\u0646\u06A9\u0646");
         QVERIFY(added);
         QCOMPARE(lookUpTranslation(rs, u"DON'T").row, added);
         // The table refuses an empty translation, and the row keeps its text.
         QVERIFY(!rs.add(u"empty", u""));
-        QVERIFY(!rs.updateTranslation(*added, u""));
+        QVERIFY(!rs.updateTranslation(*added, u"don't", u""));
         QCOMPARE(lookUpTranslation(rs, u"don't").translation, QStringLiteral("\u0646\u06A9\u0646"));
         QVERIFY(!rs.isOpen());
 
@@ -361,7 +363,7 @@ private Q_SLOTS:
         const std::optional<RowId> casa = italian.add(u"casa", u"\u062E\u0627\u0646\u0647");
         QVERIFY(casa);
         QVERIFY(!italian.add(u"vuoto", u""));
-        QVERIFY(!italian.updateTranslation(*casa, u""));
+        QVERIFY(!italian.updateTranslation(*casa, u"casa", u""));
         QCOMPARE(lookUpTranslation(italian, u"casa").translation,
                  QStringLiteral("\u062E\u0627\u0646\u0647"));
     }
@@ -487,6 +489,38 @@ private Q_SLOTS:
         QCOMPARE(int(lookUpTranslation(rs, u"twice").outcome), int(Outcome::Failed));
         QVERIFY(!rs.isOpen());
         QVERIFY(readWordList(rs).isEmpty());
+    }
+
+    void anIndexOfAnOlderComparisonIsRebuilt()
+    {
+        // Rows stored by a program whose comparison counted the direction marks: there the
+        // mark sorts "a\u200Fb" after "ac", today it is "ab", before "ac". Binary order
+        // stands in for the old comparison.
+        TestDatabase db;
+        QVERIFY(db.execute(QStringLiteral("Pragma user_version = 1")));
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(db.path()).constData(), &raw), SQLITE_OK);
+        QCOMPARE(sqlite3_create_collation(raw, "WORDFOLD", SQLITE_UTF8, nullptr,
+                                          [](void*, int la, const void* a, int lb, const void* b) {
+                                              const int c =
+                                                  std::memcmp(a, b, std::size_t(std::min(la, lb)));
+                                              return c != 0 ? c : la - lb;
+                                          }),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_exec(raw,
+                              "Insert Into English_to_Persian Values ('ac', 'one'), "
+                              "('a\u200Fb', 'two')",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(raw);
+
+        auto store = db.open();
+        QCOMPARE(lookUpTranslation(store->recordset(DictionaryId::English), u"ab").translation,
+                 QStringLiteral("two"));
+        SqliteStatement check(store->connection().handle(),
+                              QStringLiteral("Pragma integrity_check"));
+        QCOMPARE(check.step(), SqliteStatement::Step::Row);
+        QCOMPARE(check.text(0), std::optional(QStringLiteral("ok")));
     }
 
     void anotherToolCannotWriteAroundTheComparison()

@@ -51,6 +51,17 @@ private Q_SLOTS:
             QStringLiteral("\u0647\u0630\u0627"), true);
         row("tatweel ignored", QStringLiteral("\u0643\u0640\u062A\u0627\u0628"),
             QStringLiteral("\u0643\u062A\u0627\u0628"), true);
+        // Marks that only steer the direction draw nothing: the word is the one it shows.
+        row("right-to-left mark after", QStringLiteral("house\u200F"), QStringLiteral("house"),
+            true);
+        row("left-to-right mark before", QStringLiteral("\u200Ehouse"), QStringLiteral("house"),
+            true);
+        row("Arabic letter mark inside", QStringLiteral("\u0643\u061C\u062A\u0627\u0628"),
+            QStringLiteral("\u0643\u062A\u0627\u0628"), true);
+        row("embedding and isolate", QStringLiteral("\u202Bhouse\u202C\u2067\u2069"),
+            QStringLiteral("house"), true);
+        row("zero-width non-joiner counts", QStringLiteral("\u0645\u06CC\u200C\u0631\u0648\u062F"),
+            QStringLiteral("\u0645\u06CC\u0631\u0648\u062F"), false);
         row("different Arabic words", QStringLiteral("\u0643\u062A\u0628"),
             QStringLiteral("\u0643\u062A\u0627\u0628"), false);
         row("NUL counts", QStringLiteral("ho\0use"), QStringLiteral("house"), false);
