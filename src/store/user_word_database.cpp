@@ -39,26 +39,34 @@ WordTable readTable(DictionaryRecordset& recordset)
     return table;
 }
 
-std::optional<RowId> rowOf(DictionaryRecordset& recordset, const QString& word)
+struct StoredRow
+{
+    RowId row;
+    QString word; // as stored: the look-up finds it in any letter case
+};
+
+std::optional<StoredRow> rowOf(DictionaryRecordset& recordset, const QString& word)
 {
     if (!recordset.open(WordQuery::WordLookup, word))
         return std::nullopt;
-    std::optional<RowId> row = recordset.atEnd() ? std::nullopt : recordset.rowId();
+    std::optional<StoredRow> found;
+    if (!recordset.atEnd() && recordset.rowId() && recordset.word())
+        found = StoredRow{*recordset.rowId(), *recordset.word()};
     recordset.close();
-    return row;
+    return found;
 }
 
 bool putWord(DictionaryRecordset& recordset, const QString& word, const QString& translation)
 {
-    if (const std::optional<RowId> row = rowOf(recordset, word))
-        return recordset.updateTranslation(*row, translation);
+    if (const std::optional<StoredRow> stored = rowOf(recordset, word))
+        return recordset.updateTranslation(stored->row, stored->word, translation);
     return recordset.add(word, translation).has_value();
 }
 
 bool dropWord(DictionaryRecordset& recordset, const QString& word)
 {
-    const std::optional<RowId> row = rowOf(recordset, word);
-    return !row || recordset.remove(*row);
+    const std::optional<StoredRow> stored = rowOf(recordset, word);
+    return !stored || recordset.remove(stored->row);
 }
 
 // Applies to `target` what the user changed between the shipped words and their copy.

@@ -124,7 +124,7 @@ private Q_SLOTS:
                      const std::optional<RowId> dog = english.rowId();
                      english.close();
                      return english.add(u"lamp", u"e") && cat &&
-                                    english.updateTranslation(*cat, u"mine") && dog &&
+                                    english.updateTranslation(*cat, u"cat", u"mine") && dog &&
                                     english.remove(*dog)
                                 ? 0
                                 : 3;
