@@ -1,7 +1,8 @@
 #include "exchange/word_file.h"
 
 #include "exchange/dictd_reader.h"
-#include "exchange/mapped_file.h"
+#include "exchange/import_limits.h"
+#include "exchange/input_file.h"
 #include "exchange/stardict_reader.h"
 
 #include <QFileInfo>
@@ -33,12 +34,45 @@ QString companion(const QString& path)
     return {};
 }
 
+// The first line with a headword or a translation longer than the store takes. Escapes only
+// shorten a field, so a field short enough as written needs no closer look.
+QString tooLongLine(const QByteArray& bytes)
+{
+    qsizetype number = 0;
+    for (qsizetype start = 0; start < bytes.size();) {
+        ++number;
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView raw(bytes.constData() + start, end - start);
+        start = end + 1;
+        const qsizetype tab = raw.indexOf('\t');
+        const QByteArrayView word = tab < 0 ? raw : raw.first(tab);
+        if (word.size() > WordLimits::MaxWordLength &&
+            !WordLimits::wordFits(WordListFile::unescape(QString::fromUtf8(word))))
+            return u"line "_s + QString::number(number) + u": the headword is longer than "_s +
+                   QString::number(WordLimits::MaxWordLength) + u" characters"_s;
+        const QByteArrayView translation = tab < 0 ? QByteArrayView() : raw.sliced(tab + 1);
+        if (std::uint64_t(translation.size()) > ImportLimits::MaxDefinitionBytes &&
+            !WordLimits::translationFits(WordListFile::unescape(QString::fromUtf8(translation))))
+            return u"line "_s + QString::number(number) + u": the translation is longer than "_s +
+                   QString::number(ImportLimits::MaxDefinitionBytes) + u" bytes"_s;
+    }
+    return {};
+}
+
 ReadResult readTsv(const QString& path)
 {
-    const MappedFile file(path);
+    const InputFile file(path);
     if (!file.isOpen())
-        return ReadResult::failure(u"cannot read the file"_s);
-    const QByteArray bytes = QByteArray::fromRawData(file.bytes().data(), file.bytes().size());
+        return ReadResult::failure(file.error());
+    QString unread;
+    const std::optional<QByteArray> read = file.readAll(ImportLimits::MaxTextBytes, unread);
+    if (!read)
+        return ReadResult::failure(unread);
+    const QByteArray& bytes = *read;
+    if (QString tooLong = tooLongLine(bytes); !tooLong.isEmpty())
+        return ReadResult::failure(tooLong);
     WordListFile::Result parsed = WordListFile::parse(bytes);
     if (!parsed.errors.isEmpty()) {
         QString why = parsed.errors.first();

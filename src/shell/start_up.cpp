@@ -41,6 +41,13 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
 {
     if (!m_services.singleInstance->tryAcquire())
         return Outcome::AlreadyRunning;
+    // Starting the program again brings back a window the user lost (minimised, hidden by
+    // the pop-up, or on a desktop without a notification area). During the splash the main
+    // window is on its way anyway.
+    m_services.singleInstance->onActivationRequested([this] {
+        if (m_mainWindow)
+            m_mainWindow->OpenMenu_Click();
+    });
 
     m_splash = std::make_unique<SplashForm>();
     centreOnScreen(*m_splash);

@@ -1,12 +1,12 @@
 #include "platform/platform_services.h"
 
-#include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/linux_system_identity.h"
+#include "platform/linux/session_single_instance.h"
+#include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_keyboard_map.h"
 #include "platform/linux/x11_notification_area_watcher.h"
 #include "platform/linux/x11_window_stacking.h"
-#include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_work_area.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_shell_opener.h"
@@ -39,7 +39,7 @@ PlatformServices createPlatformServices()
 {
     Display* display = qtX11Display();
     PlatformServices services;
-    services.singleInstance = std::make_unique<AbstractSocketSingleInstance>();
+    services.singleInstance = std::make_unique<SessionSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
     services.speech = std::make_unique<QtSpeechVoice>();
