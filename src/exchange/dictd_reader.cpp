@@ -127,7 +127,10 @@ QString headwordAsWritten(QStringView indexWord, QStringView definition, bool ca
     return best > 0 ? line.first(best).trimmed().toString() : QString();
 }
 
-QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseFlags& flags)
+// Lines whose headword is longer than the store takes are left out, their places noted in
+// `leftOut`; real dictionaries hold a few whole sentences as headwords.
+QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseFlags& flags,
+                  QStringList& leftOut)
 {
     qsizetype number = 0;
     for (qsizetype start = 0; start < bytes.size();) {
@@ -158,9 +161,10 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
         if (!decodeNumber(fields[1], line.offset) || !decodeNumber(fields[2], line.length))
             return lineName(number, line.word) + u": the offset or length is not a dictd number"_s;
         if (line.word.size() > ImportLimits::MaxHeadwordLength ||
-            line.asWritten.size() > ImportLimits::MaxHeadwordLength)
-            return lineName(number) + u": the headword is longer than "_s +
-                   QString::number(ImportLimits::MaxHeadwordLength) + u" characters"_s;
+            line.asWritten.size() > ImportLimits::MaxHeadwordLength) {
+            leftOut << lineName(number);
+            continue;
+        }
         if (line.length > ImportLimits::MaxDefinitionBytes)
             return lineName(number, line.word) + u": its definition at offset "_s +
                    QString::number(line.offset) + u" is "_s + QString::number(line.length) +
@@ -190,7 +194,8 @@ ReadResult parseWith(QByteArrayView indexBytes,
 {
     std::vector<IndexLine> index;
     DatabaseFlags flags;
-    if (QString why = readIndex(indexBytes, index, flags); !why.isEmpty())
+    QStringList longHeadwords;
+    if (QString why = readIndex(indexBytes, index, flags, longHeadwords); !why.isEmpty())
         return ReadResult::failure(why);
     QString why;
     std::optional<DictText> dict = openDict(why);
@@ -223,7 +228,7 @@ ReadResult parseWith(QByteArrayView indexBytes,
             entry.word = std::move(line.asWritten);
         else if (!flags.allChars)
             entry.word = headwordAsWritten(line.word, entry.translation, flags.caseSensitive);
-        if (entry.word.isEmpty())
+        if (entry.word.isEmpty() || !WordLimits::wordFits(entry.word))
             entry.word = line.word.trimmed();
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
@@ -243,6 +248,8 @@ ReadResult parseWith(QByteArrayView indexBytes,
             return ReadResult::failure(lineName(index[i].line) + u": empty headword"_s);
         ++leftOut;
     }
+    if (!longHeadwords.isEmpty())
+        result.notes << longHeadwordsNote(longHeadwords);
     if (leftOut > 0)
         result.notes << u"left out "_s + QString::number(leftOut) +
                             u" entries whose headword the index reduces to nothing"_s;

@@ -109,7 +109,10 @@ QString readIfo(QByteArrayView bytes, Ifo& ifo)
     return {};
 }
 
-QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& entries)
+// Entries whose headword is longer than the store takes are left out, their places noted in
+// `leftOut`; real dictionaries hold a few whole sentences as headwords.
+QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& entries,
+                QStringList& leftOut)
 {
     if (std::uint64_t(bytes.size()) != ifo.idxFileSize)
         return u".idx file: "_s + QString::number(bytes.size()) +
@@ -126,36 +129,34 @@ QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& ent
                QString::number(ImportLimits::MaxEntries) + u')';
     entries.reserve(std::size_t(ifo.wordCount));
     std::size_t pos = 0;
+    std::size_t number = 0;
     while (pos < size) {
-        const std::size_t number = entries.size() + 1;
+        ++number;
         const std::size_t entryStart = pos;
-        if (entries.size() >= ifo.wordCount)
+        if (number > ifo.wordCount)
             return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
                    u", but the .idx file holds more entries"_s;
         const void* nul = std::memchr(p + pos, 0, size - pos);
         if (!nul)
             return entryName(number, {}) + u": cut short in its headword"_s;
         const std::size_t wordEnd = std::size_t(static_cast<const unsigned char*>(nul) - p);
-        const auto tooLong = [&] {
-            return entryName(number, {}) + u" at byte "_s + QString::number(entryStart) +
-                   u": the headword is longer than "_s +
-                   QString::number(ImportLimits::MaxHeadwordLength) + u" characters"_s;
-        };
         // No headword that fits takes more than four bytes a character.
-        if (wordEnd - pos > std::size_t(ImportLimits::MaxHeadwordLength) * 4)
-            return tooLong();
+        const bool bytesTooMany = wordEnd - pos > std::size_t(ImportLimits::MaxHeadwordLength) * 4;
         const std::optional<QString> word =
-            strictUtf8(bytes.sliced(qsizetype(pos), qsizetype(wordEnd - pos)));
+            bytesTooMany ? std::optional(QString())
+                         : strictUtf8(bytes.sliced(qsizetype(pos), qsizetype(wordEnd - pos)));
         if (!word)
             return entryName(number, {}) + u": the headword is not valid UTF-8"_s;
         pos = wordEnd + 1;
         if (size - pos < std::size_t(ifo.offsetBytes + 4))
             return entryName(number, *word) + u": cut short before its offset and size"_s;
-        if (word->size() > ImportLimits::MaxHeadwordLength)
-            return tooLong();
         IdxEntry entry{*word, bigEndian(p + pos, ifo.offsetBytes),
                        std::uint32_t(bigEndian(p + pos + ifo.offsetBytes, 4))};
         pos += std::size_t(ifo.offsetBytes + 4);
+        if (bytesTooMany || word->size() > ImportLimits::MaxHeadwordLength) {
+            leftOut << entryName(number, {}) + u" at byte "_s + QString::number(entryStart);
+            continue;
+        }
         if (entry.word.trimmed().isEmpty())
             return entryName(number, {}) + u": empty headword"_s;
         if (entry.size > ImportLimits::MaxDefinitionBytes)
@@ -164,9 +165,9 @@ QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& ent
                    u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
         entries.push_back(std::move(entry));
     }
-    if (entries.size() != ifo.wordCount)
+    if (number != ifo.wordCount)
         return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
-               u", but the .idx file holds "_s + QString::number(entries.size()) + u" entries"_s;
+               u", but the .idx file holds "_s + QString::number(number) + u" entries"_s;
     return {};
 }
 
@@ -272,7 +273,8 @@ ReadResult parseWith(QByteArrayView ifoBytes, QByteArrayView idxBytes,
     if (QString why = readIfo(ifoBytes, ifo); !why.isEmpty())
         return ReadResult::failure(why);
     std::vector<IdxEntry> index;
-    if (QString why = readIdx(idxBytes, ifo, index); !why.isEmpty())
+    QStringList leftOut;
+    if (QString why = readIdx(idxBytes, ifo, index, leftOut); !why.isEmpty())
         return ReadResult::failure(why);
     QString why;
     std::optional<DictText> dict = openDict(why);
@@ -302,6 +304,8 @@ ReadResult parseWith(QByteArrayView ifoBytes, QByteArrayView idxBytes,
             progress(std::int64_t(done), std::int64_t(order.size()));
     }
     mergeSameHeadwords(result.entries);
+    if (!leftOut.isEmpty())
+        result.notes << longHeadwordsNote(leftOut);
     return result;
 }
 

@@ -4,6 +4,8 @@
 source "$(dirname "$0")/lib.sh"
 start_desktop
 start_panel bottom
+main_windows() { xdotool search --onlyvisible --name "^$MAIN_TITLE\$" | wc -l; }
+windows_are() { [ "$(main_windows)" -eq "$1" ]; }
 
 # second_copy_ends DESCRIPTION [ENV...]: a copy started under `env ENV...` ends with status 0.
 second_copy_ends() {
@@ -41,7 +43,7 @@ pass "started again after the first copy was killed"
 second_copy_ends "with XDG_RUNTIME_DIR, first without"
 kill "$first"
 wait "$first" 2>/dev/null || true
-wait_until 10 test -z "$(xdotool search --onlyvisible --name "^$MAIN_TITLE\$")" || fail "the main window stayed"
+wait_until 10 windows_are 0 || fail "the main window stayed"
 
 "$LEXARO_DIR/lexaro" >/dev/null 2>&1 & a=$!
 "$LEXARO_DIR/lexaro" >/dev/null 2>&1 & b=$!
@@ -52,12 +54,11 @@ wait_until 10 one_ended || fail "two copies running after a simultaneous start"
 kill -0 "$a" 2>/dev/null || kill -0 "$b" 2>/dev/null || fail "both copies ended"
 pass "simultaneous start left exactly one copy"
 for pid in "$a" "$b"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
-wait_until 10 test -z "$(xdotool search --onlyvisible --name "^$MAIN_TITLE\$")" || fail "the main window stayed"
+wait_until 10 windows_are 0 || fail "the main window stayed"
 
 # The claim belongs to this desktop session. Another user cannot stop the program or make it
 # run twice, whatever name it binds; here it takes the per-user name copies once used, first
 # without answering, then answering.
-main_windows() { xdotool search --onlyvisible --name "^$MAIN_TITLE\$" | wc -l; }
 squat() {
   setpriv --reuid=65534 --regid=65534 --clear-groups "$PYTHON" -c '
 import socket, sys, time
@@ -80,7 +81,7 @@ for how in bind listen; do
   pass "a stranger's socket ($how) neither stops nor doubles the program"
   kill "$SQUATTER" "$first"
   wait "$first" 2>/dev/null || true
-  wait_until 10 test "$(main_windows)" -eq 0 || fail "the main window stayed"
+  wait_until 10 windows_are 0 || fail "the main window stayed"
 done
 
 # Twenty starts at once in one session leave one copy; a second login session of the same
@@ -98,13 +99,13 @@ win=$(wait_for_title "$MAIN_TITLE") || fail "no main window after twenty starts"
 pass "twenty starts in one session left one copy with its window"
 dbus-run-session -- "$LEXARO_DIR/lexaro" >>"$WORK/lexaro.log" 2>&1 &
 STARTED+=($!)
-wait_until 20 test "$(main_windows)" -eq 2 || fail "a second session of the same user got no copy"
+wait_until 20 windows_are 2 || fail "a second session of the same user got no copy"
 pass "a second session has its own copy"
 
 # Starting again brings back a minimised window, restored.
 xdotool windowminimize --sync "$win"
-wait_until 10 test "$(main_windows)" -eq 1 || fail "the window did not minimise"
+wait_until 10 windows_are 1 || fail "the window did not minimise"
 "$LEXARO_DIR/lexaro" >>"$WORK/second.log" 2>&1 || fail "the start that asks for the window failed"
-wait_until 10 test "$(main_windows)" -eq 2 || fail "starting again did not show the minimised window"
+wait_until 10 windows_are 2 || fail "starting again did not show the minimised window"
 xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN && fail "the window is still minimised"
 pass "starting again shows the window restored"

@@ -32,6 +32,8 @@ empty_database "$db"
 grep -q '^German to persian dictionary: [0-9]* words added, 0 replaced, 0 already there' "$WORK/out" \
   || fail "import summary: $(cat "$WORK/out")"
 grep -q $'\r' "$WORK/err" && fail "a progress bar was drawn where standard error is a file"
+grep -q 'left out 2 entries whose headword is longer than 256 characters: .index line 18429' \
+  "$WORK/err" || fail "no note of the sentences left out: $(cat "$WORK/err")"
 pass "FreeDict imported: $(cat "$WORK/out")"
 
 # Looked up from standard input, one result a line, exactly the stored definitions; a word
@@ -97,7 +99,7 @@ hostile() { # FILE PATTERN: the import of FILE fails with a message matching PAT
   expect_status 2 bounded "$words" --database "$db" import English "$1"
   grep -q -- "$2" "$WORK/err" || fail "message for $(basename "$1"): $(cat "$WORK/err")"
 }
-hostile "$h/whole.ifo" 'idx entry 1 ("w0"): its definition at offset 0 is 1048576 bytes, longer than 65536'
+hostile "$h/whole.ifo" 'idx entry 1 (.w0.): its definition at offset 0 is 1048576 bytes, longer than 65536'
 hostile "$h/repeat.index" 'ask for 1440000000 bytes of definitions'
 hostile "$h/bomb.index" 'decompresses to more than'
 hostile "$h/long.tsv" 'long.tsv: line 2: the headword is longer than 256 characters'
