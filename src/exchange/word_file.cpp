@@ -71,6 +71,9 @@ ReadResult readTsv(const QString& path)
     if (!read)
         return ReadResult::failure(unread);
     const QByteArray& bytes = *read;
+    if (std::uint64_t(bytes.count('\n')) > ImportLimits::MaxEntries)
+        return ReadResult::failure(u"more than "_s + QString::number(ImportLimits::MaxEntries) +
+                                   u" lines, more than an import takes"_s);
     if (QString tooLong = tooLongLine(bytes); !tooLong.isEmpty())
         return ReadResult::failure(tooLong);
     WordListFile::Result parsed = WordListFile::parse(bytes);

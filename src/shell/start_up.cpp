@@ -59,6 +59,10 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
         return Outcome::DatabaseFailed;
     }
     m_store = std::move(opened.store);
+    // A word command waiting for a database another program holds keeps the windows painted;
+    // what the user types meanwhile waits for it.
+    m_store->connection().setWhileWaiting(
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;

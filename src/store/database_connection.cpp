@@ -100,6 +100,11 @@ bool DatabaseConnection::keepWaiting(int attempt)
         return false;
     }
     sqlite3_sleep(std::min(5, limit));
+    if (m_writing && m_whileWaiting && !m_inCallback) {
+        m_inCallback = true;
+        m_whileWaiting();
+        m_inCallback = false;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,6 +57,11 @@ public:
     bool execute(const QString& sql);
 
     void setBusyWaits(BusyWaits waits) { m_waits = waits; }
+    // Called every few milliseconds while a write waits for a lock, so that a window can keep
+    // painting and its timers running meanwhile. Reads asked for from there fail at once as
+    // busy: the connection is in the middle of a statement.
+    void setWhileWaiting(std::function<void()> callback) { m_whileWaiting = std::move(callback); }
+    bool isWaiting() const { return m_inCallback; }
     // While one lives, the connection waits as long as a write may for a lock.
     class WriteWait
     {
@@ -113,6 +119,8 @@ private:
     int m_generation = 0;
     BusyWaits m_waits;
     bool m_writing = false;
+    bool m_inCallback = false;
+    std::function<void()> m_whileWaiting;
     QElapsedTimer m_waiting;
     QElapsedTimer m_readGaveUp;
 };

@@ -74,7 +74,10 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
 {
     if (isOpen())
         return false;
-    m_lastOpenBusy = false;
+    // Asked for by a timer while a write waits for a lock: the connection is busy.
+    m_lastOpenBusy = m_connection.isWaiting();
+    if (m_lastOpenBusy)
+        return false;
     Prepared* p = prepared(query);
     if (!p)
         return false;
@@ -171,7 +174,7 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
     // row into a file no one reads, and a file made read-only is the user's no to writing:
     // both are failures, not successes.
     const DatabaseConnection::WriteWait writing(m_connection);
-    if (!m_connection.readyToWrite()) {
+    if (m_connection.isWaiting() || !m_connection.readyToWrite()) {
         statement.reset();
         return false;
     }
