@@ -113,7 +113,9 @@ QString shownTranslation(const QString& translation)
     if (WordLimits::translationFits(translation))
         return translation;
     return WordLimits::cutToFit(translation, WordLimits::MaxTranslationBytes) +
-           QStringLiteral("\n\n[\u2026 The rest of this translation is too long to show.]");
+           // Left-to-right marks keep the English line's ends in place in the right-to-left box.
+           QStringLiteral(
+               "\n\n\u200E\u2026 The rest of this translation is too long to show.\u200E");
 }
 
 } // namespace

@@ -193,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(items(f.combo()).contains(longWord));
         f.type(QStringLiteral("long"));
         QVERIFY(f.translation().startsWith(QStringLiteral("abab")));
-        QVERIFY(f.translation().endsWith(QStringLiteral("too long to show.]")));
+        QVERIFY(f.translation().contains(QStringLiteral("The rest of this translation is too long")));
         QVERIFY(f.translation().size() < WordLimits::MaxTranslationBytes + 100);
     }
 
