@@ -239,20 +239,27 @@ ReadResult parseWith(QByteArrayView indexBytes,
     // from its definition; such entries are left out. Where the index keeps headwords as
     // written, an empty one is an error like any other.
     std::size_t leftOut = 0;
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i].word.isEmpty()) {
-            result.entries.push_back(std::move(entries[i]));
+            if (kept != i)
+                entries[kept] = std::move(entries[i]);
+            ++kept;
             continue;
         }
         if (flags.allChars)
             return ReadResult::failure(lineName(index[i].line) + u": empty headword"_s);
         ++leftOut;
     }
+    entries.resize(kept);
+    result.entries = std::move(entries);
     if (!longHeadwords.isEmpty())
         result.notes << longHeadwordsNote(longHeadwords);
     if (leftOut > 0)
         result.notes << u"left out "_s + QString::number(leftOut) +
                             u" entries whose headword the index reduces to nothing"_s;
+    // The index has given up its words: its memory goes before the merge needs some.
+    std::vector<IndexLine>().swap(index);
     mergeSameHeadwords(result.entries);
     return result;
 }

@@ -16,7 +16,7 @@ struct ImportLimits
     // An index, a .ifo, a TSV list or a compressed .dict read whole into memory.
     static constexpr std::uint64_t MaxFileBytes = std::uint64_t(64) << 20;
     // The text of a .dict.dz, and the definitions of all entries together.
-    static constexpr std::uint64_t MaxTextBytes = std::uint64_t(64) << 20;
+    static constexpr std::uint64_t MaxTextBytes = std::uint64_t(96) << 20;
     static constexpr std::uint64_t MaxEntries = 1'000'000;
 };
 

@@ -148,11 +148,11 @@ QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& ent
         if (!word)
             return entryName(number, {}) + u": the headword is not valid UTF-8"_s;
         pos = wordEnd + 1;
-        if (size - pos < std::size_t(ifo.offsetBytes + 4))
+        if (size - pos < std::size_t(ifo.offsetBytes) + 4)
             return entryName(number, *word) + u": cut short before its offset and size"_s;
         IdxEntry entry{*word, bigEndian(p + pos, ifo.offsetBytes),
                        std::uint32_t(bigEndian(p + pos + ifo.offsetBytes, 4))};
-        pos += std::size_t(ifo.offsetBytes + 4);
+        pos += std::size_t(ifo.offsetBytes) + 4;
         if (bytesTooMany || word->size() > ImportLimits::MaxHeadwordLength) {
             leftOut << entryName(number, {}) + u" at byte "_s + QString::number(entryStart);
             continue;
@@ -303,6 +303,8 @@ ReadResult parseWith(QByteArrayView ifoBytes, QByteArrayView idxBytes,
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
     }
+    // The index has given up its words: its memory goes before the merge needs some.
+    std::vector<IdxEntry>().swap(index);
     mergeSameHeadwords(result.entries);
     if (!leftOut.isEmpty())
         result.notes << longHeadwordsNote(leftOut);
