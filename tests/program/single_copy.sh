@@ -26,8 +26,8 @@ second_copy_ends "same environment"
 second_copy_ends "without XDG_RUNTIME_DIR" -u XDG_RUNTIME_DIR
 # /proc: a folder that not even root can write to.
 second_copy_ends "read-only XDG_RUNTIME_DIR" XDG_RUNTIME_DIR=/proc
-mkdir "$XDG_RUNTIME_DIR/lexaro-$(id -u).lock"
-second_copy_ends "a folder where the lock file used to be"
+mkdir "$XDG_RUNTIME_DIR/example.orvenda.Lexaro.lock"
+second_copy_ends "a folder where the fallback lock file would be"
 [ "$(xdotool search --onlyvisible --name "^$MAIN_TITLE\$" | wc -l)" -eq 1 ] || fail "more than one main window"
 pass "one main window"
 
