@@ -2,10 +2,12 @@
 
 #include "exchange/dictzip_file.h"
 #include "exchange/headword_merge.h"
-#include "exchange/mapped_file.h"
+#include "exchange/import_limits.h"
+#include "exchange/input_file.h"
 #include "exchange/utf8.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -125,7 +127,10 @@ QString headwordAsWritten(QStringView indexWord, QStringView definition, bool ca
     return best > 0 ? line.first(best).trimmed().toString() : QString();
 }
 
-QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseFlags& flags)
+// Lines whose headword is longer than the store takes are left out, their places noted in
+// `leftOut`; real dictionaries hold a few whole sentences as headwords.
+QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseFlags& flags,
+                  QStringList& leftOut)
 {
     qsizetype number = 0;
     for (qsizetype start = 0; start < bytes.size();) {
@@ -135,6 +140,12 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
             end = bytes.size();
         QByteArrayView raw = bytes.sliced(start, end - start);
         start = end + 1;
+        // A line holds a headword of at most MaxHeadwordLength characters (four bytes each at
+        // most), possibly twice, and two numbers.
+        if (raw.size() > ImportLimits::MaxHeadwordLength * 8 + 64)
+            return lineName(number) + u": longer than any entry of an index (a headword "_s +
+                   u"longer than "_s + QString::number(ImportLimits::MaxHeadwordLength) +
+                   u" characters)"_s;
         if (raw.endsWith('\r'))
             raw.chop(1);
         if (raw.isEmpty())
@@ -149,6 +160,19 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
                        fields.size() > 3 ? fields[3].trimmed().toString() : QString()};
         if (!decodeNumber(fields[1], line.offset) || !decodeNumber(fields[2], line.length))
             return lineName(number, line.word) + u": the offset or length is not a dictd number"_s;
+        if (line.word.size() > ImportLimits::MaxHeadwordLength ||
+            line.asWritten.size() > ImportLimits::MaxHeadwordLength) {
+            leftOut << lineName(number);
+            continue;
+        }
+        if (line.length > ImportLimits::MaxDefinitionBytes)
+            return lineName(number, line.word) + u": its definition at offset "_s +
+                   QString::number(line.offset) + u" is "_s + QString::number(line.length) +
+                   u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
+        if (lines.size() >= ImportLimits::MaxEntries)
+            return lineName(number) + u": more than "_s +
+                   QString::number(ImportLimits::MaxEntries) +
+                   u" entries, more than an import takes"_s;
         if (isDatabaseEntry(line.word)) {
             flags.allChars = flags.allChars || isDatabaseEntry(line.word, u"allchars");
             flags.caseSensitive =
@@ -162,17 +186,26 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
 
 } // namespace
 
-ReadResult DictdReader::parse(QByteArrayView indexBytes, QByteArrayView dictBytes,
-                              const Progress& progress)
+namespace {
+
+ReadResult parseWith(QByteArrayView indexBytes,
+                     const std::function<std::optional<DictText>(QString&)>& openDict,
+                     const Progress& progress)
 {
     std::vector<IndexLine> index;
     DatabaseFlags flags;
-    if (QString why = readIndex(indexBytes, index, flags); !why.isEmpty())
+    QStringList longHeadwords;
+    if (QString why = readIndex(indexBytes, index, flags, longHeadwords); !why.isEmpty())
         return ReadResult::failure(why);
     QString why;
-    std::optional<DictText> dict = DictText::open(dictBytes, why);
+    std::optional<DictText> dict = openDict(why);
     if (!dict)
         return ReadResult::failure(u".dict file: "_s + why);
+    std::uint64_t total = 0;
+    for (const IndexLine& line : index)
+        total += line.length;
+    if (QString tooMuch = definitionsFit(total, dict->size()); !tooMuch.isEmpty())
+        return ReadResult::failure(u".index file: "_s + tooMuch);
 
     const std::vector<std::size_t> order = inOffsetOrder(index);
     std::vector<WordEntry> entries(index.size());
@@ -195,7 +228,7 @@ ReadResult DictdReader::parse(QByteArrayView indexBytes, QByteArrayView dictByte
             entry.word = std::move(line.asWritten);
         else if (!flags.allChars)
             entry.word = headwordAsWritten(line.word, entry.translation, flags.caseSensitive);
-        if (entry.word.isEmpty())
+        if (entry.word.isEmpty() || !WordLimits::wordFits(entry.word))
             entry.word = line.word.trimmed();
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
@@ -206,20 +239,37 @@ ReadResult DictdReader::parse(QByteArrayView indexBytes, QByteArrayView dictByte
     // from its definition; such entries are left out. Where the index keeps headwords as
     // written, an empty one is an error like any other.
     std::size_t leftOut = 0;
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i].word.isEmpty()) {
-            result.entries.push_back(std::move(entries[i]));
+            if (kept != i)
+                entries[kept] = std::move(entries[i]);
+            ++kept;
             continue;
         }
         if (flags.allChars)
             return ReadResult::failure(lineName(index[i].line) + u": empty headword"_s);
         ++leftOut;
     }
+    entries.resize(kept);
+    result.entries = std::move(entries);
+    if (!longHeadwords.isEmpty())
+        result.notes << longHeadwordsNote(longHeadwords);
     if (leftOut > 0)
         result.notes << u"left out "_s + QString::number(leftOut) +
                             u" entries whose headword the index reduces to nothing"_s;
+    // The index has given up its words: its memory goes before the merge needs some.
+    std::vector<IndexLine>().swap(index);
     mergeSameHeadwords(result.entries);
     return result;
+}
+
+} // namespace
+
+ReadResult DictdReader::parse(QByteArrayView index, QByteArrayView dict, const Progress& progress)
+{
+    return parseWith(
+        index, [dict](QString& why) { return DictText::open(dict, why); }, progress);
 }
 
 ReadResult DictdReader::read(const QString& indexPath, const Progress& progress)
@@ -227,17 +277,21 @@ ReadResult DictdReader::read(const QString& indexPath, const Progress& progress)
     QString base = indexPath;
     if (base.endsWith(u".index"_s))
         base.chop(6);
-    const MappedFile index(indexPath);
-    if (!index.isOpen())
-        return ReadResult::failure(u"cannot read the .index file"_s);
-    const MappedFile dict(base + u".dict.dz"_s);
-    if (dict.isOpen())
-        return parse(index.bytes(), dict.bytes(), progress);
-    const MappedFile plain(base + u".dict"_s);
-    if (!plain.isOpen())
-        return ReadResult::failure(u"cannot read "_s + base + u".dict.dz or "_s + base +
-                                   u".dict"_s);
-    return parse(index.bytes(), plain.bytes(), progress);
+    QString why;
+    const InputFile indexFile(indexPath);
+    const std::optional<QByteArray> index =
+        indexFile.isOpen() ? indexFile.readAll(ImportLimits::MaxFileBytes, why) : std::nullopt;
+    if (!index)
+        return ReadResult::failure(u".index file: "_s +
+                                   (indexFile.isOpen() ? why : indexFile.error()));
+    const std::optional<QString> dictPath = dictFileBeside(base, why);
+    if (!dictPath)
+        return ReadResult::failure(why);
+    const InputFile dictFile(*dictPath);
+    if (!dictFile.isOpen())
+        return ReadResult::failure(*dictPath + u": "_s + dictFile.error());
+    return parseWith(
+        *index, [&dictFile](QString& error) { return DictText::open(dictFile, error); }, progress);
 }
 
 } // namespace lexaro

@@ -1,5 +1,10 @@
 #include "exchange/dictzip_file.h"
 
+#include "exchange/import_limits.h"
+#include "exchange/input_file.h"
+
+#include <QFileInfo>
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -18,7 +23,7 @@ constexpr unsigned char FlagComment = 0x10;
 constexpr unsigned char FlagReserved = 0xE0;
 constexpr std::size_t TrailerSize = 8;
 // A plain gzip file is inflated whole; beyond this it is refused rather than exhausting memory.
-constexpr std::uint64_t MaxWholeSize = std::uint64_t(1) << 32;
+constexpr std::uint64_t MaxWholeSize = ImportLimits::MaxTextBytes;
 
 std::uint32_t le16(const unsigned char* p)
 {
@@ -83,7 +88,8 @@ bool inflateWhole(QByteArrayView in, QByteArray& out)
             break;
         }
         const qsizetype done = out.size();
-        out.resize(std::max<qsizetype>(done * 2, 1 << 16));
+        out.resize(qsizetype(std::min<std::uint64_t>(
+            std::max<std::uint64_t>(std::uint64_t(done) * 2, 1 << 16), MaxWholeSize)));
         zs.next_out = reinterpret_cast<Bytef*>(out.data() + done);
         zs.avail_out = uInt(out.size() - done);
         code = inflate(&zs, Z_NO_FLUSH);
@@ -178,8 +184,12 @@ std::optional<DictzipFile> DictzipFile::open(QByteArrayView compressed, QString&
         return refuse(damaged(u"the header is cut short"_s));
 
     if (!chunked) {
-        if (!inflateWhole(compressed, file.m_whole))
+        if (!inflateWhole(compressed, file.m_whole)) {
+            if (std::uint64_t(file.m_whole.size()) >= MaxWholeSize)
+                return refuse(u"it decompresses to more than "_s + QString::number(MaxWholeSize) +
+                              u" bytes, more than an import takes"_s);
             return refuse(damaged(u"it does not inflate"_s));
+        }
         file.m_size = std::uint64_t(file.m_whole.size());
         return file;
     }
@@ -265,10 +275,60 @@ std::optional<DictText> DictText::open(QByteArrayView bytes, QString& error)
     return text;
 }
 
+std::optional<QString> dictFileBeside(const QString& base, QString& error)
+{
+    for (const QString& path : {QString(base + u".dict.dz"_s), QString(base + u".dict"_s)}) {
+        if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+            return path;
+    }
+    error = u"cannot read "_s + base + u".dict.dz or "_s + base + u".dict"_s;
+    return std::nullopt;
+}
+
+QString definitionsFit(std::uint64_t total, std::uint64_t textSize)
+{
+    // Two entries may share a definition; beyond twice the text, an index repeats it.
+    const std::uint64_t allowed = std::min(ImportLimits::MaxTextBytes, textSize * 2);
+    if (total <= allowed)
+        return {};
+    return u"its entries ask for "_s + QString::number(total) +
+           u" bytes of definitions, more than the text holds ("_s + QString::number(textSize) +
+           u" bytes) or an import takes (at most "_s + QString::number(allowed) + u')';
+}
+
+std::optional<DictText> DictText::open(const InputFile& file, QString& error)
+{
+    DictText text;
+    QByteArray magic;
+    if (file.size() >= 2 && !file.readAt(0, 2, magic, error))
+        return std::nullopt;
+    if (!DictzipFile::looksCompressed(magic)) {
+        text.m_file = &file;
+        return text;
+    }
+    std::optional<QByteArray> compressed = file.readAll(ImportLimits::MaxFileBytes, error);
+    if (!compressed)
+        return std::nullopt;
+    text.m_compressed = std::move(*compressed);
+    text.m_dictzip = DictzipFile::open(text.m_compressed, error);
+    if (!text.m_dictzip)
+        return std::nullopt;
+    return text;
+}
+
+std::uint64_t DictText::size() const
+{
+    if (m_dictzip)
+        return m_dictzip->size();
+    return m_file ? m_file->size() : std::uint64_t(m_plain.size());
+}
+
 bool DictText::read(std::uint64_t offset, std::uint64_t length, QByteArray& out, QString& error)
 {
     if (m_dictzip)
         return m_dictzip->read(offset, length, out, error);
+    if (m_file)
+        return m_file->readAt(offset, length, out, error);
     const auto size = std::uint64_t(m_plain.size());
     if (offset > size || length > size - offset) {
         error = u"beyond the end of the text (offset "_s + QString::number(offset) +

@@ -11,6 +11,8 @@
 
 namespace lexaro {
 
+class InputFile;
+
 // Random access to the text of a dictzip file (.dict.dz): a gzip file whose extra field
 // lists independently compressed chunks, so any range is read by inflating only the chunks
 // it spans. A gzip file without that field is inflated whole. The compressed bytes are not
@@ -45,14 +47,29 @@ class DictText
 {
 public:
     static std::optional<DictText> open(QByteArrayView bytes, QString& error);
+    // A plain file is read entry by entry as it is needed, never whole; a compressed one is
+    // read whole, up to ImportLimits, and inflated chunk by chunk. The file must outlive the
+    // text.
+    static std::optional<DictText> open(const InputFile& file, QString& error);
 
-    std::uint64_t size() const { return m_dictzip ? m_dictzip->size() : m_plain.size(); }
+    std::uint64_t size() const;
     bool read(std::uint64_t offset, std::uint64_t length, QByteArray& out, QString& error);
 
 private:
     QByteArrayView m_plain;
+    const InputFile* m_file = nullptr;
+    QByteArray m_compressed;
     std::optional<DictzipFile> m_dictzip;
 };
+
+// The .dict.dz, or else the .dict, file beside an index whose name without suffix is `base`;
+// nothing, with `error` set, when there is neither.
+std::optional<QString> dictFileBeside(const QString& base, QString& error);
+
+// Empty when the definitions an index asks for, `total` bytes together, fit the text they
+// lie in and what one import takes. Many entries pointing at one long stretch of the text
+// would otherwise take many times the file's size.
+QString definitionsFit(std::uint64_t total, std::uint64_t textSize);
 
 // The positions of an index's entries sorted by their offset in the .dict file, so that each
 // compressed chunk is inflated once. Entries at the same offset keep their index order.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "store/word_limits.h"
 #include "store/word_list_file.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -28,5 +30,19 @@ struct ReadResult
         return r;
     }
 };
+
+// The note for entries left out because their headword is longer than the store takes,
+// naming where the first few stand.
+inline QString longHeadwordsNote(const QStringList& places)
+{
+    using namespace Qt::StringLiterals;
+    QString note = u"left out "_s + QString::number(places.size()) +
+                   u" entries whose headword is longer than "_s +
+                   QString::number(WordLimits::MaxWordLength) + u" characters: "_s +
+                   places.first(std::min<qsizetype>(places.size(), 3)).join(u", "_s);
+    if (places.size() > 3)
+        note += u", ..."_s;
+    return note;
+}
 
 } // namespace lexaro

@@ -2,13 +2,16 @@
 
 #include "exchange/dictzip_file.h"
 #include "exchange/headword_merge.h"
-#include "exchange/mapped_file.h"
+#include "exchange/import_limits.h"
+#include "exchange/input_file.h"
 #include "exchange/markup_text.h"
 #include "exchange/utf8.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+
+#include <functional>
 
 #include <algorithm>
 #include <cctype>
@@ -106,7 +109,10 @@ QString readIfo(QByteArrayView bytes, Ifo& ifo)
     return {};
 }
 
-QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& entries)
+// Entries whose headword is longer than the store takes are left out, their places noted in
+// `leftOut`; real dictionaries hold a few whole sentences as headwords.
+QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& entries,
+                QStringList& leftOut)
 {
     if (std::uint64_t(bytes.size()) != ifo.idxFileSize)
         return u".idx file: "_s + QString::number(bytes.size()) +
@@ -117,31 +123,51 @@ QString readIdx(QByteArrayView bytes, const Ifo& ifo, std::vector<IdxEntry>& ent
     if (ifo.wordCount > size / std::size_t(1 + ifo.offsetBytes + 4) + 1)
         return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
                u" does not fit in the .idx file"_s;
+    if (ifo.wordCount > ImportLimits::MaxEntries)
+        return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
+               u", more than an import takes (at most "_s +
+               QString::number(ImportLimits::MaxEntries) + u')';
     entries.reserve(std::size_t(ifo.wordCount));
     std::size_t pos = 0;
+    std::size_t number = 0;
     while (pos < size) {
-        const std::size_t number = entries.size() + 1;
+        ++number;
+        const std::size_t entryStart = pos;
+        if (number > ifo.wordCount)
+            return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
+                   u", but the .idx file holds more entries"_s;
         const void* nul = std::memchr(p + pos, 0, size - pos);
         if (!nul)
             return entryName(number, {}) + u": cut short in its headword"_s;
         const std::size_t wordEnd = std::size_t(static_cast<const unsigned char*>(nul) - p);
+        // No headword that fits takes more than four bytes a character.
+        const bool bytesTooMany = wordEnd - pos > std::size_t(ImportLimits::MaxHeadwordLength) * 4;
         const std::optional<QString> word =
-            strictUtf8(bytes.sliced(qsizetype(pos), qsizetype(wordEnd - pos)));
+            bytesTooMany ? std::optional(QString())
+                         : strictUtf8(bytes.sliced(qsizetype(pos), qsizetype(wordEnd - pos)));
         if (!word)
             return entryName(number, {}) + u": the headword is not valid UTF-8"_s;
         pos = wordEnd + 1;
-        if (size - pos < std::size_t(ifo.offsetBytes + 4))
+        if (size - pos < std::size_t(ifo.offsetBytes) + 4)
             return entryName(number, *word) + u": cut short before its offset and size"_s;
         IdxEntry entry{*word, bigEndian(p + pos, ifo.offsetBytes),
                        std::uint32_t(bigEndian(p + pos + ifo.offsetBytes, 4))};
-        pos += std::size_t(ifo.offsetBytes + 4);
+        pos += std::size_t(ifo.offsetBytes) + 4;
+        if (bytesTooMany || word->size() > ImportLimits::MaxHeadwordLength) {
+            leftOut << entryName(number, {}) + u" at byte "_s + QString::number(entryStart);
+            continue;
+        }
         if (entry.word.trimmed().isEmpty())
             return entryName(number, {}) + u": empty headword"_s;
+        if (entry.size > ImportLimits::MaxDefinitionBytes)
+            return entryName(number, entry.word) + u": its definition at offset "_s +
+                   QString::number(entry.offset) + u" is "_s + QString::number(entry.size) +
+                   u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
         entries.push_back(std::move(entry));
     }
-    if (entries.size() != ifo.wordCount)
+    if (number != ifo.wordCount)
         return u".ifo file: a wordcount of "_s + QString::number(ifo.wordCount) +
-               u", but the .idx file holds "_s + QString::number(entries.size()) + u" entries"_s;
+               u", but the .idx file holds "_s + QString::number(number) + u" entries"_s;
     return {};
 }
 
@@ -237,19 +263,28 @@ QString definitionText(QByteArrayView data, const QByteArray& sameTypes, QString
 
 } // namespace
 
-ReadResult StarDictReader::parse(QByteArrayView ifoBytes, QByteArrayView idxBytes,
-                                 QByteArrayView dictBytes, const Progress& progress)
+namespace {
+
+ReadResult parseWith(QByteArrayView ifoBytes, QByteArrayView idxBytes,
+                     const std::function<std::optional<DictText>(QString&)>& openDict,
+                     const Progress& progress)
 {
     Ifo ifo;
     if (QString why = readIfo(ifoBytes, ifo); !why.isEmpty())
         return ReadResult::failure(why);
     std::vector<IdxEntry> index;
-    if (QString why = readIdx(idxBytes, ifo, index); !why.isEmpty())
+    QStringList leftOut;
+    if (QString why = readIdx(idxBytes, ifo, index, leftOut); !why.isEmpty())
         return ReadResult::failure(why);
     QString why;
-    std::optional<DictText> dict = DictText::open(dictBytes, why);
+    std::optional<DictText> dict = openDict(why);
     if (!dict)
         return ReadResult::failure(u".dict file: "_s + why);
+    std::uint64_t total = 0;
+    for (const IdxEntry& entry : index)
+        total += entry.size;
+    if (QString tooMuch = definitionsFit(total, dict->size()); !tooMuch.isEmpty())
+        return ReadResult::failure(u".idx file: "_s + tooMuch);
 
     const std::vector<std::size_t> order = inOffsetOrder(index);
     ReadResult result;
@@ -268,29 +303,47 @@ ReadResult StarDictReader::parse(QByteArrayView ifoBytes, QByteArrayView idxByte
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
     }
+    // The index has given up its words: its memory goes before the merge needs some.
+    std::vector<IdxEntry>().swap(index);
     mergeSameHeadwords(result.entries);
+    if (!leftOut.isEmpty())
+        result.notes << longHeadwordsNote(leftOut);
     return result;
+}
+
+} // namespace
+
+ReadResult StarDictReader::parse(QByteArrayView ifo, QByteArrayView idx, QByteArrayView dict,
+                                 const Progress& progress)
+{
+    return parseWith(
+        ifo, idx, [dict](QString& why) { return DictText::open(dict, why); }, progress);
 }
 
 ReadResult StarDictReader::read(const QString& ifoPath, const Progress& progress)
 {
     const QFileInfo info(ifoPath);
     const QString base = info.dir().filePath(info.completeBaseName());
-    const MappedFile ifo(ifoPath);
-    const MappedFile idx(base + u".idx"_s);
-    if (!ifo.isOpen())
-        return ReadResult::failure(u"cannot read the .ifo file"_s);
-    if (!idx.isOpen())
-        return ReadResult::failure(u"cannot read "_s + base + u".idx"_s);
-    MappedFile dict(base + u".dict.dz"_s);
-    if (!dict.isOpen()) {
-        MappedFile plain(base + u".dict"_s);
-        if (!plain.isOpen())
-            return ReadResult::failure(u"cannot read "_s + base + u".dict.dz or "_s + base +
-                                       u".dict"_s);
-        return parse(ifo.bytes(), idx.bytes(), plain.bytes(), progress);
-    }
-    return parse(ifo.bytes(), idx.bytes(), dict.bytes(), progress);
+    QString why;
+    const InputFile ifoFile(ifoPath);
+    const std::optional<QByteArray> ifo =
+        ifoFile.isOpen() ? ifoFile.readAll(ImportLimits::MaxFileBytes, why) : std::nullopt;
+    if (!ifo)
+        return ReadResult::failure(u".ifo file: "_s + (ifoFile.isOpen() ? why : ifoFile.error()));
+    const InputFile idxFile(base + u".idx"_s);
+    const std::optional<QByteArray> idx =
+        idxFile.isOpen() ? idxFile.readAll(ImportLimits::MaxFileBytes, why) : std::nullopt;
+    if (!idx)
+        return ReadResult::failure(base + u".idx: "_s + (idxFile.isOpen() ? why : idxFile.error()));
+    const std::optional<QString> dictPath = dictFileBeside(base, why);
+    if (!dictPath)
+        return ReadResult::failure(why);
+    const InputFile dictFile(*dictPath);
+    if (!dictFile.isOpen())
+        return ReadResult::failure(*dictPath + u": "_s + dictFile.error());
+    return parseWith(
+        *ifo, *idx, [&dictFile](QString& error) { return DictText::open(dictFile, error); },
+        progress);
 }
 
 } // namespace lexaro

@@ -1,5 +1,7 @@
 #include "exchange/word_importer.h"
 
+#include "store/word_limits.h"
+
 using namespace Qt::StringLiterals;
 
 namespace lexaro {
@@ -13,6 +15,12 @@ QString describeWriteError(WordTableWriter::Error error)
         return u"the database cannot be written (the file or its folder is read-only)"_s;
     case WordTableWriter::Error::Full:
         return u"the disk is full"_s;
+    case WordTableWriter::Error::NoInodes:
+        return u"the file system has no inodes left for the database's journal (too many "
+               u"files on it)"_s;
+    case WordTableWriter::Error::Changed:
+        return u"another program replaced or overwrote the database file meanwhile; try "
+               u"again"_s;
     case WordTableWriter::Error::None:
     case WordTableWriter::Error::Failed:
         break;
@@ -41,6 +49,13 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
             result = {};
             result.error =
                 u"entry "_s + QString::number(i + 1) + u": empty headword or translation"_s;
+            return result;
+        }
+        if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation)) {
+            result = {};
+            result.error = u"entry "_s + QString::number(i + 1) +
+                           u": the headword or the translation is longer than the dictionary "
+                           u"takes"_s;
             return result;
         }
         const WordTableWriter::FoundRow found = writer.find(e.word);

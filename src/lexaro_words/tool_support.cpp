@@ -107,9 +107,13 @@ std::unique_ptr<DictionaryStore> openStore(const QString& path)
     case DatabaseOpenError::TablesMissing:
         printError(path + u": the word database lacks some of its dictionaries"_s);
         return nullptr;
+    case DatabaseOpenError::Busy:
+        printError(path + u": the database is busy: another program holds it; try again when "
+                          u"it is done"_s);
+        return nullptr;
     }
     // Wait a little for the program, should it be writing a word at the same moment.
-    opened.store->connection().execute(u"Pragma busy_timeout = 5000"_s);
+    opened.store->connection().setBusyWaits({.readMs = 5000, .writeMs = 5000});
     return std::move(opened.store);
 }
 

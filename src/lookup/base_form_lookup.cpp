@@ -5,6 +5,7 @@
 #include "lookup/not_found_text.h"
 #include "lookup/voikko_base_forms.h"
 #include "store/word_comparison.h"
+#include "store/word_limits.h"
 #include "store/word_lookup.h"
 
 namespace lexaro {
@@ -103,17 +104,39 @@ QString notFoundWithForms(const QList<DictionaryForm>& forms)
     return text;
 }
 
+namespace {
+
+// A translation longer than the program takes now, from an older database, is shown cut,
+// and says so: laying out a megabyte of text would freeze the window for seconds.
+QString shownTranslation(const QString& translation)
+{
+    if (WordLimits::translationFits(translation))
+        return translation;
+    return WordLimits::cutToFit(translation, WordLimits::MaxTranslationBytes) +
+           // Left-to-right marks keep the English line's ends in place in the right-to-left box.
+           QStringLiteral(
+               "\n\n\u200E\u2026 The rest of this translation is too long to show.\u200E");
+}
+
+} // namespace
+
 std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& recordset,
                                          const QString& text, BaseFormLookup* baseForms)
 {
+    // No stored word is that long: not worth a statement, nor the analyser's time.
+    if (!WordLimits::wordFits(text))
+        return notFoundText();
     const LookupResult result = lookUpTranslation(recordset, text);
     switch (result.outcome) {
     case LookupResult::Outcome::Found:
-        return result.translation;
+        return shownTranslation(result.translation);
     case LookupResult::Outcome::NotFound:
         return notFoundWithForms(baseForms ? baseForms->find(id, recordset, text)
                                            : QList<DictionaryForm>{});
     case LookupResult::Outcome::Failed:
+        // Another program holds the database: say not found at once rather than wait.
+        if (recordset.lastOpenWasBusy())
+            return notFoundText();
         break;
     }
     return std::nullopt;

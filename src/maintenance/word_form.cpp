@@ -1,6 +1,7 @@
 #include "maintenance/word_form.h"
 
 #include "platform/keyboard_layout_switcher.h"
+#include "store/word_limits.h"
 #include "ui/access_keys.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
@@ -158,6 +159,7 @@ WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
     m_wordText->setReadOnly(!adding);
     if (adding)
         m_wordText->setValidator(new OneLineValidator(m_wordText));
+    m_wordText->setMaxLength(int(WordLimits::MaxWordLength));
     const bool rightToLeft = dictionary.headwordReadingOrder() == ReadingOrder::RightToLeft;
     m_wordText->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     m_wordText->setAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
@@ -180,6 +182,15 @@ WordForm::WordForm(Purpose purpose, const DictionaryEntry& dictionary,
     option.setAlignment(Qt::AlignRight);
     option.setTextDirection(Qt::RightToLeft);
     m_translationText->document()->setDefaultTextOption(option);
+    // The field takes at most what the dictionary stores: a longer paste is cut to fit.
+    connect(m_translationText, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = m_translationText->toPlainText();
+        if (WordLimits::translationFits(text))
+            return;
+        m_translationText->setPlainText(
+            WordLimits::cutToFit(text, WordLimits::MaxTranslationBytes));
+        m_translationText->moveCursor(QTextCursor::End);
+    });
 
     QPushButton* save =
         addButton(this, QStringLiteral("SaveCommandbutton"), QStringLiteral("&Save"), 288,

@@ -41,6 +41,13 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
 {
     if (!m_services.singleInstance->tryAcquire())
         return Outcome::AlreadyRunning;
+    // Starting the program again brings back a window the user lost (minimised, hidden by
+    // the pop-up, or on a desktop without a notification area). During the splash the main
+    // window is on its way anyway.
+    m_services.singleInstance->onActivationRequested([this] {
+        if (m_mainWindow)
+            m_mainWindow->OpenMenu_Click();
+    });
 
     m_splash = std::make_unique<SplashForm>();
     centreOnScreen(*m_splash);
@@ -52,6 +59,10 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
         return Outcome::DatabaseFailed;
     }
     m_store = std::move(opened.store);
+    // A word command waiting for a database another program holds keeps the windows painted;
+    // what the user types meanwhile waits for it.
+    m_store->connection().setWhileWaiting(
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;

@@ -8,6 +8,9 @@
 #include <QLoggingCategory>
 
 #include <sqlite3.h>
+
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,9 +42,6 @@ sqlite3* openHandle(const QString& path, int flags)
         return nullptr;
     }
     sqlite3_extended_result_codes(db, 1);
-    // A database another program holds for a moment gives the error message after a short
-    // wait, not at once and never a hang.
-    sqlite3_busy_timeout(db, 2000);
     if (!registerComparison(db)) {
         sqlite3_close(db);
         return nullptr;
@@ -49,36 +49,158 @@ sqlite3* openHandle(const QString& path, int flags)
     return db;
 }
 
+// The first 100 bytes as SQLite's own file handle reads them: opening and closing a second
+// descriptor on the file would drop the locks SQLite holds on it.
+QByteArray headerOf(sqlite3* db)
+{
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return {};
+    QByteArray header(100, Qt::Uninitialized);
+    const int code = file->pMethods->xRead(file, header.data(), int(header.size()), 0);
+    return code == SQLITE_OK || code == SQLITE_IOERR_SHORT_READ ? header : QByteArray();
+}
+
+// The file change counter of the header, which every SQLite writer moves on.
+QByteArrayView changeCounter(const QByteArray& header)
+{
+    return header.size() >= 28 ? QByteArrayView(header).sliced(24, 4) : QByteArrayView();
+}
+
 } // namespace
 
-namespace {
+DatabaseConnection::DatabaseConnection(sqlite3* db, QString path) : m_path(std::move(path))
+{
+    adopt(db);
+}
 
-bool fileIdentity(const QString& path, quint64& device, quint64& inode)
+void DatabaseConnection::adopt(sqlite3* db)
+{
+    m_db = db;
+    sqlite3_busy_handler(m_db, &DatabaseConnection::onBusy, this);
+}
+
+int DatabaseConnection::onBusy(void* self, int attempt)
+{
+    return static_cast<DatabaseConnection*>(self)->keepWaiting(attempt) ? 1 : 0;
+}
+
+bool DatabaseConnection::keepWaiting(int attempt)
+{
+    if (attempt == 0)
+        m_waiting.start();
+    int limit = m_writing ? m_waits.writeMs : m_waits.readMs;
+    // A look-up that just gave up says the lock is still there: the next one does not wait.
+    if (!m_writing && m_readGaveUp.isValid() && m_readGaveUp.elapsed() < 1000)
+        limit = 0;
+    if (m_waiting.elapsed() >= limit) {
+        if (!m_writing)
+            m_readGaveUp.start();
+        return false;
+    }
+    sqlite3_sleep(std::min(5, limit));
+    if (m_writing && m_whileWaiting && !m_inCallback) {
+        m_inCallback = true;
+        m_whileWaiting();
+        m_inCallback = false;
+    }
+    return true;
+}
+
+std::optional<DatabaseConnection::FileState> DatabaseConnection::fileState(const QString& path)
 {
     struct stat info
     {
     };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    FileState state;
+    state.device = info.st_dev;
+    state.inode = info.st_ino;
+    state.size = info.st_size;
+    state.modifiedNs = qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    return state;
+}
+
+void DatabaseConnection::noteOwnWrite()
+{
+    m_known = fileState(m_path);
+    if (m_known)
+        m_known->header = headerOf(m_db);
+}
+
+bool DatabaseConnection::readyToWrite()
+{
+    std::optional<FileState> now = fileState(m_path);
+    if (!now || ::access(QFile::encodeName(m_path).constData(), W_OK) != 0)
         return false;
-    device = info.st_dev;
-    inode = info.st_ino;
+    now->header = headerOf(m_db);
+    if (m_known && *now == *m_known)
+        return true;
+    // Another program wrote through SQLite: the change counter moved, and SQLite drops its
+    // cached pages by itself.
+    if (m_known && now->inode == m_known->inode && now->device == m_known->device &&
+        changeCounter(now->header) != changeCounter(m_known->header))
+        return true;
+    qCDebug(lcStore) << "the database file changed under the program; opening it afresh";
+    reopen();
+    return false;
+}
+
+void DatabaseConnection::reopenIfChanged()
+{
+    std::optional<FileState> now = fileState(m_path);
+    if (!now)
+        return;
+    now->header = headerOf(m_db);
+    if (!m_known || *now != *m_known)
+        reopen();
+}
+
+bool DatabaseConnection::reopen()
+{
+    sqlite3* fresh = openHandle(m_path, SQLITE_OPEN_READWRITE);
+    if (!fresh)
+        return false;
+    sqlite3* old = m_db;
+    adopt(fresh);
+    if (!configure() || !hasAllTables()) {
+        adopt(old);
+        sqlite3_close_v2(fresh);
+        return false;
+    }
+    // Statements of the old handle keep it alive until their owners drop them.
+    sqlite3_close_v2(old);
+    ++m_generation;
+    noteOwnWrite();
     return true;
 }
 
-} // namespace
-
-DatabaseConnection::DatabaseConnection(sqlite3* db, QString path)
-    : m_db(db), m_path(std::move(path))
+bool DatabaseConnection::configure()
 {
-    fileIdentity(m_path, m_device, m_inode);
+    // SQLite reads the header lazily; the schema query is where a file that is not a
+    // database shows itself.
+    SqliteStatement probe(m_db, QStringLiteral("Select count(*) From sqlite_master"));
+    if (probe.step() != SqliteStatement::Step::Row) {
+        qCDebug(lcStore) << "not a database:" << sqlite3_errmsg(m_db);
+        return false;
+    }
+    probe.reset();
+    // Every keystroke is a look-up: keep the pages of a large word list cached instead of
+    // asking the kernel each time. No memory mapping: a file cut short by another program
+    // would then end the process with SIGBUS instead of failing one read.
+    execute(u"Pragma cache_size = -65536"_s);
+    // A reported success is on the disk: the rollback journal (no other file is left beside
+    // the database) and a full sync at every commit.
+    execute(u"Pragma journal_mode = DELETE"_s);
+    execute(u"Pragma synchronous = FULL"_s);
+    return true;
 }
 
-bool DatabaseConnection::isWritableInPlace() const
+QString DatabaseConnection::folder() const
 {
-    quint64 device = 0;
-    quint64 inode = 0;
-    return fileIdentity(m_path, device, inode) && device == m_device && inode == m_inode &&
-           ::access(QFile::encodeName(m_path).constData(), W_OK) == 0;
+    return QFileInfo(m_path).absolutePath();
 }
 
 DatabaseConnection::~DatabaseConnection()
@@ -98,25 +220,15 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
         return {nullptr, DatabaseOpenError::NotADatabase};
 
     std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db, path));
-    // SQLite reads the header lazily; the schema query is where a file that is not a
-    // database shows itself.
-    SqliteStatement probe(db, QStringLiteral("Select count(*) From sqlite_master"));
-    if (probe.step() != SqliteStatement::Step::Row) {
-        qCDebug(lcStore) << "not a database:" << sqlite3_errmsg(db);
-        return {nullptr, DatabaseOpenError::NotADatabase};
+    const WriteWait opening(*connection);
+    if (!connection->configure()) {
+        const bool busy = (sqlite3_errcode(db) & 0xff) == SQLITE_BUSY;
+        return {nullptr, busy ? DatabaseOpenError::Busy : DatabaseOpenError::NotADatabase};
     }
-    probe.reset();
     if (!connection->hasAllTables())
         return {nullptr, DatabaseOpenError::TablesMissing};
     connection->orderIndexesByTodaysComparison();
-    // Every keystroke is a look-up: keep the pages of a large word list cached instead of
-    // asking the kernel each time. No memory mapping: a file cut short by another program
-    // would then end the process with SIGBUS instead of failing one read.
-    connection->execute(u"Pragma cache_size = -65536"_s);
-    // A reported success is on the disk: the rollback journal (no other file is left beside
-    // the database) and a full sync at every commit.
-    connection->execute(u"Pragma journal_mode = DELETE"_s);
-    connection->execute(u"Pragma synchronous = FULL"_s);
+    connection->noteOwnWrite();
     return {std::move(connection), DatabaseOpenError::None};
 }
 
@@ -126,6 +238,7 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
     if (!db)
         return nullptr;
     std::unique_ptr<DatabaseConnection> connection(new DatabaseConnection(db, path));
+    connection->noteOwnWrite();
     for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
         const QString create = u"Create Table "_s + e.tableName + u" (Word Text Collate "_s +
                                QLatin1StringView(WordComparison::CollationName) +

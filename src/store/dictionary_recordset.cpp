@@ -2,6 +2,7 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_limits.h"
 
 #include <sqlite3.h>
 
@@ -34,8 +35,26 @@ DictionaryRecordset::DictionaryRecordset(DatabaseConnection& connection,
 {
 }
 
+void DictionaryRecordset::followConnection()
+{
+    if (m_generation == m_connection.generation())
+        return;
+    for (auto& slot : m_statements)
+        slot.reset();
+    for (auto& slot : m_writes)
+        slot.reset();
+    m_generation = m_connection.generation();
+}
+
+void DictionaryRecordset::reopenFileIfChanged()
+{
+    if (!isOpen())
+        m_connection.reopenIfChanged();
+}
+
 DictionaryRecordset::Prepared* DictionaryRecordset::prepared(WordQuery query)
 {
+    followConnection();
     auto& slot = m_statements[static_cast<std::size_t>(query)];
     if (!slot || !slot->statement.isValid()) {
         SqliteStatement statement(m_connection.handle(), statementText(query, m_table));
@@ -55,6 +74,10 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
 {
     if (isOpen())
         return false;
+    // Asked for by a timer while a write waits for a lock: the connection is busy.
+    m_lastOpenBusy = m_connection.isWaiting();
+    if (m_lastOpenBusy)
+        return false;
     Prepared* p = prepared(query);
     if (!p)
         return false;
@@ -65,6 +88,7 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
     }
     const SqliteStatement::Step step = p->statement.step();
     if (step == SqliteStatement::Step::Error) {
+        m_lastOpenBusy = p->statement.wasBusy();
         p->statement.reset();
         // A schema change invalidates a prepared statement for good; prepare it afresh
         // next time rather than failing forever.
@@ -73,6 +97,7 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
     }
     m_current = p;
     m_hasRow = step == SqliteStatement::Step::Row;
+    m_lookupGeneration = m_generation;
     return true;
 }
 
@@ -118,6 +143,7 @@ void DictionaryRecordset::close()
 
 SqliteStatement* DictionaryRecordset::prepared(Write write)
 {
+    followConnection();
     auto& slot = m_writes[static_cast<std::size_t>(write)];
     if (!slot || !slot->isValid()) {
         QString sql;
@@ -148,20 +174,23 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
     // before step() returns. A file deleted or replaced under the program would take the
     // row into a file no one reads, and a file made read-only is the user's no to writing:
     // both are failures, not successes.
-    if (!m_connection.isWritableInPlace()) {
+    const DatabaseConnection::WriteWait writing(m_connection);
+    if (m_connection.isWaiting() || !m_connection.readyToWrite()) {
         statement.reset();
         return false;
     }
     const bool done = statement.step() == SqliteStatement::Step::Done &&
                       sqlite3_changes(m_connection.handle()) == 1;
     statement.reset();
+    m_connection.noteOwnWrite();
     return done;
 }
 
 std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView translation)
 {
     // Databases made before the table refused empty translations are held to the same rule.
-    if (translation.isEmpty())
+    if (translation.isEmpty() || !WordLimits::wordFits(word) ||
+        !WordLimits::translationFits(translation))
         return std::nullopt;
     SqliteStatement* insert = prepared(Write::Add);
     if (!insert || !insert->bindText(1, word) || !insert->bindText(2, translation)) {
@@ -176,7 +205,8 @@ std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView tran
 
 bool DictionaryRecordset::updateTranslation(RowId row, QStringView word, QStringView translation)
 {
-    if (translation.isEmpty())
+    if (translation.isEmpty() || !WordLimits::translationFits(translation) ||
+        m_lookupGeneration != m_connection.generation())
         return false;
     SqliteStatement* update = prepared(Write::UpdateTranslation);
     if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation) ||
@@ -190,6 +220,8 @@ bool DictionaryRecordset::updateTranslation(RowId row, QStringView word, QString
 
 bool DictionaryRecordset::remove(RowId row)
 {
+    if (m_lookupGeneration != m_connection.generation())
+        return false;
     SqliteStatement* del = prepared(Write::Remove);
     if (!del || !del->bindInt64(1, qint64(row))) {
         if (del)

@@ -47,6 +47,10 @@ public:
     // Fails when the recordset is already open or the statement cannot run; a failed
     // open leaves the recordset closed (or, if it was open, as it was).
     bool open(WordQuery query, QStringView word = {});
+    // Whether the last open failed because another program holds the database.
+    bool lastOpenWasBusy() const { return m_lastOpenBusy; }
+    // Before a refresh: a file another program changed under the connection is read afresh.
+    void reopenFileIfChanged();
     bool isOpen() const { return m_current != nullptr; }
     // True when there is no current row, and also when the recordset is closed.
     bool atEnd() const { return !m_current || !m_hasRow; }
@@ -58,7 +62,8 @@ public:
     void close();
 
     // Each write is one transaction, committed before it returns. Translations must not be
-    // empty: the table refuses them.
+    // empty (the table refuses them) nor longer than WordLimits allow. An update or a delete
+    // fails when the file was opened afresh since the look-up that found the row.
     std::optional<RowId> add(QStringView word, QStringView translation);
     // Both succeed only when the row was there and is now changed or gone. The translation
     // is written only while the row still holds exactly this word: a row deleted meanwhile
@@ -84,6 +89,8 @@ private:
     SqliteStatement* prepared(Write write);
     // Runs a bound write to its end; true when it changed exactly one row.
     bool runWrite(SqliteStatement& statement);
+    // Drops the statements of a connection that has since been opened afresh.
+    void followConnection();
 
     DatabaseConnection& m_connection;
     QString m_table;
@@ -92,6 +99,9 @@ private:
     std::array<std::optional<SqliteStatement>, 3> m_writes;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;
+    bool m_lastOpenBusy = false;
+    int m_generation = 0;       // of the prepared statements
+    int m_lookupGeneration = 0; // of the last row found
 };
 
 } // namespace lexaro

@@ -23,7 +23,7 @@ SqliteStatement::~SqliteStatement()
 }
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
-    : m_stmt(std::exchange(other.m_stmt, nullptr))
+    : m_stmt(std::exchange(other.m_stmt, nullptr)), m_lastCode(other.m_lastCode)
 {
 }
 
@@ -54,7 +54,8 @@ SqliteStatement::Step SqliteStatement::step()
 {
     if (!m_stmt)
         return Step::Error;
-    switch (sqlite3_step(m_stmt)) {
+    m_lastCode = sqlite3_step(m_stmt) & 0xff;
+    switch (m_lastCode) {
     case SQLITE_ROW:
         return Step::Row;
     case SQLITE_DONE:
@@ -62,6 +63,11 @@ SqliteStatement::Step SqliteStatement::step()
     default:
         return Step::Error;
     }
+}
+
+bool SqliteStatement::wasBusy() const
+{
+    return m_lastCode == SQLITE_BUSY;
 }
 
 void SqliteStatement::reset()

@@ -33,6 +33,8 @@ public:
     bool bindInt64(int index, qint64 value);
     Step step();
     void reset();
+    // Whether the last step failed because another connection holds the database.
+    bool wasBusy() const;
 
     int columnIndex(const char* name) const;
     // nullopt for a NULL value or a column that is not there.
@@ -41,6 +43,7 @@ public:
 
 private:
     sqlite3_stmt* m_stmt = nullptr;
+    int m_lastCode = 0; // primary result code
 };
 
 } // namespace lexaro

@@ -2,6 +2,7 @@
 
 #include "store/dictionary_recordset.h"
 #include "store/word_comparison.h"
+#include "store/word_limits.h"
 
 namespace lexaro {
 
@@ -22,14 +23,27 @@ LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word)
     return result;
 }
 
+namespace {
+
+// A headword longer than any the program takes now, from an older database, is listed cut.
+QString listed(QString word)
+{
+    if (!WordLimits::wordFits(word))
+        word.truncate(WordLimits::MaxWordLength);
+    return word;
+}
+
+} // namespace
+
 QStringList readWordList(DictionaryRecordset& recordset)
 {
     QStringList words;
+    recordset.reopenFileIfChanged();
     if (!recordset.open(WordQuery::WordList))
         return words;
     while (!recordset.atEnd()) {
         if (std::optional<QString> word = recordset.word())
-            words.append(std::move(*word));
+            words.append(listed(std::move(*word)));
         if (!recordset.moveNext())
             break;
     }
@@ -49,7 +63,7 @@ QStringList wordsBeginningWith(DictionaryRecordset& recordset, QStringView prefi
         const std::optional<QString> word = recordset.word();
         if (!word || !WordComparison::folded(*word).startsWith(key))
             break;
-        words.append(*word);
+        words.append(listed(*word));
         if (!recordset.moveNext())
             break;
     }

@@ -24,8 +24,9 @@ struct LookupResult
 // One look-up: opens the recordset on the word, reads the first row and closes it again.
 LookupResult lookUpTranslation(DictionaryRecordset& recordset, QStringView word);
 
-// All headwords in list order. Rows whose headword holds no value are left out; a failing
-// statement gives the rows read so far (usually none).
+// All headwords in list order, each cut to WordLimits. Rows whose headword holds no value are
+// left out; a failing statement gives the rows read so far (usually none). A database file
+// another program changed under the connection is read afresh first.
 QStringList readWordList(DictionaryRecordset& recordset);
 
 // Up to `limit` headwords that begin with the prefix under the word comparison, in list

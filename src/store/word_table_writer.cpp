@@ -2,8 +2,15 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_limits.h"
+
+#include <QFile>
 
 #include <sqlite3.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -11,27 +18,45 @@ namespace lexaro {
 
 namespace {
 
-WordTableWriter::Error errorOf(int code)
+// ENOSPC covers both a full disk and a file system out of inodes; only the latter has blocks
+// left.
+bool outOfInodes(const QString& folder)
 {
-    switch (code & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return WordTableWriter::Error::Busy;
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN: // the journal beside a read-only database
-        return WordTableWriter::Error::ReadOnly;
-    case SQLITE_FULL:
-        return WordTableWriter::Error::Full;
-    default:
-        return WordTableWriter::Error::Failed;
-    }
+    struct statvfs info
+    {
+    };
+    return ::statvfs(QFile::encodeName(folder).constData(), &info) == 0 && info.f_files > 0 &&
+           info.f_favail == 0 && info.f_bavail > 0;
 }
 
 } // namespace
 
+WordTableWriter::Error WordTableWriter::errorOf(int code) const
+{
+    // The system's own error tells a full disk from a read-only file, where SQLite says only
+    // that it could not open or write the journal.
+    const int system = sqlite3_system_errno(m_connection.handle());
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Error::Busy;
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        if (system == ENOSPC || (code & 0xff) == SQLITE_FULL)
+            return outOfInodes(m_connection.folder()) ? Error::NoInodes : Error::Full;
+        if (system == EDQUOT)
+            return Error::Full;
+        return (code & 0xff) == SQLITE_IOERR ? Error::Failed : Error::ReadOnly;
+    default:
+        return Error::Failed;
+    }
+}
+
 WordTableWriter::WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary)
-    : m_connection(connection), m_table(dictionary.tableName)
+    : m_connection(connection), m_writing(connection), m_table(dictionary.tableName)
 {
 }
 
@@ -77,6 +102,17 @@ bool WordTableWriter::begin()
         prepare(m_replace, u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s);
     if (!prepared)
         return fail();
+    if (!m_connection.readyToWrite()) {
+        // Statements of a connection opened afresh are void: prepared again next time.
+        for (sqlite3_stmt** statement : {&m_find, &m_insert, &m_replace}) {
+            sqlite3_finalize(*statement);
+            *statement = nullptr;
+        }
+        m_error = ::access(QFile::encodeName(m_connection.path()).constData(), W_OK) == 0
+                      ? Error::Changed
+                      : Error::ReadOnly;
+        return false;
+    }
     const int code =
         sqlite3_exec(m_connection.handle(), "Begin Immediate", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK) {
@@ -137,7 +173,7 @@ WordTableWriter::FoundRow WordTableWriter::find(QStringView word)
 
 bool WordTableWriter::insert(QStringView word, QStringView translation)
 {
-    if (!m_active)
+    if (!m_active || !WordLimits::wordFits(word) || !WordLimits::translationFits(translation))
         return fail();
     if (!bind(m_insert, 1, word, m_first) || !bind(m_insert, 2, translation, m_second)) {
         sqlite3_clear_bindings(m_insert);
@@ -148,7 +184,7 @@ bool WordTableWriter::insert(QStringView word, QStringView translation)
 
 bool WordTableWriter::replaceTranslation(RowId row, QStringView translation)
 {
-    if (!m_active)
+    if (!m_active || !WordLimits::translationFits(translation))
         return fail();
     if (sqlite3_bind_int64(m_replace, 1, row) != SQLITE_OK ||
         !bind(m_replace, 2, translation, m_second)) {
@@ -169,6 +205,7 @@ bool WordTableWriter::commit()
         return false;
     }
     m_active = false;
+    m_connection.noteOwnWrite();
     return true;
 }
 

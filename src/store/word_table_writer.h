@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/database_connection.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,7 +11,6 @@ struct sqlite3_stmt;
 
 namespace lexaro {
 
-class DatabaseConnection;
 struct DictionaryEntry;
 
 // Writes rows of one dictionary's table inside one transaction. Statements are prepared
@@ -26,6 +27,8 @@ public:
         Busy,     // another connection holds the database
         ReadOnly, // the file or its folder cannot be written
         Full,     // the disk is full
+        NoInodes, // the file system has no room for another file (the journal)
+        Changed,  // another program replaced or overwrote the file under the connection
         Failed,   // any other failure of the database
     };
 
@@ -62,8 +65,10 @@ private:
     bool bind(sqlite3_stmt* statement, int index, QStringView text, QByteArray& buffer);
     bool run(sqlite3_stmt* statement);
     bool fail();
+    Error errorOf(int code) const;
 
     DatabaseConnection& m_connection;
+    DatabaseConnection::WriteWait m_writing;
     QString m_table;
     bool m_active = false;
     Error m_error = Error::None;

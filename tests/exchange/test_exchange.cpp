@@ -1,4 +1,5 @@
 #include "exchange/dictd_reader.h"
+#include "exchange/input_file.h"
 #include "exchange/markup_text.h"
 #include "exchange/word_exporter.h"
 #include "exchange/word_file.h"
@@ -299,6 +300,25 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const ReadResult r = readFiles(dir, names, contents);
         QCOMPARE(r.error, error);
+    }
+
+    // A definition file another program cuts short while the import reads it: a clear
+    // message, where a memory map ended the process with SIGBUS.
+    void fileCutShortWhileRead()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("words.dict"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1 << 16, 'a'));
+        file.close();
+        const InputFile input(path);
+        QVERIFY(input.isOpen());
+        QVERIFY(QFile::resize(path, 100));
+        QByteArray out;
+        QString why;
+        QVERIFY(!input.readAt(1000, 100, out, why));
+        QCOMPARE(why, QStringLiteral("the file was cut short while it was read"));
     }
 
     void importIsAllOrNothing()

@@ -122,7 +122,12 @@ class FakeSingleInstance final : public SingleInstanceGuard
 {
 public:
     bool tryAcquire() override { return available; }
+    void onActivationRequested(std::function<void()> handler) override
+    {
+        activate = std::move(handler);
+    }
     bool available = true;
+    std::function<void()> activate;
 };
 
 class FakeTrayIcon final : public TrayIcon

@@ -2,6 +2,7 @@
 #include "lookup/dictionary_lookup.h"
 #include "lookup/not_found_text.h"
 #include "shell/lexaro_form.h"
+#include "store/word_limits.h"
 #include "support/main_window_fixture.h"
 
 #include <QAbstractItemView>
@@ -176,6 +177,24 @@ private Q_SLOTS:
         // Picking from the list shows the translation at once.
         f.combo()->setCurrentIndex(f.combo()->findText(QStringLiteral("Zebra")));
         QCOMPARE(f.translation(), QStringLiteral("\u06AF\u0648\u0631\u062E\u0631"));
+    }
+
+    // An older database may hold values longer than the program now takes: the window shows
+    // them cut, and says so, instead of freezing to lay out a megabyte of text.
+    void overlongValuesShownCut()
+    {
+        Fixture f;
+        QVERIFY(
+            f.db.execute(QStringLiteral("Insert Into English_to_Persian (Word, Translati0n) Values "
+                                        "('long', replace(hex(zeroblob(500000)), '00', 'ab')), "
+                                        "(replace(hex(zeroblob(500)), '00', 'wq'), 'x')")));
+        f.form->DictionaryImage_Click(DictionaryId::English);
+        const QString longWord = QStringLiteral("wq").repeated(WordLimits::MaxWordLength / 2);
+        QVERIFY(items(f.combo()).contains(longWord));
+        f.type(QStringLiteral("long"));
+        QVERIFY(f.translation().startsWith(QStringLiteral("abab")));
+        QVERIFY(f.translation().contains(QStringLiteral("The rest of this translation is too long")));
+        QVERIFY(f.translation().size() < WordLimits::MaxTranslationBytes + 100);
     }
 
     void failuresNeverShowTheWordBefore()

@@ -1,10 +1,12 @@
-#include "platform/linux/abstract_socket_single_instance.h"
+#include "platform/linux/session_single_instance.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_window_stacking.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -13,22 +15,10 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
-#include <csignal>
-#include <cstddef>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace lexaro;
 
 namespace {
-
-QByteArray testName()
-{
-    return QByteArrayLiteral("lexaro-test-") + QByteArray::number(::getpid());
-}
 
 QList<Atom> netWmState(Display* display, Window window)
 {
@@ -73,55 +63,29 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void oneCopyAtATime()
+    // Without a session bus the runtime folder decides: one copy at a time, a later copy's
+    // request reaches the holder, and the claim goes with its holder.
+    void oneCopyPerRuntimeFolder()
     {
-        QVERIFY(
-            AbstractSocketSingleInstance::defaultName().endsWith(QByteArray::number(::geteuid())));
+        QTemporaryDir run;
+        QVERIFY(run.isValid());
+        QVERIFY(QFile::setPermissions(run.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        const SessionSingleInstance::Names names{QStringLiteral("example.orvenda.LexaroTest"),
+                                                 QStringLiteral("/test"), run.path()};
         {
-            AbstractSocketSingleInstance first(testName());
-            AbstractSocketSingleInstance second(testName());
+            SessionSingleInstance first(names);
+            int asked = 0;
+            first.onActivationRequested([&asked] { ++asked; });
             QVERIFY(first.tryAcquire());
+            SessionSingleInstance second(names);
             QVERIFY(!second.tryAcquire());
+            QTRY_COMPARE(asked, 1);
             QVERIFY(first.tryAcquire()); // asking again keeps it
         }
-        // Released with its holder.
-        AbstractSocketSingleInstance third(testName());
+        SessionSingleInstance third(names);
         QVERIFY(third.tryAcquire());
-    }
-
-    // Anyone may bind an abstract name; another user's socket under ours must not keep the
-    // program from starting.
-    void nameHeldByAnotherUser()
-    {
-        if (::geteuid() != 0)
-            QSKIP("needs root to act as another user");
-        int ready[2];
-        QVERIFY(::pipe(ready) == 0);
-        const pid_t squatter = ::fork();
-        if (squatter == 0) {
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            const QByteArray name = testName();
-            std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            const bool held =
-                ::setuid(65534) == 0 &&
-                ::bind(fd, reinterpret_cast<sockaddr*>(&address),
-                       socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size())) == 0 &&
-                ::listen(fd, 1) == 0;
-            const char answer = held ? 'y' : 'n';
-            (void)!::write(ready[1], &answer, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char answer = 'n';
-        QCOMPARE(::read(ready[0], &answer, 1), 1);
-        AbstractSocketSingleInstance guard(testName());
-        const bool acquired = guard.tryAcquire();
-        ::kill(squatter, SIGKILL);
-        ::waitpid(squatter, nullptr, 0);
-        QCOMPARE(answer, 'y');
-        QVERIFY(acquired);
     }
 
     // This test plays the window manager: the X server hands it the map requests and the

@@ -29,13 +29,17 @@ clear_search_box() {
   press_keys End shift+Home BackSpace
   wait_for_search_box "" || fail "the search box could not be emptied"
 }
-# type_hous: "hous" offers house, household, housing.
-type_hous() {
+# type_prefix LETTERS...: types them into the emptied search box and waits for the list.
+type_prefix() {
+  local typed
+  typed=$(printf '%s' "$@")
   clear_search_box
-  press_keys h o u s
-  wait_for_search_box hous || fail "the search box did not take hous"
-  wait_until 10 suggestions || fail "typing hous offered no suggestions"
+  press_keys "$@"
+  wait_for_search_box "$typed" || fail "the search box did not take $typed"
+  wait_until 10 suggestions || fail "typing $typed offered no suggestions"
 }
+# type_hous: "hous" offers house first, then the other words that begin so.
+type_hous() { type_prefix h o u s; }
 # closes WHAT: the list has gone after WHAT.
 closes() {
   if wait_until 5 no_suggestions; then pass "the suggestion list closes: $1"
@@ -58,10 +62,10 @@ type_hous
 press_keys Escape
 closes "Escape"
 
-type_hous
+type_prefix a c c i # accident, accidental, accidentally
 eval "$(xdotool getwindowgeometry --shell "$(suggestions)")"
 xdotool mousemove $((X + 40)) $((Y + HEIGHT / 2)) click 1 # the middle one of three
-wait_for_search_box household --timeout 5 || note_failure "a click picked '$(search_box_text)', not household"
+wait_for_search_box accidental --timeout 5 || note_failure "a click picked '$(search_box_text)', not accidental"
 closes "a word clicked"
 
 type_hous

@@ -32,6 +32,8 @@ empty_database "$db"
 grep -q '^German to persian dictionary: [0-9]* words added, 0 replaced, 0 already there' "$WORK/out" \
   || fail "import summary: $(cat "$WORK/out")"
 grep -q $'\r' "$WORK/err" && fail "a progress bar was drawn where standard error is a file"
+grep -q 'left out 2 entries whose headword is longer than 256 characters: .index line 18429' \
+  "$WORK/err" || fail "no note of the sentences left out: $(cat "$WORK/err")"
 pass "FreeDict imported: $(cat "$WORK/out")"
 
 # Looked up from standard input, one result a line, exactly the stored definitions; a word
@@ -84,3 +86,46 @@ pass "usage and data errors"
 "$words" import --help | grep -q '^Usage: lexaro-words import \[options\] DICTIONARY FILE' \
   || fail "import --help"
 pass "help"
+
+# Hostile files, small on disk, made here: each import ends at once with status 2 and one
+# line naming the cause, in bounded memory and time, and leaves the table as it was. A 4 GB
+# sparse definition file with one real entry imports that entry without reading the rest.
+/usr/bin/python3 "$here/hostile_words.py" "$WORK/hostile"
+h="$WORK/hostile"
+bounded() { # COMMAND...: at most 512 MiB of address space (not under the sanitizers) and 30 s
+  if ldd "$words" | grep -q libasan; then timeout 30 "$@"; else prlimit --as=$((512 << 20)) -- timeout 30 "$@"; fi
+}
+hostile() { # FILE PATTERN: the import of FILE fails with a message matching PATTERN
+  expect_status 2 bounded "$words" --database "$db" import English "$1"
+  grep -q -- "$2" "$WORK/err" || fail "message for $(basename "$1"): $(cat "$WORK/err")"
+}
+hostile "$h/whole.ifo" 'idx entry 1 (.w0.): its definition at offset 0 is 1048576 bytes, longer than 65536'
+hostile "$h/repeat.index" 'ask for 1440000000 bytes of definitions'
+hostile "$h/bomb.index" 'decompresses to more than'
+hostile "$h/long.tsv" 'long.tsv: line 2: the headword is longer than 256 characters'
+mkfifo "$h/fifo.tsv"
+hostile "$h/fifo.tsv" 'not a regular file'
+hostile /dev/zero 'not a regular file'
+hostile "$h" 'a folder, not a file'
+[ "$("$words" --database "$db" export English)" = $'a\tb' ] || fail "a refused import changed the table"
+bounded "$words" --database "$db" import English "$h/sparse.ifo" >"$WORK/out" 2>"$WORK/err" \
+  || fail "the sparse file's entry was not imported: $(cat "$WORK/err")"
+[ "$("$words" --database "$db" lookup English sparse)" = "sparse word" ] || fail "sparse entry"
+pass "hostile imports refused in bounded memory and time"
+
+# A database another program holds locked is busy, for a look-up as for an import.
+/usr/bin/python3 -c '
+import sqlite3, sys, time
+c = sqlite3.connect(sys.argv[1], isolation_level=None)
+c.execute("Begin Exclusive")
+print("locked", flush=True)
+time.sleep(60)' "$db" >"$WORK/lock.out" &
+locker=$!
+wait_until 10 grep -q locked "$WORK/lock.out" || fail "the database was not locked"
+expect_status 2 "$words" --database "$db" lookup English a
+grep -q 'the database is busy' "$WORK/err" || fail "lookup under a lock: $(cat "$WORK/err")"
+expect_status 2 "$words" --database "$db" import English "$WORK/good.tsv"
+grep -q 'busy' "$WORK/err" || fail "import under a lock: $(cat "$WORK/err")"
+kill "$locker"
+wait "$locker" 2>/dev/null || true
+pass "a locked database is busy"

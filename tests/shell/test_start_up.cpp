@@ -140,7 +140,8 @@ private Q_SLOTS:
         form.showMinimized();
         QTRY_VERIFY(!form.isVisible());
         QVERIFY(startUp.clipboardWatchers()->notificationForm());
-        form.OpenMenu_Click();
+        // Starting the program again brings the window back, restored.
+        platform.singleInstance->activate();
         QVERIFY(form.isVisible() && !form.isMinimized());
         // A click on the icon counts what the clipboard holds as seen, and keeps it.
         platform.clipboard->content = QStringLiteral("later");

@@ -1,6 +1,7 @@
 #include "store/dictionary_store.h"
 #include "store/sqlite_statement.h"
 #include "store/user_word_database.h"
+#include "store/word_limits.h"
 #include "store/word_lookup.h"
 #include "support/test_database.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
@@ -382,7 +384,7 @@ private Q_SLOTS:
         QTest::newRow("Chinese") << QStringLiteral("\u4E66");
         QTest::newRow("emoji") << QStringLiteral("\U0001F600");
         QTest::newRow("comment and statement end") << QStringLiteral("a;--b");
-        QTest::newRow("10,000 characters") << QString(10000, u'\u0628');
+        QTest::newRow("the longest word") << QString(WordLimits::MaxWordLength, u'\u0628');
     }
 
     void wordsRoundTripExactly()
@@ -521,6 +523,88 @@ private Q_SLOTS:
                               QStringLiteral("Pragma integrity_check"));
         QCOMPARE(check.step(), SqliteStatement::Step::Row);
         QCOMPARE(check.text(0), std::optional(QStringLiteral("ok")));
+    }
+
+    // Another program holds the database: look-ups give up at once, so typing stays fluid,
+    // while a write waits for the lock as before. Values beyond the limits are refused.
+    void lockedDatabaseAnswersAtOnce()
+    {
+        TestDatabase db;
+        db.insert(DictionaryId::English, {{QStringLiteral("house"), QStringLiteral("x")}});
+        auto store = db.open();
+        DictionaryRecordset& rs = store->recordset(DictionaryId::English);
+        auto holder = DatabaseConnection::open(db.path()).connection;
+        QVERIFY(holder && holder->execute(QStringLiteral("Begin Exclusive")));
+        QElapsedTimer clock;
+        clock.start();
+        for (const char* typed : {"h", "ho", "hou", "hous", "house"}) {
+            const QString word = QString::fromLatin1(typed);
+            QCOMPARE(int(lookUpTranslation(rs, word).outcome), int(Outcome::Failed));
+            QVERIFY(rs.lastOpenWasBusy());
+            QVERIFY(wordsBeginningWith(rs, word, 20).isEmpty());
+        }
+        // Before, every one of these ten statements waited two seconds.
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        clock.restart();
+        QVERIFY(!rs.add(u"new", u"\u0646\u0648"));
+        QVERIFY(clock.elapsed() >= 1500);
+        QVERIFY(holder->execute(QStringLiteral("Rollback")));
+        QCOMPARE(int(lookUpTranslation(rs, u"house").outcome), int(Outcome::Found));
+
+        const QString longest(WordLimits::MaxWordLength, QLatin1Char('w'));
+        const QString widest(WordLimits::MaxTranslationBytes / 2, QChar(0x0627)); // 2 bytes each
+        QVERIFY(rs.add(longest, u"x"));
+        QVERIFY(!rs.add(QString(longest + u'w'), u"x"));
+        QVERIFY(rs.add(u"wide", widest));
+        QVERIFY(!rs.add(u"wider", QString(widest + u'x')));
+        const std::optional<RowId> row = lookUpTranslation(rs, u"wide").row;
+        QVERIFY(row && !rs.updateTranslation(*row, u"wide", QString(widest + u'x')));
+    }
+
+    // A file copied over the open database, with the same change counter, is noticed: the
+    // refresh reads it afresh, and a write into it is refused once (what the user saw came
+    // from the old file), leaving it whole; the next one goes through.
+    void fileOverwrittenInPlaceIsNoticed()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lexaro.db"));
+        QVERIFY(DatabaseConnection::createNew(path));
+        const auto variant = [&](const char* name, const char16_t* word) {
+            const QString file = dir.filePath(QLatin1StringView(name));
+            QFile::copy(path, file);
+            DictionaryStore::open(file).store->recordset(DictionaryId::English).add(word, u"x");
+            return file;
+        };
+        const QString withHouse = variant("house.db", u"house");
+        const QString withMouse = variant("mouse.db", u"mouse");
+        const auto overwrite = [&](const QString& from) {
+            QFile source(from);
+            QFile target(path); // the same file, written in place as cp does
+            QVERIFY(source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly));
+            target.write(source.readAll());
+        };
+        const auto integrity = [&] {
+            auto fresh = DictionaryStore::open(path).store;
+            SqliteStatement check(fresh->connection().handle(),
+                                  QStringLiteral("Pragma integrity_check"));
+            return check.step() == SqliteStatement::Step::Row ? check.text(0) : std::nullopt;
+        };
+        DictionaryStore::open(path).store->recordset(DictionaryId::English).add(u"cat", u"x");
+        auto store = DictionaryStore::open(path).store;
+        DictionaryRecordset& rs = store->recordset(DictionaryId::English);
+        QCOMPARE(int(lookUpTranslation(rs, u"house").outcome), int(Outcome::NotFound));
+
+        overwrite(withHouse);
+        QCOMPARE(readWordList(rs), QStringList{QStringLiteral("house")});
+        QCOMPARE(int(lookUpTranslation(rs, u"house").outcome), int(Outcome::Found));
+
+        overwrite(withMouse);
+        QVERIFY(!rs.add(u"dog", u"x"));
+        QCOMPARE(integrity(), std::optional(QStringLiteral("ok")));
+        QCOMPARE(int(lookUpTranslation(rs, u"mouse").outcome), int(Outcome::Found));
+        QVERIFY(rs.add(u"dog", u"x"));
+        QCOMPARE(integrity(), std::optional(QStringLiteral("ok")));
+        QCOMPARE(readWordList(rs), (QStringList{QStringLiteral("dog"), QStringLiteral("mouse")}));
     }
 
     void anotherToolCannotWriteAroundTheComparison()

@@ -2,8 +2,8 @@
 
 #include "platform/dbus/kde_keyboard_layout_switcher.h"
 #include "platform/dbus/status_notifier_item.h"
-#include "platform/linux/abstract_socket_single_instance.h"
 #include "platform/linux/linux_system_identity.h"
+#include "platform/linux/session_single_instance.h"
 #include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_keyboard_layout_switcher.h"
 #include "platform/linux/x11_keyboard_map.h"
@@ -68,7 +68,7 @@ PlatformServices createPlatformServices()
 {
     Display* display = qtX11Display();
     PlatformServices services;
-    services.singleInstance = std::make_unique<AbstractSocketSingleInstance>();
+    services.singleInstance = std::make_unique<SessionSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
     services.speech = std::make_unique<QtSpeechVoice>();
