@@ -193,7 +193,8 @@ private Q_SLOTS:
         QVERIFY(items(f.combo()).contains(longWord));
         f.type(QStringLiteral("long"));
         QVERIFY(f.translation().startsWith(QStringLiteral("abab")));
-        QVERIFY(f.translation().contains(QStringLiteral("The rest of this translation is too long")));
+        QVERIFY(
+            f.translation().contains(QStringLiteral("The rest of this translation is too long")));
         QVERIFY(f.translation().size() < WordLimits::MaxTranslationBytes + 100);
     }
 
