@@ -7,6 +7,12 @@
 #include "store/word_comparison.h"
 #include "store/word_lookup.h"
 
+#include <QHash>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 namespace lexaro {
 
 namespace {
@@ -60,39 +66,224 @@ QString BaseFormLookup::withoutPunctuation(const QString& text)
     return word;
 }
 
+namespace {
+
+// The parts of a compound are 3 letters at least: shorter ones match by chance.
+constexpr qsizetype ShortestPart = 3;
+// Enough for the headwords of every form a real word has.
+constexpr int MostHeadwordsOfForm = 16;
+
+bool splitsCompounds(DictionaryId id)
+{
+    return id == DictionaryId::German || id == DictionaryId::Swedish ||
+           id == DictionaryId::Finnish;
+}
+
+// What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
+QStringList withoutLinking(DictionaryId id, const QString& modifier)
+{
+    QStringList forms{modifier};
+    if (id == DictionaryId::German) {
+        if (modifier.endsWith(u"es"))
+            forms << modifier.chopped(2);
+        if (modifier.endsWith(u's') || modifier.endsWith(u'n'))
+            forms << modifier.chopped(1);
+        if (modifier.endsWith(u"en"))
+            forms << modifier.chopped(2);
+    } else if (id == DictionaryId::Swedish && modifier.endsWith(u's')) {
+        forms << modifier.chopped(1);
+    }
+    return forms;
+}
+
+} // namespace
+
+// One look-up's candidates, in the order they are offered.
+class BaseFormLookup::Search
+{
+public:
+    Search(DictionaryId id, DictionaryRecordset& recordset, const QString& text, BaseForms* forms)
+        : m_id(id), m_recordset(recordset), m_text(text), m_analyser(forms)
+    {
+    }
+
+    QList<DictionaryForm> found() const { return m_found; }
+    bool isEmpty() const { return m_found.isEmpty(); }
+
+    // The word itself, the headwords whose forms it is, then the analyser's.
+    void addFormsOf(const QString& word)
+    {
+        addHeadword(word);
+        for (const QString& headword : headwordsOfForm(word))
+            addHeadword(headword);
+        if (!m_analyser)
+            return;
+        for (const QString& candidate : m_analyser->candidates(word)) {
+            addHeadword(candidate);
+            // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
+            if (m_id == DictionaryId::Arabic) {
+                for (const QString& headword : headwordsOfForm(candidate))
+                    addHeadword(headword);
+            }
+        }
+    }
+
+    // The head (the longest headword or form that ends the word), then the rest.
+    void addCompoundParts(const QString& word, int depth = 0)
+    {
+        if (m_analyser && depth == 0) {
+            for (const QString& part : m_analyser->compoundParts(word))
+                addPart(part);
+            if (!isEmpty())
+                return;
+        }
+        for (qsizetype at = ShortestPart; at + ShortestPart <= word.size(); ++at) {
+            const std::optional<DictionaryForm> head = entryOf(word.mid(at));
+            if (!head)
+                continue;
+            const QString modifier = word.left(at);
+            std::optional<DictionaryForm> first;
+            for (const QString& m : withoutLinking(m_id, modifier)) {
+                if (m.size() >= ShortestPart && (first = entryOf(m)))
+                    break;
+            }
+            add(*head);
+            if (first)
+                add(*first);
+            else if (depth == 0)
+                addCompoundParts(modifier, depth + 1);
+            return;
+        }
+    }
+
+private:
+    QStringList headwordsOfForm(const QString& word)
+    {
+        QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
+        // The least taken off first: hoping is hope before hop.
+        std::stable_sort(headwords.begin(), headwords.end(),
+                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        return headwords;
+    }
+
+    std::optional<DictionaryForm> entryOf(const QString& word)
+    {
+        const LookupResult result = lookUpTranslation(m_recordset, word);
+        if (result.outcome == LookupResult::Outcome::Found)
+            return DictionaryForm{result.word.value_or(word), result.translation};
+        for (const QString& headword : headwordsOfForm(word)) {
+            const LookupResult r = lookUpTranslation(m_recordset, headword);
+            if (r.outcome == LookupResult::Outcome::Found)
+                return DictionaryForm{r.word.value_or(headword), r.translation};
+        }
+        return std::nullopt;
+    }
+
+    void addPart(const QString& part)
+    {
+        if (part.size() < ShortestPart)
+            return;
+        if (const std::optional<DictionaryForm> entry = entryOf(part))
+            add(*entry);
+    }
+
+    void add(const DictionaryForm& form)
+    {
+        const bool known = std::any_of(m_found.cbegin(), m_found.cend(), [&](const auto& f) {
+            return WordComparison::sameWord(f.headword, form.headword);
+        });
+        if (!known && m_found.size() < MostForms)
+            m_found.append(form);
+    }
+
+    void addHeadword(const QString& candidate)
+    {
+        if (m_found.size() >= MostForms || ++m_tried > MostCandidates ||
+            WordComparison::sameWord(candidate, m_text))
+            return;
+        const bool known = std::any_of(m_found.cbegin(), m_found.cend(), [&](const auto& f) {
+            return WordComparison::sameWord(f.headword, candidate);
+        });
+        if (known)
+            return;
+        const LookupResult result = lookUpTranslation(m_recordset, candidate);
+        if (result.outcome == LookupResult::Outcome::Found)
+            m_found.append({result.word.value_or(candidate), result.translation});
+    }
+
+    DictionaryId m_id;
+    DictionaryRecordset& m_recordset;
+    const QString& m_text;
+    BaseForms* m_analyser;
+    QList<DictionaryForm> m_found;
+    int m_tried = 0;
+};
+
+QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)
+{
+    QStringList spellings;
+    switch (id) {
+    case DictionaryId::German:
+        if (word.contains(u'ß'))
+            spellings << QString(word).replace(u'ß', u"ss"_s);
+        else if (word.contains(u"ss"))
+            spellings << QString(word).replace(u"ss"_s, u"ß"_s);
+        break;
+    case DictionaryId::Italian: {
+        // perche' → perché, piu' → più, e' → è; the apostrophe is gone with the punctuation.
+        static const QHash<QChar, QStringList> accented = {
+            {u'a', {u"à"_s}}, {u'e', {u"è"_s, u"é"_s}}, {u'i', {u"ì"_s}},
+            {u'o', {u"ò"_s}}, {u'u', {u"ù"_s}}};
+        if (!word.isEmpty()) {
+            for (const QString& a : accented.value(word.back().toLower()))
+                spellings << word.chopped(1) + a;
+        }
+        break;
+    }
+    case DictionaryId::French:
+        for (const auto& [joined, apart] :
+             {std::pair{u"œ"_s, u"oe"_s}, std::pair{u"æ"_s, u"ae"_s},
+              std::pair{u"Œ"_s, u"Oe"_s}, std::pair{u"Æ"_s, u"Ae"_s}}) {
+            if (word.contains(joined))
+                spellings << QString(word).replace(joined, apart);
+            else if (word.contains(apart))
+                spellings << QString(word).replace(apart, joined);
+        }
+        break;
+    default:
+        break;
+    }
+    return spellings;
+}
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
     const QString word = withoutPunctuation(text);
     if (word.isEmpty())
         return {};
-    QStringList candidates;
-    if (word != text)
-        candidates << word;
-    if (BaseForms* forms = analyser(id)) {
-        candidates << forms->candidates(word);
-        // A capital at the start of a sentence is not part of the word.
-        const QString lower = word.toLower();
-        if (lower != word)
-            candidates << forms->candidates(lower);
+    Search search(id, recordset, text, analyser(id));
+    QStringList written{word};
+    // A capital at the start of a sentence is not part of the word.
+    if (const QString lower = word.toLower(); lower != word)
+        written << lower;
+    const bool english = id == DictionaryId::English || id == DictionaryId::ComputerAndInternet;
+    if (english && (word.endsWith(u"'s") || word.endsWith(u"s'")))
+        written << word.chopped(word.endsWith(u"'s") ? 2 : 1);
+    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il.
+    const qsizetype apostrophe = word.indexOf(u'\'');
+    const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
+    if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
+        written << word.mid(apostrophe + 1);
+    for (const QString& w : std::as_const(written))
+        search.addFormsOf(w);
+    if (search.isEmpty()) {
+        for (const QString& w : otherSpellings(id, word))
+            search.addFormsOf(w);
     }
-    QList<DictionaryForm> found;
-    for (qsizetype i = 0; i < candidates.size() && i < MostCandidates; ++i) {
-        const QString& candidate = candidates[i];
-        if (WordComparison::sameWord(candidate, text))
-            continue;
-        const bool known = std::any_of(found.cbegin(), found.cend(), [&](const DictionaryForm& f) {
-            return WordComparison::sameWord(f.headword, candidate);
-        });
-        if (known)
-            continue;
-        const LookupResult result = lookUpTranslation(recordset, candidate);
-        if (result.outcome == LookupResult::Outcome::Found)
-            found.append({result.word.value_or(candidate), result.translation});
-        if (found.size() == MostForms)
-            break;
-    }
-    return found;
+    if (search.isEmpty() && splitsCompounds(id))
+        search.addCompoundParts(word);
+    return search.found();
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)

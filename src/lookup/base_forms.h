@@ -11,6 +11,13 @@ class BaseForms
 public:
     virtual ~BaseForms() = default;
     virtual QStringList candidates(const QString& word) const = 0;
+    // The dictionary forms of a compound's parts as the analyser divides it, the last part
+    // (the head) first; empty when it does not know the word as a compound.
+    virtual QStringList compoundParts(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return {};
+    }
 };
 
 } // namespace lexaro

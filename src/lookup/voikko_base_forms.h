@@ -19,8 +19,12 @@ public:
     VoikkoBaseForms& operator=(const VoikkoBaseForms&) = delete;
 
     QStringList candidates(const QString& word) const override;
+    QStringList compoundParts(const QString& word) const override;
 
 private:
+    template <typename Visit>
+    void analyse(const QString& word, Visit visit) const;
+
     explicit VoikkoBaseForms(VoikkoHandle* handle) : m_handle(handle) {}
     VoikkoHandle* m_handle;
 };

@@ -52,6 +52,7 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
         return Outcome::DatabaseFailed;
     }
     m_store = std::move(opened.store);
+    m_store->connection().setInflections(&m_inflections);
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;

@@ -2,6 +2,7 @@
 
 #include "store/dictionary_catalog.h"
 #include "store/sqlite_statement.h"
+#include "store/word_forms_table.h"
 #include "store/word_comparison.h"
 
 #include <QFileInfo>
@@ -116,6 +117,10 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     // the database) and a full sync at every commit.
     connection->execute(u"Pragma journal_mode = DELETE"_s);
     connection->execute(u"Pragma synchronous = FULL"_s);
+    // A database made before the forms tables gets them empty; on a read-only file it goes
+    // without, and the look-up finds no forms there.
+    for (const DictionaryEntry& e : DictionaryCatalog::entries())
+        createFormsTable(*connection, e);
     return {std::move(connection), DatabaseOpenError::None};
 }
 
@@ -132,7 +137,8 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
         // The second key gives words that compare equal a stable, binary order.
         const QString index = u"Create Index "_s + e.tableName + u"_Word On "_s + e.tableName +
                               u" (Word, Word Collate Binary)"_s;
-        if (!connection->execute(create) || !connection->execute(index))
+        if (!connection->execute(create) || !connection->execute(index) ||
+            !createFormsTable(*connection, e))
             return nullptr;
     }
     return connection;

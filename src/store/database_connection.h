@@ -8,6 +8,8 @@ struct sqlite3;
 
 namespace lexaro {
 
+class WordInflections;
+
 enum class DatabaseOpenError
 {
     None,
@@ -43,6 +45,11 @@ public:
     // user has made it read-only.
     bool isWritableInPlace() const;
 
+    // The rules whose forms every write of a headword stores in the forms table; none keeps
+    // the forms table as it is.
+    void setInflections(const WordInflections* inflections) { m_inflections = inflections; }
+    const WordInflections* inflections() const { return m_inflections; }
+
 private:
     DatabaseConnection(sqlite3* db, QString path);
     bool hasAllTables();
@@ -52,6 +59,7 @@ private:
     // The file's identity when it was opened.
     quint64 m_device = 0;
     quint64 m_inode = 0;
+    const WordInflections* m_inflections = nullptr;
 };
 
 } // namespace lexaro

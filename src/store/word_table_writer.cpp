@@ -2,6 +2,8 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_forms_table.h"
+#include "store/word_inflections.h"
 
 #include <sqlite3.h>
 
@@ -31,7 +33,7 @@ WordTableWriter::Error errorOf(int code)
 } // namespace
 
 WordTableWriter::WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary)
-    : m_connection(connection), m_table(dictionary.tableName)
+    : m_connection(connection), m_dictionary(dictionary), m_table(dictionary.tableName)
 {
 }
 
@@ -41,6 +43,7 @@ WordTableWriter::~WordTableWriter()
     sqlite3_finalize(m_find);
     sqlite3_finalize(m_insert);
     sqlite3_finalize(m_replace);
+    sqlite3_finalize(m_insertForm);
 }
 
 bool WordTableWriter::fail()
@@ -74,7 +77,10 @@ bool WordTableWriter::begin()
         prepare(m_find, u"Select rowid From "_s + m_table + u" Where Word=?1"_s) &&
         prepare(m_insert,
                 u"Insert Into "_s + m_table + u" (Word, Translati0n) Values (?1, ?2)"_s) &&
-        prepare(m_replace, u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s);
+        prepare(m_replace, u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s) &&
+        (!m_connection.inflections() ||
+         prepare(m_insertForm, u"Insert Or Ignore Into "_s + formsTableName(m_dictionary) +
+                                   u" (Form, Word) Values (?1, ?2)"_s));
     if (!prepared)
         return fail();
     const int code =
@@ -143,7 +149,23 @@ bool WordTableWriter::insert(QStringView word, QStringView translation)
         sqlite3_clear_bindings(m_insert);
         return fail();
     }
-    return run(m_insert);
+    return run(m_insert) && insertForms(word);
+}
+
+bool WordTableWriter::insertForms(QStringView word)
+{
+    const WordInflections* inflections = m_connection.inflections();
+    if (!inflections || word.isNull())
+        return true;
+    for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
+        if (!bind(m_insertForm, 1, form, m_first) || !bind(m_insertForm, 2, word, m_second)) {
+            sqlite3_clear_bindings(m_insertForm);
+            return fail();
+        }
+        if (!run(m_insertForm))
+            return false;
+    }
+    return true;
 }
 
 bool WordTableWriter::replaceTranslation(RowId row, QStringView translation)

@@ -47,7 +47,8 @@ public:
 
     // The first row, in list order, whose Word equals `word` under the word comparison.
     FoundRow find(QStringView word);
-    // A null translation stores NULL.
+    // A null translation stores NULL. The word's inflected forms go into the forms table with
+    // it, when the connection has inflection rules.
     bool insert(QStringView word, QStringView translation);
     bool replaceTranslation(RowId row, QStringView translation);
 
@@ -62,14 +63,17 @@ private:
     bool bind(sqlite3_stmt* statement, int index, QStringView text, QByteArray& buffer);
     bool run(sqlite3_stmt* statement);
     bool fail();
+    bool insertForms(QStringView word);
 
     DatabaseConnection& m_connection;
+    const DictionaryEntry& m_dictionary;
     QString m_table;
     bool m_active = false;
     Error m_error = Error::None;
     sqlite3_stmt* m_find = nullptr;
     sqlite3_stmt* m_insert = nullptr;
     sqlite3_stmt* m_replace = nullptr;
+    sqlite3_stmt* m_insertForm = nullptr;
     // The bound UTF-8 texts live here until the statement has run.
     QByteArray m_first;
     QByteArray m_second;

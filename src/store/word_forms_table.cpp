@@ -1,0 +1,26 @@
+#include "store/word_forms_table.h"
+
+#include "store/database_connection.h"
+#include "store/dictionary_catalog.h"
+#include "store/word_comparison.h"
+
+using namespace Qt::StringLiterals;
+
+namespace lexaro {
+
+QString formsTableName(const DictionaryEntry& dictionary)
+{
+    return dictionary.tableName + u"_Forms"_s;
+}
+
+bool createFormsTable(DatabaseConnection& connection, const DictionaryEntry& dictionary)
+{
+    // Without a rowid the table is its own index on the form: no second copy of the words.
+    return connection.execute(u"Create Table If Not Exists "_s + formsTableName(dictionary) +
+                              u" (Form Text Collate "_s +
+                              QLatin1StringView(WordComparison::CollationName) +
+                              u" Not Null, Word Text Not Null, Primary Key (Form, Word))"
+                              u" Without Rowid"_s);
+}
+
+} // namespace lexaro
