@@ -24,7 +24,8 @@ namespace {
 
 // The bundled forms tables keep what the rules make only where it is a word: a form the
 // language's Hunspell dictionary knows, or any form of a headword that the dictionary does not
-// know at all (there the rules are all there is). A word the user adds later keeps every form.
+// know at all (there the rules are all there is). English keeps every form, and so does a word
+// the user adds later.
 class KnownForms final : public WordInflections
 {
 public:
@@ -32,7 +33,9 @@ public:
     {
         for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
             const MorphologySource source = d.morphology();
-            if (source.analyser != MorphologySource::Analyser::Hunspell)
+            // The English rules make few strings that are no words; they stay whole (CPUs).
+            if (source.analyser != MorphologySource::Analyser::Hunspell ||
+                source.language.startsWith(u"en_"))
                 continue;
             const QByteArray base = "/usr/share/hunspell/" + QFile::encodeName(source.language);
             const QByteArray affixes = base + ".aff";

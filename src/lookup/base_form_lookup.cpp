@@ -2,6 +2,7 @@
 
 #include "lookup/arabic_clitics.h"
 #include "lookup/hunspell_base_forms.h"
+#include "lookup/inflection_rules.h"
 #include "lookup/not_found_text.h"
 #include "lookup/voikko_base_forms.h"
 #include "store/word_comparison.h"
@@ -10,6 +11,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -114,11 +116,10 @@ public:
     void addFormsOf(const QString& word)
     {
         addHeadword(word);
-        for (const QString& headword : headwordsOfForm(word))
+        const QStringList analysed = m_analyser ? m_analyser->candidates(word) : QStringList();
+        for (const QString& headword : headwordsOfForm(word, analysed))
             addHeadword(headword);
-        if (!m_analyser)
-            return;
-        for (const QString& candidate : m_analyser->candidates(word)) {
+        for (const QString& candidate : analysed) {
             addHeadword(candidate);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
             if (m_id == DictionaryId::Arabic) {
@@ -157,13 +158,42 @@ public:
     }
 
 private:
-    QStringList headwordsOfForm(const QString& word)
+    QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
     {
         QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
-        // The least taken off first: hoping is hope before hop.
         std::stable_sort(headwords.begin(), headwords.end(),
-                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
+                         [&](const QString& a, const QString& b) {
+                             return likeliness(word, a, analysed) < likeliness(word, b, analysed);
+                         });
         return headwords;
+    }
+
+    // Which of the headwords a form belongs to is most likely: one the irregular lists name
+    // (händer: hand before hända), then in the analyser's order (hjälper: hjälpa before
+    // hjälp), the one it only adds to (casas: casa before casar), then the fewest letters
+    // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
+    // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
+    // (case: casa before caso).
+    std::tuple<int, int, qsizetype, int, qsizetype> likeliness(const QString& word,
+                                                               const QString& headword,
+                                                               const QStringList& analysed) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        int mismatch = 0;
+        if (m_id == DictionaryId::German)
+            mismatch = headword.front().isUpper() != word.front().isUpper();
+        else if (m_id == DictionaryId::Italian)
+            mismatch = w.endsWith(u'e') && h.endsWith(u'o');
+        qsizetype common = 0;
+        while (common < w.size() && common < h.size() && w[common] == h[common])
+            ++common;
+        const bool listed = InflectionRules::isListedForm(m_id, headword, word);
+        const auto analysedAt = std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
+            return WordComparison::sameWord(a, headword);
+        });
+        return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
+                (w.size() - common) + (h.size() - common)};
     }
 
     std::optional<DictionaryForm> entryOf(const QString& word)
@@ -283,7 +313,19 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     }
     if (search.isEmpty() && splitsCompounds(id))
         search.addCompoundParts(word);
-    return search.found();
+    QList<DictionaryForm> found = search.found();
+    // An Arabic word in ي is a verb's imperfect: its verbs before the nouns that share its
+    // letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past tense.
+    if (id == DictionaryId::Arabic && word.startsWith(u'\u064A')) {
+        std::stable_partition(found.begin(), found.end(), [](const DictionaryForm& f) {
+            const QString sense = f.translation.section(u'\n', 0, 0)
+                                      .section(u'\u060C', 0, 0)
+                                      .section(u',', 0, 0)
+                                      .trimmed();
+            return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+        });
+    }
+    return found;
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)

@@ -85,7 +85,8 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
         }
     }
     // A stem much shorter than the word is a chance match (pens → p), not its dictionary form.
-    if (stem.isEmpty() || stem == word || stem.size() * 2 < word.size() || stem.size() < 2)
+    if (stem.isEmpty() || stem == word || stem.size() * 2 < word.size() ||
+        (stem.size() < 3 && word.size() > stem.size() + 1))
         return std::nullopt;
     return stem;
 }

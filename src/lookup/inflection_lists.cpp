@@ -346,6 +346,9 @@ backen bäckt backte gebacken
 laden lädt lud geladen
 graben gräbt grub gegraben
 schaffen schafft schuf geschaffen
+groß größer größte größten größter größtes größtem größt größere größeren größerer größeres größerem
+jung jünger jüngste jüngsten jüngster jüngere jüngeren
+alt älter ältere älteren älterer älteres ältesten älteste
 gut besser best beste besten bester bestes bestem
 viel mehr meist meiste meisten vielen viele vieler vieles
 hoch höher höchst hohe hohen hoher hohes hohem höchste höchsten
@@ -424,6 +427,10 @@ buono migliore migliori ottimo buona buone buoni
 cattivo peggiore peggiori pessimo
 grande maggiore maggiori massimo grandi
 piccolo minore minori minimo
+uomo uomini
+dio dei
+bue buoi
+mano mani
 bello bella belle belli bel bei begli
 quello quella quelle quelli quel quei quegli
 )";
@@ -640,6 +647,7 @@ far fadern fäder fäderna
 mor modern mödrar mödrarna
 dotter dottern döttrar döttrarna
 son sonen söner sönerna
+vän vännen vänner vännerna vänners
 öga ögat ögon ögonen
 öra örat öron öronen
 )";
@@ -692,6 +700,9 @@ constexpr QStringView Arabic = uR"(كتاب كتب
 أخ إخوة إخوان
 أب آباء
 ابن أبناء
+أخ أخو أخي أخا
+أب أبو أبي أبا
+امرأة مرأة
 بنت بنات
 امرأة نساء
 طفل أطفال

@@ -190,6 +190,8 @@ Forms english(const QString& w)
     else if (last == u'f')
         f << chop(w, 1) + u"ves";
 
+    if (l.size() < 3)
+        return f; // the short verbs are all irregular; "us" is no verb
     if (last == u'e') {
         f << w + u"d";
         if (l.endsWith(u"ie"))
@@ -267,8 +269,8 @@ Forms germanVerb(const QString& w)
     // A linking e after t and d, and after m or n behind another consonant (atmen, rechnen).
     const bool linking = last == u't' || last == u'd' ||
                          ((last == u'm' || last == u'n') && stem.size() > 2 &&
-                          isConsonant(stem[stem.size() - 2]) && stem[stem.size() - 2] != u'l' &&
-                          stem[stem.size() - 2] != u'r');
+                          isConsonant(stem[stem.size() - 2]) &&
+                          !QStringView(u"lrhm").contains(stem[stem.size() - 2]));
     const QString e = linking ? QStringLiteral("e") : QString();
     f << stem + u"e" << stem + e + u"st" << stem + e + u"t" << stem + u"t";
     addEndings(f, stem + e, {u"te", u"test", u"ten", u"tet"});
@@ -446,6 +448,10 @@ Forms spanishNominal(const QString& w)
             f << chop(w, 1) + u"a" << chop(w, 1) + u"as";
     } else if (QStringView(u"íú").contains(last)) {
         f << w + u"es" << w + u"s";
+    } else if (w.endsWith(u"ís") || w.endsWith(u"ús")) {
+        f << w + u"es"; // país → países
+    } else if (w.endsWith(u"és")) {
+        f << chop(w, 2) + u"eses"; // inglés → ingleses
     } else if (last != u's' && last != u'x') {
         // canción → canciones, inglés → ingleses; a stressed last syllable loses its accent.
         const qsizetype at = w.size() - 2;
@@ -621,6 +627,8 @@ Forms swedish(const QString& w)
                           u"ades", u"as", u"er", u"de", u"te", u"t", u"d", u"s", u"es", u"da",
                           u"ta", u"ande"});
         addEndings(f, w, {u"n", u"ns", u"r", u"de", u"t", u"s", u"d", u"des", u"ts"});
+        if (s.endsWith(u'r'))
+            f << s; // köra → kör
     } else if (last == u'e') {
         const QString s = chop(w, 1);
         addEndings(f, s, {u"ar", u"arna", u"arnas"});
@@ -677,6 +685,18 @@ Forms arabic(const QString& headword)
 }
 
 } // namespace
+
+bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, const QString& form)
+{
+    const IrregularTable& table = irregulars(id);
+    const auto it = table.constFind(headword.toLower());
+    if (it == table.cend())
+        return false;
+    const QString lower = form.toLower();
+    const QStringList forms = id == DictionaryId::German ? germanStrongForms(*it) : *it;
+    return std::any_of(forms.cbegin(), forms.cend(),
+                       [&](const QString& f) { return f.toLower() == lower; });
+}
 
 QStringList InflectionRules::formsOf(DictionaryId id, const QString& headword) const
 {

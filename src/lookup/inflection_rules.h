@@ -14,6 +14,9 @@ class InflectionRules final : public WordInflections
 {
 public:
     QStringList formsOf(DictionaryId id, const QString& headword) const override;
+
+    // Whether the lists of irregular words give the form for the headword (went for go).
+    static bool isListedForm(DictionaryId id, const QString& headword, const QString& form);
 };
 
 } // namespace lexaro
