@@ -64,6 +64,9 @@ QStringList withoutSuffixes(const QString& word)
             continue;
         QString stem = word.left(word.size() - suffix.size());
         appendUnique(forms, stem);
+        // The dual and plural lose their ن before a pronoun: عينيه → عيني → عين.
+        if (stem.size() >= 4 && (stem.endsWith(u'\u064A') || stem.endsWith(u'\u0627')))
+            appendUnique(forms, stem.chopped(1));
         // A feminine ending written ت before a pronoun is ة on its own: سيارته → سيارة.
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
@@ -101,6 +104,13 @@ QStringList verbForms(const QString& word)
     if (stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A'))
         appendUnique(forms, stem.front() + u'\u0627' + stem.back()); // hollow: يقول → قال
     appendUnique(forms, u'\u0623' + stem); // the fourth form: يرسل → أرسل
+    if (stem.size() >= 4) {
+        // The eighth and tenth forms begin with alif: ينتظر → انتظر, يستخدم → استخدم,
+        // and a last ي is ى: يشتري → اشترى.
+        appendUnique(forms, u'\u0627' + stem);
+        if (stem.endsWith(u'\u064A'))
+            appendUnique(forms, u'\u0627' + stem.chopped(1) + u'\u0649');
+    }
     return forms;
 }
 

@@ -36,14 +36,13 @@ BaseFormLookup::~BaseFormLookup() = default;
 
 std::unique_ptr<BaseForms> BaseFormLookup::installedAnalyser(const MorphologySource& source)
 {
-    std::unique_ptr<BaseForms> analyser;
-    if (source.analyser == MorphologySource::Analyser::Voikko)
-        analyser = VoikkoBaseForms::load(source.language);
-    else
-        analyser = HunspellBaseForms::load(source.language);
+    // Hunspell's Arabic stems go too deep too often (قيد → قاد, لندن → أدان): the program's own
+    // rules and the forms table serve Arabic alone.
     if (source.arabicClitics)
-        return std::make_unique<ArabicClitics>(std::move(analyser));
-    return analyser;
+        return std::make_unique<ArabicClitics>();
+    if (source.analyser == MorphologySource::Analyser::Voikko)
+        return VoikkoBaseForms::load(source.language);
+    return HunspellBaseForms::load(source.language);
 }
 
 BaseForms* BaseFormLookup::analyser(DictionaryId id)
@@ -70,8 +69,10 @@ QString BaseFormLookup::withoutPunctuation(const QString& text)
 
 namespace {
 
-// The parts of a compound are 3 letters at least: shorter ones match by chance.
+// The parts of a compound are 3 letters at least, its head 4: shorter ones match by chance
+// (Herder is no der, Resort no Ort).
 constexpr qsizetype ShortestPart = 3;
+constexpr qsizetype ShortestHead = 4;
 // Enough for the headwords of every form a real word has.
 constexpr int MostHeadwordsOfForm = 16;
 
@@ -133,13 +134,19 @@ public:
     void addCompoundParts(const QString& word, int depth = 0)
     {
         if (m_analyser && depth == 0) {
-            for (const QString& part : m_analyser->compoundParts(word))
-                addPart(part);
-            if (!isEmpty())
+            // Only with its head: the other parts alone say too little (lainsäädäntö is no
+            // form of laki).
+            const QStringList parts = m_analyser->compoundParts(word);
+            if (!parts.isEmpty() && entryOf(parts.first())) {
+                for (const QString& part : parts)
+                    addPart(part);
                 return;
+            }
         }
-        for (qsizetype at = ShortestPart; at + ShortestPart <= word.size(); ++at) {
-            const std::optional<DictionaryForm> head = entryOf(word.mid(at));
+        if (m_analyser && !m_analyser->mayBeCompound(word))
+            return;
+        for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
+            const std::optional<DictionaryForm> head = entryOf(word.mid(at), true);
             if (!head)
                 continue;
             const QString modifier = word.left(at);
@@ -196,16 +203,24 @@ private:
                 (w.size() - common) + (h.size() - common)};
     }
 
-    std::optional<DictionaryForm> entryOf(const QString& word)
+    // A German compound's head is a noun: Sicherheitsgründen ends in Gründen, a form of
+    // Grund, not in the verb gründen.
+    std::optional<DictionaryForm> entryOf(const QString& word, bool head = false)
     {
+        const bool noun = head && m_id == DictionaryId::German;
         const LookupResult result = lookUpTranslation(m_recordset, word);
-        if (result.outcome == LookupResult::Outcome::Found)
+        const bool found = result.outcome == LookupResult::Outcome::Found;
+        if (found && (!noun || result.word.value_or(word).front().isUpper()))
             return DictionaryForm{result.word.value_or(word), result.translation};
         for (const QString& headword : headwordsOfForm(word)) {
+            if (noun && !headword.front().isUpper())
+                continue;
             const LookupResult r = lookUpTranslation(m_recordset, headword);
             if (r.outcome == LookupResult::Outcome::Found)
                 return DictionaryForm{r.word.value_or(headword), r.translation};
         }
+        if (found)
+            return DictionaryForm{result.word.value_or(word), result.translation};
         return std::nullopt;
     }
 
@@ -314,9 +329,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (search.isEmpty() && splitsCompounds(id))
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
-    // An Arabic word in ي is a verb's imperfect: its verbs before the nouns that share its
-    // letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past tense.
-    if (id == DictionaryId::Arabic && word.startsWith(u'\u064A')) {
+    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
+    // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
+    // tense.
+    if (id == DictionaryId::Arabic && QStringView(u"\u064A\u062A\u0646").contains(word.front())) {
         std::stable_partition(found.begin(), found.end(), [](const DictionaryForm& f) {
             const QString sense = f.translation.section(u'\n', 0, 0)
                                       .section(u'\u060C', 0, 0)

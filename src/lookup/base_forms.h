@@ -18,6 +18,13 @@ public:
         Q_UNUSED(word);
         return {};
     }
+    // False when the analyser knows the word as a simple word, which no split into parts
+    // may then second-guess (terrorist is no ist, zurückzukehren no Ehre).
+    virtual bool mayBeCompound(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return true;
+    }
 };
 
 } // namespace lexaro

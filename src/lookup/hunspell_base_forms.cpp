@@ -21,6 +21,15 @@ const QSet<QString>& englishInflections()
     return flags;
 }
 
+// Suffix classes of other dictionaries that make another word: German -ung (beachten →
+// Beachtung).
+QSet<QString> derivationFlags(const QString& language)
+{
+    if (language.startsWith(u"de_"))
+        return {QStringLiteral("J")};
+    return {};
+}
+
 // The flags of the dictionary's prefix classes: a prefix changes the meaning (in-, un-, dis-).
 QSet<QString> prefixFlags(const QByteArray& affixFile)
 {
@@ -51,12 +60,14 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
     return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(
-        std::move(speller), prefixFlags(affixes), language.startsWith(u"en_")));
+        std::move(speller), prefixFlags(affixes), derivationFlags(language),
+        language.startsWith(u"en_")));
 }
 
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
-                                     bool english)
-    : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)), m_english(english)
+                                     QSet<QString> derivations, bool english)
+    : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
+      m_derivationFlags(std::move(derivations)), m_english(english)
 {
 }
 
@@ -78,7 +89,8 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
             return std::nullopt;
         } else if (field.startsWith(u"fl:")) {
             const QString flag = field.mid(3);
-            if (m_prefixFlags.contains(flag) || (m_english && !englishInflections().contains(flag)))
+            if (m_prefixFlags.contains(flag) || m_derivationFlags.contains(flag) ||
+                (m_english && !englishInflections().contains(flag)))
                 return std::nullopt;
         } else if (stem.isEmpty() && !field.contains(u':')) {
             return std::nullopt;
@@ -101,6 +113,20 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
             forms.append(*stem);
     }
     return forms;
+}
+
+bool HunspellBaseForms::mayBeCompound(const QString& word) const
+{
+    // Written small or with a capital: a German noun copied from a list may have lost it.
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    for (const QString& w : {word, capital}) {
+        for (const std::string& analysis : m_speller->analyze(w.toStdString())) {
+            if (analysis.find("pa:") == std::string::npos)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace lexaro

@@ -23,13 +23,16 @@ public:
     ~HunspellBaseForms() override;
 
     QStringList candidates(const QString& word) const override;
+    bool mayBeCompound(const QString& word) const override;
 
 private:
-    HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes, bool english);
+    HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
+                      QSet<QString> derivations, bool english);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
 
     std::unique_ptr<Hunspell> m_speller;
     QSet<QString> m_prefixFlags;
+    QSet<QString> m_derivationFlags;
     bool m_english = false;
 };
 

@@ -249,8 +249,10 @@ Forms germanNoun(const QString& w)
     Forms f;
     addEndings(f, w, {u"e", u"en", u"n", u"er", u"s", u"es", u"ern", u"ns", u"nen"});
     if (const QString u = umlauted(w); !u.isEmpty()) {
-        f << u;
-        addEndings(f, u, {u"e", u"en", u"er", u"ern", u"n"});
+        addEndings(f, u, {u"e", u"en", u"er", u"ern"});
+        // Only a word in -er, -el or -en is its umlaut alone: Väter, Mäntel, Gärten.
+        if (w.endsWith(u"er") || w.endsWith(u"el") || w.endsWith(u"en"))
+            f << u << u + u"n";
     }
     if (w.endsWith(u"um") || w.endsWith(u"us"))
         f << chop(w, 2) + u"en";
@@ -671,15 +673,23 @@ Forms arabic(const QString& headword)
 {
     Forms f;
     const QString w = withoutMarks(headword);
-    if (w.size() < 2 || w.contains(u' '))
+    // The particles (أو, في) have no plural.
+    if (w.size() < 3 || w.contains(u' '))
         return f;
     if (w.endsWith(u'\u0629')) { // ة
         const QString s = chop(w, 1);
         f << s + u"\u0627\u062A" << s + u"\u062A\u0627\u0646" << s + u"\u062A\u064A\u0646";
+    } else if (w.endsWith(u'\u0649')) { // ى: مستشفى → مستشفيات
+        const QString s = chop(w, 1);
+        f << s + u"\u064A\u0627\u062A" << s + u"\u064A\u0627\u0646" << s + u"\u064A\u064A\u0646";
     } else {
-        // ون ين ان ات ة, and the feminine's plural
+        // ون ين ان ات
         f << w + u"\u0648\u0646" << w + u"\u064A\u0646" << w + u"\u0627\u0646"
-          << w + u"\u0627\u062A" << w + u"\u0629" << w + u"\u062A\u0627\u0646";
+          << w + u"\u0627\u062A";
+        // The feminine and its plurals, of the longer words only: a word of three letters
+        // is mostly a noun, and its -ة word another noun (عقب, عقبة).
+        if (w.size() > 3)
+            f << w + u"\u0629" << w + u"\u062A\u0627\u0646";
     }
     return f;
 }

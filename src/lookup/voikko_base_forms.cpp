@@ -19,12 +19,14 @@ QString attribute(voikko_mor_analysis* analysis, const char* key)
 }
 
 // The dictionary forms of the word's parts, from "+tieto(tieto)+kone(kone)+ohjelma(ohjelma)";
-// derivational endings ("+tu(+tu)", "+t") are not parts.
-QStringList wordBases(const QString& bases)
+// derivational endings ("+tu(+tu)", "+t") are not parts. `segments` counts all of them.
+QStringList wordBases(const QString& bases, int& segments)
 {
     static const QRegularExpression part(QStringLiteral("\\+([^+(]*)(?:\\(([^)]*)\\))?"));
     QStringList parts;
+    segments = 0;
     for (const QRegularExpressionMatch& m : part.globalMatch(bases)) {
+        ++segments;
         const QString base = m.captured(2);
         if (!base.isEmpty() && !base.startsWith(u'+'))
             parts << base;
@@ -58,8 +60,13 @@ template <typename Visit>
 void VoikkoBaseForms::analyse(const QString& word, Visit visit) const
 {
     voikko_mor_analysis** analyses = voikkoAnalyzeWordCstr(m_handle, word.toUtf8().constData());
-    for (voikko_mor_analysis** a = analyses; a && *a; ++a)
-        visit(attribute(*a, "BASEFORM"), wordBases(attribute(*a, "WORDBASES")));
+    for (voikko_mor_analysis** a = analyses; a && *a; ++a) {
+        Analysis analysis;
+        analysis.baseForm = attribute(*a, "BASEFORM");
+        analysis.parts = wordBases(attribute(*a, "WORDBASES"), analysis.segments);
+        analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
+        visit(analysis);
+    }
     voikko_free_mor_analysis(analyses);
 }
 
@@ -67,12 +74,12 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
 {
     QStringList forms;
     QStringList derivedFrom;
-    analyse(word, [&](const QString& base, const QStringList& parts) {
-        appendUnique(forms, base);
-        // A participle or other derived word is also found through the word it comes from:
-        // asennettujen → asennettu, asentaa.
-        if (parts.size() == 1)
-            derivedFrom << parts.first();
+    analyse(word, [&](const Analysis& a) {
+        appendUnique(forms, a.baseForm);
+        // A participle is also found through its verb: asennettujen → asennettu, asentaa.
+        // Other derived words are words of their own (hyökkääjä is no form of hyökätä).
+        if (a.participle && a.parts.size() == 1)
+            derivedFrom << a.parts.first();
     });
     for (const QString& base : std::as_const(derivedFrom))
         appendUnique(forms, base);
@@ -81,14 +88,27 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
 
 QStringList VoikkoBaseForms::compoundParts(const QString& word) const
 {
+    // Of the ways Voikko divides a word, the one of fewest pieces: oikeuden+käynti, not
+    // oike+uden+käynti.
     QStringList parts;
-    analyse(word, [&](const QString&, const QStringList& bases) {
-        if (parts.isEmpty() && bases.size() > 1) {
-            for (auto it = bases.crbegin(); it != bases.crend(); ++it)
-                parts << *it;
-        }
+    int fewest = 0;
+    analyse(word, [&](const Analysis& a) {
+        if (a.parts.size() < 2 || (fewest > 0 && a.segments >= fewest))
+            return;
+        fewest = a.segments;
+        parts.clear();
+        for (auto it = a.parts.crbegin(); it != a.parts.crend(); ++it)
+            parts << *it;
     });
     return parts;
+}
+
+bool VoikkoBaseForms::mayBeCompound(const QString& word) const
+{
+    // Voikko divides the compounds it knows itself.
+    bool known = false;
+    analyse(word, [&](const Analysis&) { known = true; });
+    return !known;
 }
 
 } // namespace lexaro
