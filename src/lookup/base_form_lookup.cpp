@@ -308,7 +308,12 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (word.isEmpty())
         return {};
     Search search(id, recordset, text, analyser(id));
-    QStringList written{word};
+    QStringList written;
+    // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),
+    // not an elision: the accented word comes before the bare one (e, cosi).
+    if (id == DictionaryId::Italian && text.trimmed().endsWith(u'\'') && word.size() < text.size())
+        written << otherSpellings(id, word);
+    written << word;
     // A capital at the start of a sentence is not part of the word.
     if (const QString lower = word.toLower(); lower != word)
         written << lower;
