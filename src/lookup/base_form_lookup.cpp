@@ -180,7 +180,7 @@ private:
     // hjälp), the one it only adds to (casas: casa before casar), then the fewest letters
     // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
     // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
-    // (case: casa before caso).
+    // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
     std::tuple<int, int, qsizetype, int, qsizetype> likeliness(const QString& word,
                                                                const QString& headword,
                                                                const QStringList& analysed) const
@@ -191,14 +191,19 @@ private:
         if (m_id == DictionaryId::German)
             mismatch = headword.front().isUpper() != word.front().isUpper();
         else if (m_id == DictionaryId::Italian)
-            mismatch = w.endsWith(u'e') && h.endsWith(u'o');
+            mismatch = (w.endsWith(u'e') && h.endsWith(u'o')) ||
+                       (w.endsWith(u'i') && h.endsWith(u'a'));
         qsizetype common = 0;
         while (common < w.size() && common < h.size() && w[common] == h[common])
             ++common;
         const bool listed = InflectionRules::isListedForm(m_id, headword, word);
-        const auto analysedAt = std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
-            return WordComparison::sameWord(a, headword);
-        });
+        // Except in Italian, where Hunspell takes many plurals for verbs (libri → librare).
+        const auto analysedAt = m_id == DictionaryId::Italian
+                                    ? analysed.cend()
+                                    : std::find_if(analysed.cbegin(), analysed.cend(),
+                                                   [&](const auto& a) {
+                                                       return WordComparison::sameWord(a, headword);
+                                                   });
         return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
                 (w.size() - common) + (h.size() - common)};
     }
