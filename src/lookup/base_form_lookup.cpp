@@ -118,6 +118,10 @@ public:
     {
         addHeadword(word);
         const QStringList analysed = m_analyser ? m_analyser->candidates(word) : QStringList();
+        // A German word written small that is a dictionary form itself (ringen, vereinen) is
+        // no form of a noun (Ring, Verein).
+        m_noNouns = m_id == DictionaryId::German && word.front().isLower() && m_analyser &&
+                    m_analyser->isDictionaryForm(word);
         for (const QString& headword : headwordsOfForm(word, analysed))
             addHeadword(headword);
         for (const QString& candidate : analysed) {
@@ -257,8 +261,10 @@ private:
         if (known)
             return;
         const LookupResult result = lookUpTranslation(m_recordset, candidate);
-        if (result.outcome == LookupResult::Outcome::Found)
-            m_found.append({result.word.value_or(candidate), result.translation});
+        const QString headword = result.word.value_or(candidate);
+        if (result.outcome == LookupResult::Outcome::Found &&
+            !(m_noNouns && headword.front().isUpper()))
+            m_found.append({headword, result.translation});
     }
 
     DictionaryId m_id;
@@ -267,6 +273,7 @@ private:
     BaseForms* m_analyser;
     QList<DictionaryForm> m_found;
     int m_tried = 0;
+    bool m_noNouns = false;
 };
 
 QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)

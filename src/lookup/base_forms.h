@@ -18,6 +18,13 @@ public:
         Q_UNUSED(word);
         return {};
     }
+    // True when the analyser knows the word itself as a dictionary form (an infinitive, a
+    // singular), with no ending taken off.
+    virtual bool isDictionaryForm(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return false;
+    }
     // False when the analyser knows the word as a simple word, which no split into parts
     // may then second-guess (terrorist is no ist, zurückzukehren no Ehre).
     virtual bool mayBeCompound(const QString& word) const

@@ -115,6 +115,16 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
     return forms;
 }
 
+bool HunspellBaseForms::isDictionaryForm(const QString& word) const
+{
+    const std::string self = " st:" + word.toStdString();
+    for (const std::string& analysis : m_speller->analyze(word.toStdString())) {
+        if (analysis == self)
+            return true;
+    }
+    return false;
+}
+
 bool HunspellBaseForms::mayBeCompound(const QString& word) const
 {
     // Written small or with a capital: a German noun copied from a list may have lost it.

@@ -24,6 +24,7 @@ public:
 
     QStringList candidates(const QString& word) const override;
     bool mayBeCompound(const QString& word) const override;
+    bool isDictionaryForm(const QString& word) const override;
 
 private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
