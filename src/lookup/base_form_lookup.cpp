@@ -343,7 +343,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         for (const QString& w : otherSpellings(id, word))
             search.addFormsOf(w);
     }
-    if (search.isEmpty() && splitsCompounds(id))
+    // A compound is one word of letters: a phrase or a number is no compound.
+    const bool oneWord =
+        std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
+    if (search.isEmpty() && splitsCompounds(id) && oneWord)
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
