@@ -116,14 +116,20 @@ public:
     // The word itself, the headwords whose forms it is, then the analyser's.
     void addFormsOf(const QString& word)
     {
-        addHeadword(word);
+        // The store compares without letter case: the word written small finds what it found
+        // with its capital, and only the analyser may see it differently.
+        const bool stored = std::any_of(m_looked.cbegin(), m_looked.cend(), [&](const auto& w) {
+            return WordComparison::sameWord(w, word);
+        });
+        m_looked << word;
         const QStringList analysed = m_analyser ? m_analyser->candidates(word) : QStringList();
-        // A German word written small that is a dictionary form itself (ringen, vereinen) is
-        // no form of a noun (Ring, Verein).
-        m_noNouns = m_id == DictionaryId::German && word.front().isLower() && m_analyser &&
-                    m_analyser->isDictionaryForm(word);
-        for (const QString& headword : headwordsOfForm(word, analysed))
-            addHeadword(headword);
+        m_word = word;
+        m_noNouns.reset();
+        if (!stored) {
+            addHeadword(word);
+            for (const QString& headword : headwordsOfForm(word, analysed))
+                addHeadword(headword);
+        }
         for (const QString& candidate : analysed) {
             addHeadword(candidate);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
@@ -262,9 +268,19 @@ private:
             return;
         const LookupResult result = lookUpTranslation(m_recordset, candidate);
         const QString headword = result.word.value_or(candidate);
-        if (result.outcome == LookupResult::Outcome::Found &&
-            !(m_noNouns && headword.front().isUpper()))
+        if (result.outcome == LookupResult::Outcome::Found && !(headword.front().isUpper() && noNouns()))
             m_found.append({headword, result.translation});
+    }
+
+    // A German word written small that is a dictionary form itself (ringen, vereinen) is
+    // no form of a noun (Ring, Verein). Asked only when a noun is found.
+    bool noNouns()
+    {
+        if (!m_noNouns)
+            m_noNouns = m_id == DictionaryId::German && !m_word.isEmpty() &&
+                        m_word.front().isLower() && m_analyser &&
+                        m_analyser->isDictionaryForm(m_word);
+        return *m_noNouns;
     }
 
     DictionaryId m_id;
@@ -273,7 +289,9 @@ private:
     BaseForms* m_analyser;
     QList<DictionaryForm> m_found;
     int m_tried = 0;
-    bool m_noNouns = false;
+    QStringList m_looked; // the spellings whose forms were looked up
+    QString m_word;       // the spelling whose forms are being added
+    std::optional<bool> m_noNouns;
 };
 
 QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)

@@ -103,11 +103,20 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
     return stem;
 }
 
+const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
+{
+    if (word != m_analysed || m_analysed.isNull()) {
+        // Debian's dictionaries are all UTF-8.
+        m_analyses = m_speller->analyze(word.toStdString());
+        m_analysed = word;
+    }
+    return m_analyses;
+}
+
 QStringList HunspellBaseForms::candidates(const QString& word) const
 {
-    // Debian's dictionaries are all UTF-8.
     QStringList forms;
-    for (const std::string& analysis : m_speller->analyze(word.toStdString())) {
+    for (const std::string& analysis : analyses(word)) {
         if (const std::optional<QString> stem = inflectedFrom(QString::fromStdString(analysis), word);
             stem && !forms.contains(*stem))
             forms.append(*stem);
@@ -118,7 +127,7 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
 bool HunspellBaseForms::isDictionaryForm(const QString& word) const
 {
     const std::string self = " st:" + word.toStdString();
-    for (const std::string& analysis : m_speller->analyze(word.toStdString())) {
+    for (const std::string& analysis : analyses(word)) {
         if (analysis == self)
             return true;
     }
@@ -131,7 +140,7 @@ bool HunspellBaseForms::mayBeCompound(const QString& word) const
     QString capital = word;
     capital[0] = capital[0].toUpper();
     for (const QString& w : {word, capital}) {
-        for (const std::string& analysis : m_speller->analyze(w.toStdString())) {
+        for (const std::string& analysis : analyses(w)) {
             if (analysis.find("pa:") == std::string::npos)
                 return false;
         }

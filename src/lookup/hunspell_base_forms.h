@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class Hunspell;
 
@@ -30,11 +32,15 @@ private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
                       QSet<QString> derivations, bool english);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
+    // One look-up asks about the same word several times: the last analysis is kept.
+    const std::vector<std::string>& analyses(const QString& word) const;
 
     std::unique_ptr<Hunspell> m_speller;
     QSet<QString> m_prefixFlags;
     QSet<QString> m_derivationFlags;
     bool m_english = false;
+    mutable QString m_analysed;
+    mutable std::vector<std::string> m_analyses;
 };
 
 } // namespace lexaro
