@@ -64,11 +64,10 @@ int main(int argc, char** argv)
             const bool wrongFirst = !candidates.isEmpty() && !right(candidates.first());
             wrong += wrongFirst;
             if (showMisses && (!hit || wrongFirst))
-                std::fprintf(stderr, "%s: %s (%s) %s %s\n", qPrintable(d.tableName),
-                             qPrintable(form), qPrintable(it->join(u'|')),
-                             hit ? "first shown" : "shown",
-                             candidates.isEmpty() ? "nothing"
-                                                  : qPrintable(candidates.first().headword));
+                std::fprintf(
+                    stderr, "%s: %s (%s) %s %s\n", qPrintable(d.tableName), qPrintable(form),
+                    qPrintable(it->join(u'|')), hit ? "first shown" : "shown",
+                    candidates.isEmpty() ? "nothing" : qPrintable(candidates.first().headword));
         }
         const int total = int(expected.size());
         std::printf("| %s | %d | %d | %.0f %% | %d |\n", qPrintable(d.displayName), total, found,

@@ -84,13 +84,18 @@ int main(int argc, char** argv)
         QStringLiteral("\"days,\""), QStringLiteral("Windows"),  QStringLiteral("opened"),
         QStringLiteral("zzqxw"),     QStringLiteral("children"), QStringLiteral("questions.")};
     // Compounds, old spellings and words no rule knows make German the slowest miss.
-    const QStringList german = {
-        QStringLiteral("Häuser"),          QStringLiteral("gegeben"),
-        QStringLiteral("Kreuzworträtsel"), QStringLiteral("Bundesregierung"),
-        QStringLiteral("daß"),             QStringLiteral("Männern"),
-        QStringLiteral("zzqxwvbn"),        QStringLiteral("Sicherheitsgründen"),
-        QStringLiteral("sieht"),           QStringLiteral("Weltmeisterschaften"),
-        QStringLiteral("kannst"),          QStringLiteral("Qwertzuiopü")};
+    const QStringList german = {QStringLiteral("Häuser"),
+                                QStringLiteral("gegeben"),
+                                QStringLiteral("Kreuzworträtsel"),
+                                QStringLiteral("Bundesregierung"),
+                                QStringLiteral("daß"),
+                                QStringLiteral("Männern"),
+                                QStringLiteral("zzqxwvbn"),
+                                QStringLiteral("Sicherheitsgründen"),
+                                QStringLiteral("sieht"),
+                                QStringLiteral("Weltmeisterschaften"),
+                                QStringLiteral("kannst"),
+                                QStringLiteral("Qwertzuiopü")};
     const bool germanToo = argc > 1 && qstrcmp(argv[1], "--german") == 0;
     return measureMisses(DictionaryId::English, english, true) &&
                    (!germanToo || measureMisses(DictionaryId::German, german, false))

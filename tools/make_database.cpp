@@ -1,5 +1,6 @@
 // Builds the word database from the starter word lists: one TSV file per dictionary,
-// named after its table, with each headword's inflected forms in the forms tables. Usage: lexaro_make_database <data folder> <output file>
+// named after its table, with each headword's inflected forms in the forms tables. Usage:
+// lexaro_make_database <data folder> <output file>
 #include "lookup/inflection_rules.h"
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"

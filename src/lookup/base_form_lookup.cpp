@@ -78,8 +78,7 @@ constexpr int MostHeadwordsOfForm = 16;
 
 bool splitsCompounds(DictionaryId id)
 {
-    return id == DictionaryId::German || id == DictionaryId::Swedish ||
-           id == DictionaryId::Finnish;
+    return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
 }
 
 // What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
@@ -191,9 +190,8 @@ private:
     // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
     // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
     // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
-    std::tuple<int, int, qsizetype, int, qsizetype> likeliness(const QString& word,
-                                                               const QString& headword,
-                                                               const QStringList& analysed) const
+    std::tuple<int, int, qsizetype, int, qsizetype>
+    likeliness(const QString& word, const QString& headword, const QStringList& analysed) const
     {
         const QString w = word.toLower();
         const QString h = headword.toLower();
@@ -201,19 +199,19 @@ private:
         if (m_id == DictionaryId::German)
             mismatch = headword.front().isUpper() != word.front().isUpper();
         else if (m_id == DictionaryId::Italian)
-            mismatch = (w.endsWith(u'e') && h.endsWith(u'o')) ||
-                       (w.endsWith(u'i') && h.endsWith(u'a'));
+            mismatch =
+                (w.endsWith(u'e') && h.endsWith(u'o')) || (w.endsWith(u'i') && h.endsWith(u'a'));
         qsizetype common = 0;
         while (common < w.size() && common < h.size() && w[common] == h[common])
             ++common;
         const bool listed = InflectionRules::isListedForm(m_id, headword, word);
         // Except in Italian, where Hunspell takes many plurals for verbs (libri → librare).
-        const auto analysedAt = m_id == DictionaryId::Italian
-                                    ? analysed.cend()
-                                    : std::find_if(analysed.cbegin(), analysed.cend(),
-                                                   [&](const auto& a) {
-                                                       return WordComparison::sameWord(a, headword);
-                                                   });
+        const auto analysedAt =
+            m_id == DictionaryId::Italian
+                ? analysed.cend()
+                : std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
+                      return WordComparison::sameWord(a, headword);
+                  });
         return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
                 (w.size() - common) + (h.size() - common)};
     }
@@ -268,7 +266,8 @@ private:
             return;
         const LookupResult result = lookUpTranslation(m_recordset, candidate);
         const QString headword = result.word.value_or(candidate);
-        if (result.outcome == LookupResult::Outcome::Found && !(headword.front().isUpper() && noNouns()))
+        if (result.outcome == LookupResult::Outcome::Found &&
+            !(headword.front().isUpper() && noNouns()))
             m_found.append({headword, result.translation});
     }
 
@@ -306,9 +305,11 @@ QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)
         break;
     case DictionaryId::Italian: {
         // perche' → perché, piu' → più, e' → è; the apostrophe is gone with the punctuation.
-        static const QHash<QChar, QStringList> accented = {
-            {u'a', {u"à"_s}}, {u'e', {u"è"_s, u"é"_s}}, {u'i', {u"ì"_s}},
-            {u'o', {u"ò"_s}}, {u'u', {u"ù"_s}}};
+        static const QHash<QChar, QStringList> accented = {{u'a', {u"à"_s}},
+                                                           {u'e', {u"è"_s, u"é"_s}},
+                                                           {u'i', {u"ì"_s}},
+                                                           {u'o', {u"ò"_s}},
+                                                           {u'u', {u"ù"_s}}};
         if (!word.isEmpty()) {
             for (const QString& a : accented.value(word.back().toLower()))
                 spellings << word.chopped(1) + a;
@@ -317,8 +318,8 @@ QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)
     }
     case DictionaryId::French:
         for (const auto& [joined, apart] :
-             {std::pair{u"œ"_s, u"oe"_s}, std::pair{u"æ"_s, u"ae"_s},
-              std::pair{u"Œ"_s, u"Oe"_s}, std::pair{u"Æ"_s, u"Ae"_s}}) {
+             {std::pair{u"œ"_s, u"oe"_s}, std::pair{u"æ"_s, u"ae"_s}, std::pair{u"Œ"_s, u"Oe"_s},
+              std::pair{u"Æ"_s, u"Ae"_s}}) {
             if (word.contains(joined))
                 spellings << QString(word).replace(joined, apart);
             else if (word.contains(apart))

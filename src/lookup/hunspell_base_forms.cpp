@@ -59,9 +59,9 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
     if (!QFile::exists(QFile::decodeName(affixes)) || !QFile::exists(QFile::decodeName(words)))
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
-    return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(
-        std::move(speller), prefixFlags(affixes), derivationFlags(language),
-        language.startsWith(u"en_")));
+    return std::unique_ptr<HunspellBaseForms>(
+        new HunspellBaseForms(std::move(speller), prefixFlags(affixes), derivationFlags(language),
+                              language.startsWith(u"en_")));
 }
 
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
@@ -117,7 +117,8 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
 {
     QStringList forms;
     for (const std::string& analysis : analyses(word)) {
-        if (const std::optional<QString> stem = inflectedFrom(QString::fromStdString(analysis), word);
+        if (const std::optional<QString> stem =
+                inflectedFrom(QString::fromStdString(analysis), word);
             stem && !forms.contains(*stem))
             forms.append(*stem);
     }

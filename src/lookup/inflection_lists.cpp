@@ -247,7 +247,8 @@ fine finer finest
 strange stranger strangest
 )";
 
-constexpr QStringView German = uR"(sein ist war gewesen bin bist sind seid waren warst wart wäre wären wärst sei seien
+constexpr QStringView German =
+    uR"(sein ist war gewesen bin bist sind seid waren warst wart wäre wären wärst sei seien
 haben hat hatte gehabt habe hast habt hatten hattest hätte hätten hättest
 werden wird wurde geworden werde wirst werdet wurden wurdest würde würden würdest worden
 können kann konnte gekonnt kannst könnt konnten konntest könnte könnten
@@ -355,7 +356,8 @@ hoch höher höchst hohe hohen hoher hohes hohem höchste höchsten
 nah näher nächst nächste nächsten
 )";
 
-constexpr QStringView Italian = uR"(essere sono sei è siamo siete era eri ero eravamo eravate erano fui fosti fu fummo foste furono sarò sarai sarà saremo sarete saranno sarei saresti sarebbe saremmo sareste sarebbero sia siano fossi fosse fossimo fossero stato stata stati state essendo
+constexpr QStringView Italian =
+    uR"(essere sono sei è siamo siete era eri ero eravamo eravate erano fui fosti fu fummo foste furono sarò sarai sarà saremo sarete saranno sarei saresti sarebbe saremmo sareste sarebbero sia siano fossi fosse fossimo fossero stato stata stati state essendo
 avere ho hai ha abbiamo avete hanno avevo avevi aveva avevamo avevate avevano ebbi avesti ebbe avemmo aveste ebbero avrò avrai avrà avremo avrete avranno avrei avresti avrebbe avremmo avreste avrebbero abbia abbiate abbiano avessi avesse avessimo avessero avuto avuta avuti avute avendo
 stare sto stai sta stiamo state stanno stavo stavi stava stavamo stavate stavano stetti stesti stette stettero starò starai starà staremo starete staranno starei staresti starebbe stia stiano stessi stesse stessero stato stata stati state stando
 fare faccio fai fa facciamo fate fanno facevo facevi faceva facevamo facevate facevano feci facesti fece facemmo fecero farò farai farà faremo farete faranno farei faresti farebbe faremmo farebbero faccia facciano facessi facesse facessero fatto fatta fatti fatte facendo
@@ -435,7 +437,8 @@ bello bella belle belli bel bei begli
 quello quella quelle quelli quel quei quegli
 )";
 
-constexpr QStringView Spanish = uR"(ser soy eres es somos sois son era eras éramos erais eran fui fuiste fue fuimos fuisteis fueron seré serás será seremos seréis serán sería serías seríamos serían sea seas seamos seáis sean fuera fueras fuéramos fueran fuese fuesen sido siendo sé
+constexpr QStringView Spanish =
+    uR"(ser soy eres es somos sois son era eras éramos erais eran fui fuiste fue fuimos fuisteis fueron seré serás será seremos seréis serán sería serías seríamos serían sea seas seamos seáis sean fuera fueras fuéramos fueran fuese fuesen sido siendo sé
 estar estoy estás está estamos estáis están estaba estabas estábamos estabais estaban estuve estuviste estuvo estuvimos estuvisteis estuvieron estaré estará estarán estaría estarían esté estés estemos estén estuviera estuvieran estuviese estado estando
 haber he has ha hemos habéis han había habías habíamos habían hube hubo hubieron habré habrá habrán habría habrían haya hayas hayamos hayan hubiera hubieras hubieran hubiese habido habiendo hay
 tener tengo tienes tiene tenemos tenéis tienen tenía tenían tuve tuviste tuvo tuvimos tuvieron tendré tendrás tendrá tendremos tendrán tendría tendrían tenga tengas tengamos tengan tuviera tuvieran tuviese tenido tenida tenidos teniendo ten
@@ -491,7 +494,8 @@ grande grandes gran mayor mayores máximo
 pequeño pequeña pequeños pequeñas menor menores mínimo
 )";
 
-constexpr QStringView French = uR"(être suis es est sommes êtes sont étais était étions étiez étaient fus fut fûmes furent serai seras sera serons serez seront serais serait serions seraient sois soit soyons soyez soient fût été étant
+constexpr QStringView French =
+    uR"(être suis es est sommes êtes sont étais était étions étiez étaient fus fut fûmes furent serai seras sera serons serez seront serais serait serions seraient sois soit soyons soyez soient fût été étant
 avoir ai as a avons avez ont avais avait avions aviez avaient eus eut eûmes eurent aurai auras aura aurons aurez auront aurais aurait aurions auraient aie aies ait ayons ayez aient eût eu eue eues ayant
 aller vais vas va allons allez vont allais allait allions alliez allaient allai alla allèrent irai iras ira irons irez iront irais irait irions iraient aille ailles aillent allé allée allés allées allant
 faire fais fait faisons faites font faisais faisait faisions faisaient fis fit fîmes firent ferai feras fera ferons ferez feront ferais ferait ferions feraient fasse fasses fassions fassent fît faite faits faisant

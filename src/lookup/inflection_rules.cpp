@@ -69,12 +69,12 @@ const IrregularTable& irregulars(DictionaryId id)
 }
 
 // German verbs whose prefix never takes ge- in the participle, and those that split off.
-constexpr std::array<QStringView, 9> GermanInseparable = {u"be", u"ver", u"er",    u"ent", u"emp",
-                                                          u"zer", u"ge", u"miss", u"über"};
+constexpr std::array<QStringView, 9> GermanInseparable = {u"be",  u"ver", u"er",   u"ent", u"emp",
+                                                          u"zer", u"ge",  u"miss", u"über"};
 constexpr std::array<QStringView, 22> GermanSeparable = {
-    u"ab",  u"an",   u"auf", u"aus",    u"bei",  u"ein",    u"mit",    u"nach",
-    u"vor", u"weg",  u"zu",  u"zurück", u"fest", u"her",    u"hin",    u"los",
-    u"um",  u"dar",  u"fort", u"heraus", u"hinaus", u"zusammen"};
+    u"ab",  u"an",  u"auf",  u"aus",    u"bei",    u"ein",     u"mit", u"nach",
+    u"vor", u"weg", u"zu",   u"zurück", u"fest",   u"her",     u"hin", u"los",
+    u"um",  u"dar", u"fort", u"heraus", u"hinaus", u"zusammen"};
 
 template <std::size_t N>
 std::optional<QStringView> prefixOf(const QString& word, QStringView lemma,
@@ -134,8 +134,7 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
         if (!lemma.endsWith(u'n'))
             continue;
         const Forms lemmaForms = germanStrongForms(*it);
-        const bool inseparable =
-            prefixOf(word, lemma, GermanInseparable).has_value();
+        const bool inseparable = prefixOf(word, lemma, GermanInseparable).has_value();
         for (const QString& f : lemmaForms) {
             const bool participle = f.startsWith(u"ge") && !lemma.startsWith(u"ge");
             forms << prefix + (participle && inseparable ? f.mid(2) : f);
@@ -269,18 +268,17 @@ Forms germanVerb(const QString& w)
         return f;
     const QChar last = stem.back();
     // A linking e after t and d, and after m or n behind another consonant (atmen, rechnen).
-    const bool linking = last == u't' || last == u'd' ||
-                         ((last == u'm' || last == u'n') && stem.size() > 2 &&
-                          isConsonant(stem[stem.size() - 2]) &&
-                          !QStringView(u"lrhm").contains(stem[stem.size() - 2]));
+    const bool linking =
+        last == u't' || last == u'd' ||
+        ((last == u'm' || last == u'n') && stem.size() > 2 && isConsonant(stem[stem.size() - 2]) &&
+         !QStringView(u"lrhm").contains(stem[stem.size() - 2]));
     const QString e = linking ? QStringLiteral("e") : QString();
     f << stem + u"e" << stem + e + u"st" << stem + e + u"t" << stem + u"t";
     addEndings(f, stem + e, {u"te", u"test", u"ten", u"tet"});
     QString participle;
     const auto separable =
-        std::find_if(GermanSeparable.begin(), GermanSeparable.end(), [&](QStringView p) {
-            return w.startsWith(p) && w.size() >= p.size() + 5;
-        });
+        std::find_if(GermanSeparable.begin(), GermanSeparable.end(),
+                     [&](QStringView p) { return w.startsWith(p) && w.size() >= p.size() + 5; });
     const bool inseparable =
         w.endsWith(u"ieren") ||
         std::any_of(GermanInseparable.begin(), GermanInseparable.end(),
@@ -380,26 +378,25 @@ QString italianJoin(const QString& stem, QStringView ending)
 }
 
 constexpr std::array<QStringView, 45> ItalianAre = {
-    u"o",      u"i",       u"a",      u"iamo",     u"ate",      u"ano",     u"avo",    u"avi",
-    u"ava",    u"avamo",   u"avate",  u"avano",    u"ai",       u"asti",    u"ò",      u"ammo",
-    u"aste",   u"arono",   u"erò",    u"erai",     u"erà",      u"eremo",   u"erete",  u"eranno",
-    u"erei",   u"eresti",  u"erebbe", u"eremmo",   u"ereste",   u"erebbero", u"iate",  u"ino",
-    u"assi",   u"asse",    u"assimo", u"assero",   u"ando",     u"ato",     u"ata",    u"ati",
-    u"ate",    u"ante",    u"anti",   u"arlo",     u"arsi"};
+    u"o",      u"i",      u"a",        u"iamo",  u"ate",   u"ano",    u"avo",  u"avi",    u"ava",
+    u"avamo",  u"avate",  u"avano",    u"ai",    u"asti",  u"ò",      u"ammo", u"aste",   u"arono",
+    u"erò",    u"erai",   u"erà",      u"eremo", u"erete", u"eranno", u"erei", u"eresti", u"erebbe",
+    u"eremmo", u"ereste", u"erebbero", u"iate",  u"ino",   u"assi",   u"asse", u"assimo", u"assero",
+    u"ando",   u"ato",    u"ata",      u"ati",   u"ate",   u"ante",   u"anti", u"arlo",   u"arsi"};
 constexpr std::array<QStringView, 46> ItalianEre = {
-    u"o",      u"i",       u"e",      u"iamo",     u"ete",      u"ono",     u"evo",    u"evi",
-    u"eva",    u"evamo",   u"evate",  u"evano",    u"ei",       u"esti",    u"é",      u"emmo",
-    u"este",   u"erono",   u"ette",   u"ettero",   u"erò",      u"erai",    u"erà",    u"eremo",
-    u"erete",  u"eranno",  u"erei",   u"eresti",   u"erebbe",   u"eremmo",  u"ereste", u"erebbero",
-    u"a",      u"iate",    u"ano",    u"essi",     u"esse",     u"essimo",  u"essero", u"endo",
-    u"uto",    u"uta",     u"uti",    u"ute",      u"ente",     u"enti"};
+    u"o",     u"i",      u"e",     u"iamo",   u"ete",    u"ono",    u"evo",    u"evi",
+    u"eva",   u"evamo",  u"evate", u"evano",  u"ei",     u"esti",   u"é",      u"emmo",
+    u"este",  u"erono",  u"ette",  u"ettero", u"erò",    u"erai",   u"erà",    u"eremo",
+    u"erete", u"eranno", u"erei",  u"eresti", u"erebbe", u"eremmo", u"ereste", u"erebbero",
+    u"a",     u"iate",   u"ano",   u"essi",   u"esse",   u"essimo", u"essero", u"endo",
+    u"uto",   u"uta",    u"uti",   u"ute",    u"ente",   u"enti"};
 constexpr std::array<QStringView, 51> ItalianIre = {
-    u"o",      u"i",      u"e",      u"iamo",   u"ite",     u"ono",     u"isco",    u"isci",
-    u"isce",   u"iscono", u"isca",   u"iscano", u"ivo",     u"ivi",     u"iva",     u"ivamo",
-    u"ivate",  u"ivano",  u"ii",     u"isti",   u"ì",       u"immo",    u"iste",    u"irono",
-    u"irò",    u"irai",   u"irà",    u"iremo",  u"irete",   u"iranno",  u"irei",    u"iresti",
-    u"irebbe", u"iremmo", u"ireste", u"irebbero", u"a",     u"iate",    u"ano",     u"issi",
-    u"isse",   u"issimo", u"issero", u"endo",   u"ito",     u"ita",     u"iti",     u"ite",
+    u"o",      u"i",      u"e",      u"iamo",     u"ite",   u"ono",    u"isco", u"isci",
+    u"isce",   u"iscono", u"isca",   u"iscano",   u"ivo",   u"ivi",    u"iva",  u"ivamo",
+    u"ivate",  u"ivano",  u"ii",     u"isti",     u"ì",     u"immo",   u"iste", u"irono",
+    u"irò",    u"irai",   u"irà",    u"iremo",    u"irete", u"iranno", u"irei", u"iresti",
+    u"irebbe", u"iremmo", u"ireste", u"irebbero", u"a",     u"iate",   u"ano",  u"issi",
+    u"isse",   u"issimo", u"issero", u"endo",     u"ito",   u"ita",    u"iti",  u"ite",
     u"ente",   u"enti",   u"irsi"};
 
 Forms italian(const QString& w)
@@ -431,8 +428,8 @@ Forms italian(const QString& w)
 
 QString withoutAccent(QString w)
 {
-    static const QHash<QChar, QChar> plain = {{u'á', u'a'}, {u'é', u'e'}, {u'í', u'i'},
-                                              {u'ó', u'o'}, {u'ú', u'u'}};
+    static const QHash<QChar, QChar> plain = {
+        {u'á', u'a'}, {u'é', u'e'}, {u'í', u'i'}, {u'ó', u'o'}, {u'ú', u'u'}};
     for (QChar& c : w)
         c = plain.value(c, c);
     return w;
@@ -508,30 +505,29 @@ QString spanishJoin(const QString& stem, QStringView ending, bool firstConjugati
 }
 
 constexpr std::array<QStringView, 50> SpanishAr = {
-    u"o",     u"as",     u"a",      u"amos",   u"áis",     u"an",     u"é",      u"aste",
-    u"ó",     u"asteis", u"aron",   u"aba",    u"abas",    u"ábamos", u"abais",  u"aban",
-    u"aré",   u"arás",   u"ará",    u"aremos", u"aréis",   u"arán",   u"aría",   u"arías",
-    u"aríamos", u"aríais", u"arían", u"e",     u"es",      u"emos",   u"éis",    u"en",
-    u"ara",   u"aras",   u"áramos", u"aran",   u"ase",     u"ases",   u"asen",   u"ando",
-    u"ado",   u"ada",    u"ados",   u"adas",   u"ad",      u"arse",   u"arlo",   u"arla",
-    u"ándose", u"ante"};
+    u"o",      u"as",     u"a",     u"amos",   u"áis",    u"an",    u"é",       u"aste",   u"ó",
+    u"asteis", u"aron",   u"aba",   u"abas",   u"ábamos", u"abais", u"aban",    u"aré",    u"arás",
+    u"ará",    u"aremos", u"aréis", u"arán",   u"aría",   u"arías", u"aríamos", u"aríais", u"arían",
+    u"e",      u"es",     u"emos",  u"éis",    u"en",     u"ara",   u"aras",    u"áramos", u"aran",
+    u"ase",    u"ases",   u"asen",  u"ando",   u"ado",    u"ada",   u"ados",    u"adas",   u"ad",
+    u"arse",   u"arlo",   u"arla",  u"ándose", u"ante"};
 constexpr std::array<QStringView, 48> SpanishEr = {
-    u"o",      u"es",      u"e",      u"emos",    u"éis",     u"en",      u"í",      u"iste",
-    u"ió",     u"imos",    u"isteis", u"ieron",   u"ía",      u"ías",     u"íamos",  u"íais",
-    u"ían",    u"eré",     u"erás",   u"erá",     u"eremos",  u"eréis",   u"erán",   u"ería",
-    u"erías",  u"eríamos", u"erían",  u"a",       u"as",      u"amos",    u"áis",    u"an",
-    u"iera",   u"ieras",   u"iéramos", u"ieran",  u"iese",    u"iesen",   u"iendo",  u"ido",
-    u"ida",    u"idos",    u"idas",   u"ed",      u"erse",    u"erlo",    u"iente",  u"iéndose"};
+    u"o",     u"es",      u"e",       u"emos",  u"éis",    u"en",    u"í",     u"iste",
+    u"ió",    u"imos",    u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos", u"íais",
+    u"ían",   u"eré",     u"erás",    u"erá",   u"eremos", u"eréis", u"erán",  u"ería",
+    u"erías", u"eríamos", u"erían",   u"a",     u"as",     u"amos",  u"áis",   u"an",
+    u"iera",  u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo", u"ido",
+    u"ida",   u"idos",    u"idas",    u"ed",    u"erse",   u"erlo",  u"iente", u"iéndose"};
 constexpr std::array<QStringView, 48> SpanishIr = {
-    u"o",      u"es",      u"e",      u"imos",    u"ís",      u"en",      u"í",      u"iste",
-    u"ió",     u"isteis",  u"ieron",  u"ía",      u"ías",     u"íamos",   u"íais",   u"ían",
-    u"iré",    u"irás",    u"irá",    u"iremos",  u"iréis",   u"irán",    u"iría",   u"irías",
-    u"iríamos", u"irían",  u"a",      u"as",      u"amos",    u"áis",     u"an",     u"iera",
-    u"ieras",  u"iéramos", u"ieran",  u"iese",    u"iesen",   u"iendo",   u"ido",    u"ida",
-    u"idos",   u"idas",    u"id",     u"irse",    u"irlo",    u"iente",   u"iéndose", u"imos"};
+    u"o",       u"es",      u"e",     u"imos",   u"ís",    u"en",    u"í",       u"iste",
+    u"ió",      u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos", u"íais",    u"ían",
+    u"iré",     u"irás",    u"irá",   u"iremos", u"iréis", u"irán",  u"iría",    u"irías",
+    u"iríamos", u"irían",   u"a",     u"as",     u"amos",  u"áis",   u"an",      u"iera",
+    u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo", u"ido",     u"ida",
+    u"idos",    u"idas",    u"id",    u"irse",   u"irlo",  u"iente", u"iéndose", u"imos"};
 // The persons whose stem carries the stress: the ones a stem change touches.
-constexpr std::array<QStringView, 9> SpanishStressed = {u"o", u"as", u"es", u"a", u"e",
-                                                        u"an", u"en", u"e", u"a"};
+constexpr std::array<QStringView, 9> SpanishStressed = {u"o",  u"as", u"es", u"a", u"e",
+                                                        u"an", u"en", u"e",  u"a"};
 
 Forms spanish(const QString& w)
 {
@@ -545,7 +541,7 @@ Forms spanish(const QString& w)
         const QString stem = chop(verb, 2);
         const bool first = verb.endsWith(u"ar");
         const bool third = verb.endsWith(u"ir");
-        const auto& endings = first ? QList<QStringView>(SpanishAr.begin(), SpanishAr.end())
+        const auto& endings = first   ? QList<QStringView>(SpanishAr.begin(), SpanishAr.end())
                               : third ? QList<QStringView>(SpanishIr.begin(), SpanishIr.end())
                                       : QList<QStringView>(SpanishEr.begin(), SpanishEr.end());
         for (const QStringView e : endings)
@@ -597,19 +593,22 @@ Forms french(const QString& w)
         const QString soft = stem.endsWith(u'g')   ? stem + u"e"
                              : stem.endsWith(u'c') ? chop(stem, 1) + u"ç"
                                                    : stem;
-        addEndings(f, stem, {u"e", u"es", u"ez", u"ent", u"ions", u"iez", u"é", u"ée", u"és",
-                             u"ées", u"era", u"erai", u"eras", u"erons", u"erez", u"eront",
-                             u"erais", u"erait", u"erions", u"eriez", u"eraient", u"èrent"});
-        addEndings(f, soft, {u"ons", u"ais", u"ait", u"aient", u"ai", u"as", u"a", u"ant",
-                             u"âmes", u"âtes", u"asse", u"ât"});
+        addEndings(f, stem, {u"e",      u"es",    u"ez",      u"ent",   u"ions",  u"iez",
+                             u"é",      u"ée",    u"és",      u"ées",   u"era",   u"erai",
+                             u"eras",   u"erons", u"erez",    u"eront", u"erais", u"erait",
+                             u"erions", u"eriez", u"eraient", u"èrent"});
+        addEndings(f, soft,
+                   {u"ons", u"ais", u"ait", u"aient", u"ai", u"as", u"a", u"ant", u"âmes", u"âtes",
+                    u"asse", u"ât"});
     } else if (w.size() > 3 && w.endsWith(u"ir")) {
-        addEndings(f, stem, {u"is", u"it", u"issons", u"issez", u"issent", u"issais",
-                             u"issait", u"issions", u"issaient", u"ira", u"irai", u"iras",
-                             u"irons", u"irez", u"iront", u"irais", u"irait", u"iraient",
-                             u"isse", u"issant", u"i", u"ie", u"ies", u"irent"});
+        addEndings(f, stem, {u"is",     u"it",      u"issons",   u"issez", u"issent", u"issais",
+                             u"issait", u"issions", u"issaient", u"ira",   u"irai",   u"iras",
+                             u"irons",  u"irez",    u"iront",    u"irais", u"irait",  u"iraient",
+                             u"isse",   u"issant",  u"i",        u"ie",    u"ies",    u"irent"});
     } else if (w.size() > 3 && w.endsWith(u"re")) {
-        addEndings(f, stem, {u"s", u"", u"ons", u"ez", u"ent", u"ais", u"ait", u"aient", u"u",
-                             u"ue", u"us", u"ues", u"ra", u"rai", u"ront", u"rait", u"ant"});
+        addEndings(f, stem,
+                   {u"s", u"", u"ons", u"ez", u"ent", u"ais", u"ait", u"aient", u"u", u"ue", u"us",
+                    u"ues", u"ra", u"rai", u"ront", u"rait", u"ant"});
     }
     f << frenchNominal(w);
     return f;
@@ -625,9 +624,9 @@ Forms swedish(const QString& w)
     const QChar last = w.back();
     if (last == u'a') {
         const QString s = chop(w, 1);
-        addEndings(f, s, {u"or", u"orna", u"ornas", u"an", u"ans", u"ar", u"ade", u"at", u"ad",
-                          u"ades", u"as", u"er", u"de", u"te", u"t", u"d", u"s", u"es", u"da",
-                          u"ta", u"ande"});
+        addEndings(f, s, {u"or", u"orna", u"ornas", u"an", u"ans", u"ar", u"ade",
+                          u"at", u"ad",   u"ades",  u"as", u"er",  u"de", u"te",
+                          u"t",  u"d",    u"s",     u"es", u"da",  u"ta", u"ande"});
         addEndings(f, w, {u"n", u"ns", u"r", u"de", u"t", u"s", u"d", u"des", u"ts"});
         if (s.endsWith(u'r'))
             f << s; // köra → kör
@@ -636,12 +635,12 @@ Forms swedish(const QString& w)
         addEndings(f, s, {u"ar", u"arna", u"arnas"});
         addEndings(f, w, {u"n", u"ns", u"t", u"ts", u"na", u"r", u"rna"});
     } else if (isVowel(last)) {
-        addEndings(f, w, {u"n", u"ns", u"r", u"rna", u"t", u"ts", u"na", u"s", u"dde", u"tt",
-                          u"dd"});
+        addEndings(f, w,
+                   {u"n", u"ns", u"r", u"rna", u"t", u"ts", u"na", u"s", u"dde", u"tt", u"dd"});
     } else {
-        addEndings(f, w, {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er",
-                          u"erna", u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste",
-                          u"na"});
+        addEndings(f, w,
+                   {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna",
+                    u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste", u"na"});
         // Unstressed -el, -er, -en lose their e: fågel → fåglar, vatten → vattnet.
         if (w.size() > 4 && (w.endsWith(u"el") || w.endsWith(u"er") || w.endsWith(u"en"))) {
             const QString s = chop(w, 2) + (w.endsWith(u"tten") ? QString() : QString(last));

@@ -56,8 +56,7 @@ VoikkoBaseForms::~VoikkoBaseForms()
     voikkoTerminate(m_handle);
 }
 
-template <typename Visit>
-void VoikkoBaseForms::analyse(const QString& word, Visit visit) const
+template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Visit visit) const
 {
     voikko_mor_analysis** analyses = voikkoAnalyzeWordCstr(m_handle, word.toUtf8().constData());
     for (voikko_mor_analysis** a = analyses; a && *a; ++a) {

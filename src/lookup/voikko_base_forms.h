@@ -30,8 +30,7 @@ private:
         int segments = 0;  // parts and derivational endings
         bool participle = false;
     };
-    template <typename Visit>
-    void analyse(const QString& word, Visit visit) const;
+    template <typename Visit> void analyse(const QString& word, Visit visit) const;
 
     explicit VoikkoBaseForms(VoikkoHandle* handle) : m_handle(handle) {}
     VoikkoHandle* m_handle;

@@ -2,8 +2,8 @@
 
 #include "store/dictionary_catalog.h"
 #include "store/sqlite_statement.h"
-#include "store/word_forms_table.h"
 #include "store/word_comparison.h"
+#include "store/word_forms_table.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>

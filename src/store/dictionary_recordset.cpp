@@ -139,8 +139,8 @@ SqliteStatement* DictionaryRecordset::prepared(Write write)
                   u" (Form, Word) Values (?1, ?2)"_s;
             break;
         case Write::RemoveForm:
-            sql = u"Delete From "_s + formsTableName(m_dictionary) +
-                  u" Where Form=?1 And Word=?2"_s;
+            sql =
+                u"Delete From "_s + formsTableName(m_dictionary) + u" Where Form=?1 And Word=?2"_s;
             break;
         case Write::WordOfRow:
             sql = u"Select Word From "_s + m_table + u" Where rowid=?1"_s;

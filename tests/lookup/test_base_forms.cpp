@@ -39,16 +39,16 @@ testing::TestDatabase& database()
             db.insert(id, rows);
         };
         words(DictionaryId::English,
-              {u"house"_s, u"child"_s, u"go"_s, u"run"_s, u"city"_s, u"walk"_s, u"good"_s,
-               u"the"_s, u"thing"_s, u"bee"_s, u"beer"_s, u"re"_s, u"ring"_s, u"p"_s, u"pen"_s,
-               u"writ"_s, u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
-               u"us"_s, u"use"_s});
+              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,  u"city"_s,   u"walk"_s,
+               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,  u"beer"_s,   u"re"_s,
+               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s, u"writer"_s, u"aster"_s,
+               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,   u"use"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s, u"Kind"_s, u"Mann"_s, u"gehen"_s, u"Stadt"_s, u"sehen"_s, u"können"_s,
-               u"geben"_s, u"gut"_s, u"Wort"_s, u"Rätsel"_s, u"Kreuz"_s, u"Regierung"_s,
-               u"Bund"_s, u"dass"_s, u"lassen"_s, u"müssen"_s, u"ist"_s, u"fahren"_s,
-               u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s});
+              {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,   u"Stadt"_s,  u"sehen"_s,
+               u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,    u"Rätsel"_s, u"Kreuz"_s,
+               u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,  u"müssen"_s, u"ist"_s,
+               u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s});
         words(DictionaryId::French,
               {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s, u"œuvre"_s, u"sœur"_s});
         words(DictionaryId::Italian,
@@ -57,18 +57,19 @@ testing::TestDatabase& database()
         words(DictionaryId::Spanish, {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s,
                                       u"estar"_s, u"capacidad"_s, u"texto"_s, u"país"_s});
         words(DictionaryId::Swedish, {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s,
-                                      u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s,
-                                      u"köp"_s});
-        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s,
-                                      u"asentaa"_s, u"tieto"_s, u"kone"_s, u"ohjelma"_s});
+                                      u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s});
+        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
+                                      u"tieto"_s, u"kone"_s, u"ohjelma"_s});
         words(DictionaryId::Arabic,
               {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
-               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s, u"\u062A\u062D\u062A"_s});
+               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
+               u"\u062A\u062D\u062A"_s});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
-        db.insert(DictionaryId::Arabic,
-                  {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
-                   {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s}});
+        db.insert(
+            DictionaryId::Arabic,
+            {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
+             {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s}});
         return true;
     }();
     Q_UNUSED(filled);
@@ -206,13 +207,13 @@ private Q_SLOTS:
         QTest::newRow("en -ings of the") << int(D::English) << u"things"_s << u"the"_s;
         QTest::newRow("en one letter") << int(D::English) << u"pens"_s << u"p"_s;
         QTest::newRow("de known word split") << int(D::German) << u"Terrorist"_s << u"ist"_s;
-        QTest::newRow("de compound modifier alone") << int(D::German) << u"Wortspiel"_s
-                                                   << u"Wort"_s;
+        QTest::newRow("de compound modifier alone")
+            << int(D::German) << u"Wortspiel"_s << u"Wort"_s;
         QTest::newRow("ar hollow verb of a noun")
             << int(D::Arabic) << u"\u0642\u064A\u062F"_s << u"\u0642\u0627\u062F"_s;
-        QTest::newRow("ar deep stem") << int(D::Arabic)
-                                      << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
-                                      << u"\u0632\u0627\u0631"_s;
+        QTest::newRow("ar deep stem")
+            << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
+            << u"\u0632\u0627\u0631"_s;
     }
 
     void neverAWrongForm()
