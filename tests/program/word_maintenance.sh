@@ -1,5 +1,6 @@
 # A person adds a word through the add window, finds it, reloads the list with F5, edits its
-# translation and deletes it after confirmation; an inflected word shows its dictionary form.
+# translation and deletes it after confirmation; the word is found through its forms while it is
+# stored; an inflected word shows its dictionary form.
 # Each result is read as a screen reader reads it.
 source "$(dirname "$0")/lib.sh"
 start_desktop
@@ -43,6 +44,10 @@ pass "added $word through the add window"
 search_for "$word"
 atspi wait-text Translation "$first" || fail "the new word is not found"
 pass "the new word is found by typing it"
+search_for "${word}s"
+atspi wait-contains Translation "$notfound"$'\n\n'"$word"$'\n' \
+  || fail "the new word is not found through its plural"
+pass "the new word is found through its inflected forms at once"
 [ "$(atspi count "Word list")" = "$before" ] || fail "the list changed before F5"
 xdotool key F5
 list_grew() { [ "$(atspi count "Word list")" = $((before + 1)) ]; }
@@ -69,7 +74,9 @@ answer_message "Deleting word is done successfully."
 wait_for_search_box "" || fail "the search box was not emptied"
 search_for "$word"
 atspi wait-text Translation "$notfound" || fail "the deleted word is still found"
-pass "deleted after confirmation"
+search_for "${word}s"
+atspi wait-text Translation "$notfound" || fail "the deleted word's forms still lead to it"
+pass "deleted after confirmation, its forms with it"
 
 search_for "houses,"
 atspi wait-contains Translation "$notfound"$'\n\nhouse\n' || fail "houses does not show house"
