@@ -80,21 +80,19 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
     // the stem is a prefix morpheme ("in st:capacidad"); "pa:" fields are compound parts.
     const QStringList fields = analysis.split(u' ', Qt::SkipEmptyParts);
     QString stem;
+    const auto otherWord = [&](const QString& flag) {
+        return m_prefixFlags.contains(flag) || m_derivationFlags.contains(flag) ||
+               (m_english && !englishInflections().contains(flag));
+    };
     for (const QString& field : fields) {
-        if (field.startsWith(u"st:")) {
-            if (!stem.isEmpty())
-                return std::nullopt;
+        const bool stemField = field.startsWith(u"st:");
+        const bool rejected = (stemField && !stem.isEmpty()) || field.startsWith(u"pa:") ||
+                              (field.startsWith(u"fl:") && otherWord(field.mid(3))) ||
+                              (stem.isEmpty() && !field.contains(u':'));
+        if (rejected)
+            return std::nullopt;
+        if (stemField)
             stem = field.mid(3);
-        } else if (field.startsWith(u"pa:")) {
-            return std::nullopt;
-        } else if (field.startsWith(u"fl:")) {
-            const QString flag = field.mid(3);
-            if (m_prefixFlags.contains(flag) || m_derivationFlags.contains(flag) ||
-                (m_english && !englishInflections().contains(flag)))
-                return std::nullopt;
-        } else if (stem.isEmpty() && !field.contains(u':')) {
-            return std::nullopt;
-        }
     }
     // A stem much shorter than the word is a chance match (pens → p), not its dictionary form.
     if (stem.isEmpty() || stem == word || stem.size() * 2 < word.size() ||

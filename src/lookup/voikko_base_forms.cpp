@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <libvoikko/voikko.h>
 
 namespace lexaro {
@@ -95,9 +97,8 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
         if (a.parts.size() < 2 || (fewest > 0 && a.segments >= fewest))
             return;
         fewest = a.segments;
-        parts.clear();
-        for (auto it = a.parts.crbegin(); it != a.parts.crend(); ++it)
-            parts << *it;
+        parts = a.parts;
+        std::reverse(parts.begin(), parts.end());
     });
     return parts;
 }
