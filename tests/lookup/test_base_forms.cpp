@@ -32,7 +32,7 @@ testing::TestDatabase& database()
     static testing::TestDatabase db;
     static const bool filled = [] {
         db.setInflections(&rules());
-        const auto words = [](DictionaryId id, QStringList list) {
+        const auto words = [](DictionaryId id, const QStringList& list) {
             QList<testing::Row> rows;
             for (const QString& w : list)
                 rows.append({w, u"\u0645\u0639\u0646\u06CC "_s + w});
