@@ -1,7 +1,6 @@
 #include "tool_support.h"
 
 #include "exchange/dictionary_names.h"
-#include "lookup/inflection_rules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -111,9 +110,6 @@ std::unique_ptr<DictionaryStore> openStore(const QString& path)
         return nullptr;
     }
     // Wait a little for the program, should it be writing a word at the same moment.
-    // An imported word is found through its inflected forms, as one added in the window.
-    static const InflectionRules inflections;
-    opened.store->connection().setInflections(&inflections);
     opened.store->connection().execute(u"Pragma busy_timeout = 5000"_s);
     return std::move(opened.store);
 }

@@ -40,7 +40,16 @@ void addEndings(Forms& forms, const QString& stem, std::initializer_list<const c
 
 // ---- Irregular lists ----------------------------------------------------------------------
 
-using IrregularTable = QHash<QString, QStringList>;
+struct IrregularTable
+{
+    QHash<QString, QStringList> forms; // by dictionary form
+    // The dictionary forms of four letters or more by their last four: the words built on
+    // them are found without trying every one.
+    QHash<QString, QStringList> byEnding;
+
+    auto constFind(const QString& lemma) const { return forms.constFind(lemma); }
+    auto cend() const { return forms.cend(); }
+};
 
 IrregularTable parseList(QStringView text)
 {
@@ -52,7 +61,9 @@ IrregularTable parseList(QStringView text)
         if (words.size() < 2)
             continue;
         const QString lemma = words.takeFirst();
-        table[lemma] << words;
+        if (lemma.size() >= 4 && !table.forms.contains(lemma))
+            table.byEnding[lemma.right(4)] << lemma;
+        table.forms[lemma] << words;
     }
     return table;
 }
@@ -121,10 +132,10 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
     // Arabic words are not built by putting something in front.
     if (word.size() < 6 || id == DictionaryId::Arabic)
         return forms;
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        const QString& lemma = it.key();
-        if (lemma.size() < 4 || lemma.size() + 2 > word.size() || !word.endsWith(lemma))
+    for (const QString& lemma : table.byEnding.value(word.right(4))) {
+        if (lemma.size() + 2 > word.size() || !word.endsWith(lemma))
             continue;
+        const auto it = table.constFind(lemma);
         const QString prefix = word.left(word.size() - lemma.size());
         if (!german) {
             for (const QString& f : *it)
