@@ -232,7 +232,8 @@ private:
             if (r.outcome == LookupResult::Outcome::Found)
                 return DictionaryForm{r.word.value_or(headword), r.translation};
         }
-        if (found)
+        // Menschenleben ends in Leben, not in the verb leben.
+        if (found && !noun)
             return DictionaryForm{result.word.value_or(word), result.translation};
         return std::nullopt;
     }
@@ -372,13 +373,21 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
     // tense.
     if (id == DictionaryId::Arabic && QStringView(u"\u064A\u062A\u0646").contains(word.front())) {
-        std::stable_partition(found.begin(), found.end(), [](const DictionaryForm& f) {
+        const auto verb = [](const DictionaryForm& f) {
             const QString sense = f.translation.section(u'\n', 0, 0)
                                       .section(u'\u060C', 0, 0)
                                       .section(u',', 0, 0)
                                       .trimmed();
             return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
-        });
+        };
+        std::stable_partition(found.begin(), found.end(), verb);
+        // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
+        // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
+        if (word.startsWith(u'\u064A')) {
+            found.removeIf([&](const DictionaryForm& f) {
+                return !verb(f) && !f.headword.startsWith(u'\u064A');
+            });
+        }
     }
     return found;
 }

@@ -257,9 +257,15 @@ QString umlauted(const QString& w)
 Forms germanNoun(const QString& w)
 {
     Forms f;
-    addEndings(f, w, {u"e", u"en", u"n", u"er", u"s", u"es", u"ern", u"ns", u"nen"});
+    addEndings(f, w, {u"e", u"en", u"n", u"s", u"es", u"ns", u"nen"});
+    // The -er plural is of short words only: Kinder, Männer, not Gesellschafter.
+    const bool short_ = vowelGroups(w.toLower()) == 1;
+    if (short_)
+        addEndings(f, w, {u"er", u"ern"});
     if (const QString u = umlauted(w); !u.isEmpty()) {
-        addEndings(f, u, {u"e", u"en", u"er", u"ern"});
+        addEndings(f, u, {u"e", u"en"});
+        if (short_)
+            addEndings(f, u, {u"er", u"ern"});
         // Only a word in -er, -el or -en is its umlaut alone: Väter, Mäntel, Gärten.
         if (w.endsWith(u"er") || w.endsWith(u"el") || w.endsWith(u"en"))
             f << u << u + u"n";
@@ -696,8 +702,8 @@ Forms arabic(const QString& headword)
         // ون ين ان ات
         f << w + u"\u0648\u0646" << w + u"\u064A\u0646" << w + u"\u0627\u0646"
           << w + u"\u0627\u062A";
-        // The feminine and its plurals, of the longer words only: a word of three letters
-        // is mostly a noun, and its -ة word another noun (عقب, عقبة).
+        // The feminine and its dual, of the longer words only: a word of three letters is
+        // mostly a noun, and its -ة word another noun (عقب, عقبة).
         if (w.size() > 3)
             f << w + u"\u0629" << w + u"\u062A\u0627\u0646";
     }
