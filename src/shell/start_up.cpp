@@ -1,5 +1,7 @@
 #include "shell/start_up.h"
 
+#include "store/word_forms_table.h"
+
 #include "clipboard/clipboard_watchers.h"
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
@@ -10,6 +12,7 @@
 #include "shell/lexaro_form.h"
 #include "shell/splash_form.h"
 #include "store/dictionary_store.h"
+#include "store/word_forms_table.h"
 #include "ui/fonts.h"
 #include "ui/program_files.h"
 #include "ui/screen_placement.h"
@@ -53,6 +56,9 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     }
     m_store = std::move(opened.store);
     m_store->connection().setInflections(&m_inflections);
+    // A database from before the forms tables gets its words' forms once, behind the splash.
+    for (const DictionaryId id : m_store->connection().formsTablesAdded())
+        fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;

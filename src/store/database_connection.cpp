@@ -119,8 +119,12 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     connection->execute(u"Pragma synchronous = FULL"_s);
     // A database made before the forms tables gets them empty; on a read-only file it goes
     // without, and the look-up finds no forms there.
-    for (const DictionaryEntry& e : DictionaryCatalog::entries())
-        createFormsTable(*connection, e);
+    for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
+        const bool had =
+            SqliteStatement(db, u"Select Form, Word From "_s + formsTableName(e)).isValid();
+        if (!had && createFormsTable(*connection, e))
+            connection->m_formsTablesAdded.push_back(e.id);
+    }
     return {std::move(connection), DatabaseOpenError::None};
 }
 

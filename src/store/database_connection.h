@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include "store/dictionary_catalog.h"
+
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 
@@ -49,6 +52,9 @@ public:
     // the forms table as it is.
     void setInflections(const WordInflections* inflections) { m_inflections = inflections; }
     const WordInflections* inflections() const { return m_inflections; }
+    // The dictionaries whose forms table this opening added to a database made before them:
+    // their words' forms are still to be written.
+    const std::vector<DictionaryId>& formsTablesAdded() const { return m_formsTablesAdded; }
 
 private:
     DatabaseConnection(sqlite3* db, QString path);
@@ -60,6 +66,7 @@ private:
     quint64 m_device = 0;
     quint64 m_inode = 0;
     const WordInflections* m_inflections = nullptr;
+    std::vector<DictionaryId> m_formsTablesAdded;
 };
 
 } // namespace lexaro

@@ -2,7 +2,9 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/sqlite_statement.h"
 #include "store/word_comparison.h"
+#include "store/word_table_writer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,25 @@ bool createFormsTable(DatabaseConnection& connection, const DictionaryEntry& dic
                               QLatin1StringView(WordComparison::CollationName) +
                               u" Not Null, Word Text Not Null, Primary Key (Form, Word))"
                               u" Without Rowid"_s);
+}
+
+bool fillFormsTable(DatabaseConnection& connection, const DictionaryEntry& dictionary)
+{
+    QStringList words;
+    SqliteStatement list(connection.handle(), u"Select Word From "_s + dictionary.tableName);
+    while (list.step() == SqliteStatement::Step::Row) {
+        if (std::optional<QString> word = list.text(0))
+            words.append(std::move(*word));
+    }
+    list.reset();
+    WordTableWriter writer(connection, dictionary);
+    if (!writer.begin())
+        return false;
+    for (const QString& word : std::as_const(words)) {
+        if (!writer.addForms(word))
+            return false;
+    }
+    return writer.commit();
 }
 
 } // namespace lexaro

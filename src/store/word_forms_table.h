@@ -13,5 +13,8 @@ struct DictionaryEntry;
 // headword is stored.
 QString formsTableName(const DictionaryEntry& dictionary);
 bool createFormsTable(DatabaseConnection& connection, const DictionaryEntry& dictionary);
+// Writes the forms of every word of the dictionary with the connection's inflection rules, in
+// one transaction: for a forms table added to a database that already held words.
+bool fillFormsTable(DatabaseConnection& connection, const DictionaryEntry& dictionary);
 
 } // namespace lexaro

@@ -149,11 +149,13 @@ bool WordTableWriter::insert(QStringView word, QStringView translation)
         sqlite3_clear_bindings(m_insert);
         return fail();
     }
-    return run(m_insert) && insertForms(word);
+    return run(m_insert) && addForms(word);
 }
 
-bool WordTableWriter::insertForms(QStringView word)
+bool WordTableWriter::addForms(QStringView word)
 {
+    if (!m_active)
+        return fail();
     const WordInflections* inflections = m_connection.inflections();
     if (!inflections || word.isNull())
         return true;

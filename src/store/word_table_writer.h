@@ -51,6 +51,8 @@ public:
     // it, when the connection has inflection rules.
     bool insert(QStringView word, QStringView translation);
     bool replaceTranslation(RowId row, QStringView translation);
+    // The word's inflected forms alone, for a word already stored.
+    bool addForms(QStringView word);
 
     bool commit();
     void rollback();
@@ -63,7 +65,6 @@ private:
     bool bind(sqlite3_stmt* statement, int index, QStringView text, QByteArray& buffer);
     bool run(sqlite3_stmt* statement);
     bool fail();
-    bool insertForms(QStringView word);
 
     DatabaseConnection& m_connection;
     const DictionaryEntry& m_dictionary;

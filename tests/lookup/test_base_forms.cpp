@@ -4,6 +4,7 @@
 #include "lookup/inflection_rules.h"
 #include "lookup/not_found_text.h"
 #include "lookup/suggestion_list.h"
+#include "store/word_forms_table.h"
 #include "store/word_lookup.h"
 #include "support/test_database.h"
 
@@ -227,14 +228,21 @@ private Q_SLOTS:
     }
 
     // A word added through the store is found through its forms at once and not after its
-    // deletion; an older database without forms tables gets them when it is opened.
+    // deletion; an older database without forms tables gets them, and its words' forms, when
+    // it is opened.
     void addedWordsBringTheirForms()
     {
         testing::TestDatabase db;
+        db.insert(DictionaryId::German, {{u"Hund"_s, u"\u0633\u06AF"_s}});
         db.execute(u"Drop Table German_to_Persian_Forms"_s);
         auto store = db.open();
         store->connection().setInflections(&rules());
+        QCOMPARE(store->connection().formsTablesAdded(),
+                 std::vector<DictionaryId>{DictionaryId::German});
+        QVERIFY(
+            fillFormsTable(store->connection(), DictionaryCatalog::entry(DictionaryId::German)));
         DictionaryRecordset& de = store->recordset(DictionaryId::German);
+        QCOMPARE(de.headwordsOfForm(u"Hunde"_s, 4), QStringList{u"Hund"_s});
         const std::optional<RowId> row = de.add(u"Fuchs"_s, u"\u0631\u0648\u0628\u0627\u0647"_s);
         QVERIFY(row);
         QCOMPARE(de.headwordsOfForm(u"Füchse"_s, 4), QStringList{u"Fuchs"_s});
