@@ -199,8 +199,9 @@ bool DictionaryRecordset::writeForms(Write write, QStringView word)
 {
     const WordInflections* inflections = m_connection.inflections();
     SqliteStatement* statement = prepared(write);
+    // A database whose forms table could not be made keeps its words all the same.
     if (!statement)
-        return false;
+        return true;
     for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
         const bool done = statement->bindText(1, form) && statement->bindText(2, word) &&
                           statement->step() == SqliteStatement::Step::Done;
