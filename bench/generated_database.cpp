@@ -24,12 +24,14 @@ QString generatedWord(int n)
     return word;
 }
 
-bool buildGeneratedDatabase(const QString& path, DictionaryId table, int rows)
+bool buildGeneratedDatabase(const QString& path, DictionaryId table, int rows,
+                            const WordInflections* inflections)
 {
     QFile::remove(path);
     auto db = DatabaseConnection::createNew(path);
     if (!db)
         return false;
+    db->setInflections(inflections);
     WordTableWriter writer(*db, DictionaryCatalog::entry(table));
     if (!writer.begin())
         return false;

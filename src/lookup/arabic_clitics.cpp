@@ -64,9 +64,52 @@ QStringList withoutSuffixes(const QString& word)
             continue;
         QString stem = word.left(word.size() - suffix.size());
         appendUnique(forms, stem);
+        // The dual and plural lose their ن before a pronoun: عينيه → عيني → عين.
+        if (stem.size() >= 4 && (stem.endsWith(u'\u064A') || stem.endsWith(u'\u0627')))
+            appendUnique(forms, stem.chopped(1));
         // A feminine ending written ت before a pronoun is ة on its own: سيارته → سيارة.
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
+    }
+    return forms;
+}
+
+// The perfect's person endings and the imperfect's prefixes and plural endings, taken off a
+// verb to reach its dictionary form (the third person masculine perfect): فتحت → فتح,
+// يكتبون → كتب, يرسل → أرسل, يقول → قال.
+QStringList verbForms(const QString& word)
+{
+    static const std::array<QStringView, 4> PerfectEndings = {u"\u062A\u0645", u"\u0646\u0627",
+                                                              u"\u0648\u0627", u"\u062A"};
+    static const std::array<QStringView, 3> ImperfectEndings = {u"\u0648\u0646", u"\u064A\u0646",
+                                                                u"\u0627\u0646"};
+    QStringList forms;
+    for (const QStringView ending : PerfectEndings) {
+        if (word.endsWith(ending) && word.size() - ending.size() >= 3) {
+            appendUnique(forms, word.chopped(ending.size()));
+            break;
+        }
+    }
+    if (word.size() < 3 || !QStringView(u"\u064A\u062A\u0646\u0623").contains(word.front()))
+        return forms;
+    QString stem = word.mid(1);
+    for (const QStringView ending : ImperfectEndings) {
+        if (stem.endsWith(ending) && stem.size() - ending.size() >= 2) {
+            stem.chop(ending.size());
+            break;
+        }
+    }
+    if (stem.size() >= 3)
+        appendUnique(forms, stem);
+    if (stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A'))
+        appendUnique(forms, stem.front() + u'\u0627' + stem.back()); // hollow: يقول → قال
+    appendUnique(forms, u'\u0623' + stem); // the fourth form: يرسل → أرسل
+    if (stem.size() >= 4) {
+        // The eighth and tenth forms begin with alif: ينتظر → انتظر, يستخدم → استخدم,
+        // and a last ي is ى: يشتري → اشترى.
+        appendUnique(forms, u'\u0627' + stem);
+        if (stem.endsWith(u'\u064A'))
+            appendUnique(forms, u'\u0627' + stem.chopped(1) + u'\u0649');
     }
     return forms;
 }
@@ -77,22 +120,23 @@ ArabicClitics::ArabicClitics(std::unique_ptr<BaseForms> stems) : m_stems(std::mo
 
 QStringList ArabicClitics::candidates(const QString& word) const
 {
-    QStringList forms;
-    if (m_stems) {
-        for (const QString& stem : m_stems->candidates(word))
-            appendUnique(forms, stem);
-    }
-    QStringList stripped = withoutPrefixes(word);
-    stripped.prepend(word);
-    for (const QString& front : std::as_const(stripped)) {
-        if (front != word)
-            appendUnique(forms, front);
+    // What is taken off the end first, then the verb's own affixes, then the particles in
+    // front: a word whose first letter only looks like a particle (فتحت) keeps it.
+    QStringList forms = withoutSuffixes(word);
+    for (const QString& verb : verbForms(word))
+        appendUnique(forms, verb);
+    for (const QString& front : withoutPrefixes(word)) {
+        appendUnique(forms, front);
         for (const QString& both : withoutSuffixes(front))
             appendUnique(forms, both);
     }
     if (m_stems) {
-        // Hunspell may know the word once its particles are gone.
+        // The analyser's stems come after the particles taken off: they go deeper into the
+        // word and are wrong more often. Hunspell may also know the word once its particles
+        // are gone.
         const QStringList found = forms;
+        for (const QString& stem : m_stems->candidates(word))
+            appendUnique(forms, stem);
         for (const QString& form : found) {
             for (const QString& stem : m_stems->candidates(form))
                 appendUnique(forms, stem);

@@ -2,11 +2,19 @@
 
 #include "lookup/arabic_clitics.h"
 #include "lookup/hunspell_base_forms.h"
+#include "lookup/inflection_rules.h"
 #include "lookup/not_found_text.h"
 #include "lookup/voikko_base_forms.h"
 #include "store/word_comparison.h"
 #include "store/word_limits.h"
 #include "store/word_lookup.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <tuple>
+
+using namespace Qt::StringLiterals;
 
 namespace lexaro {
 
@@ -29,14 +37,13 @@ BaseFormLookup::~BaseFormLookup() = default;
 
 std::unique_ptr<BaseForms> BaseFormLookup::installedAnalyser(const MorphologySource& source)
 {
-    std::unique_ptr<BaseForms> analyser;
-    if (source.analyser == MorphologySource::Analyser::Voikko)
-        analyser = VoikkoBaseForms::load(source.language);
-    else
-        analyser = HunspellBaseForms::load(source.language);
+    // Hunspell's Arabic stems go too deep too often (قيد → قاد, لندن → أدان): the program's own
+    // rules and the forms table serve Arabic alone.
     if (source.arabicClitics)
-        return std::make_unique<ArabicClitics>(std::move(analyser));
-    return analyser;
+        return std::make_unique<ArabicClitics>();
+    if (source.analyser == MorphologySource::Analyser::Voikko)
+        return VoikkoBaseForms::load(source.language);
+    return HunspellBaseForms::load(source.language);
 }
 
 BaseForms* BaseFormLookup::analyser(DictionaryId id)
@@ -61,37 +68,327 @@ QString BaseFormLookup::withoutPunctuation(const QString& text)
     return word;
 }
 
+namespace {
+
+// The parts of a compound are 3 letters at least, its head 4: shorter ones match by chance
+// (Herder is no der, Resort no Ort).
+constexpr qsizetype ShortestPart = 3;
+constexpr qsizetype ShortestHead = 4;
+// Enough for the headwords of every form a real word has.
+constexpr int MostHeadwordsOfForm = 16;
+
+bool splitsCompounds(DictionaryId id)
+{
+    return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
+}
+
+// What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
+QStringList withoutLinking(DictionaryId id, const QString& modifier)
+{
+    QStringList forms{modifier};
+    if (id == DictionaryId::German) {
+        if (modifier.endsWith(u"es"))
+            forms << modifier.chopped(2);
+        if (modifier.endsWith(u's') || modifier.endsWith(u'n'))
+            forms << modifier.chopped(1);
+        if (modifier.endsWith(u"en"))
+            forms << modifier.chopped(2);
+    } else if (id == DictionaryId::Swedish && modifier.endsWith(u's')) {
+        forms << modifier.chopped(1);
+    }
+    return forms;
+}
+
+} // namespace
+
+// One look-up's candidates, in the order they are offered.
+class BaseFormLookup::Search
+{
+public:
+    Search(DictionaryId id, DictionaryRecordset& recordset, const QString& text, BaseForms* forms)
+        : m_id(id), m_recordset(recordset), m_text(text), m_analyser(forms)
+    {
+    }
+
+    QList<DictionaryForm> found() const { return m_found; }
+    bool isEmpty() const { return m_found.isEmpty(); }
+
+    // The word itself, the headwords whose forms it is, then the analyser's.
+    void addFormsOf(const QString& word)
+    {
+        // The store compares without letter case: the word written small finds what it found
+        // with its capital, and only the analyser may see it differently.
+        const bool stored = std::any_of(m_looked.cbegin(), m_looked.cend(), [&](const auto& w) {
+            return WordComparison::sameWord(w, word);
+        });
+        m_looked << word;
+        const QStringList analysed = m_analyser ? m_analyser->candidates(word) : QStringList();
+        m_word = word;
+        m_noNouns.reset();
+        if (!stored) {
+            addHeadword(word);
+            for (const QString& headword : headwordsOfForm(word, analysed))
+                addHeadword(headword);
+        }
+        for (const QString& candidate : analysed) {
+            addHeadword(candidate);
+            // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
+            if (m_id == DictionaryId::Arabic) {
+                for (const QString& headword : headwordsOfForm(candidate))
+                    addHeadword(headword);
+            }
+        }
+    }
+
+    // The head (the longest headword or form that ends the word), then the rest.
+    void addCompoundParts(const QString& word, int depth = 0)
+    {
+        if (m_analyser && depth == 0) {
+            // Only with its head: the other parts alone say too little (lainsäädäntö is no
+            // form of laki).
+            const QStringList parts = m_analyser->compoundParts(word);
+            if (!parts.isEmpty() && entryOf(parts.first())) {
+                for (const QString& part : parts)
+                    addPart(part);
+                return;
+            }
+        }
+        if (m_analyser && !m_analyser->mayBeCompound(word))
+            return;
+        for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
+            const std::optional<DictionaryForm> head = entryOf(word.mid(at), true);
+            if (!head)
+                continue;
+            const QString modifier = word.left(at);
+            std::optional<DictionaryForm> first;
+            for (const QString& m : withoutLinking(m_id, modifier)) {
+                if (m.size() >= ShortestPart && (first = entryOf(m)))
+                    break;
+            }
+            add(*head);
+            if (first)
+                add(*first);
+            else if (depth == 0)
+                addCompoundParts(modifier, depth + 1);
+            return;
+        }
+    }
+
+private:
+    QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
+    {
+        QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
+        std::stable_sort(headwords.begin(), headwords.end(),
+                         [&](const QString& a, const QString& b) {
+                             return likeliness(word, a, analysed) < likeliness(word, b, analysed);
+                         });
+        return headwords;
+    }
+
+    // Which of the headwords a form belongs to is most likely: one the irregular lists name
+    // (händer: hand before hända), then in the analyser's order (hjälper: hjälpa before
+    // hjälp), the one it only adds to (casas: casa before casar), then the fewest letters
+    // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
+    // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
+    // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
+    std::tuple<int, int, qsizetype, int, qsizetype>
+    likeliness(const QString& word, const QString& headword, const QStringList& analysed) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        int mismatch = 0;
+        if (m_id == DictionaryId::German)
+            mismatch = headword.front().isUpper() != word.front().isUpper();
+        else if (m_id == DictionaryId::Italian)
+            mismatch =
+                (w.endsWith(u'e') && h.endsWith(u'o')) || (w.endsWith(u'i') && h.endsWith(u'a'));
+        qsizetype common = 0;
+        while (common < w.size() && common < h.size() && w[common] == h[common])
+            ++common;
+        const bool listed = InflectionRules::isListedForm(m_id, headword, word);
+        // Except in Italian, where Hunspell takes many plurals for verbs (libri → librare).
+        const auto analysedAt =
+            m_id == DictionaryId::Italian
+                ? analysed.cend()
+                : std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
+                      return WordComparison::sameWord(a, headword);
+                  });
+        return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
+                (w.size() - common) + (h.size() - common)};
+    }
+
+    // A German compound's head is a noun: Sicherheitsgründen ends in Gründen, a form of
+    // Grund, not in the verb gründen.
+    std::optional<DictionaryForm> entryOf(const QString& word, bool head = false)
+    {
+        const bool noun = head && m_id == DictionaryId::German;
+        const LookupResult result = lookUpTranslation(m_recordset, word);
+        const bool found = result.outcome == LookupResult::Outcome::Found;
+        if (found && (!noun || result.word.value_or(word).front().isUpper()))
+            return DictionaryForm{result.word.value_or(word), result.translation};
+        for (const QString& headword : headwordsOfForm(word)) {
+            if (noun && !headword.front().isUpper())
+                continue;
+            const LookupResult r = lookUpTranslation(m_recordset, headword);
+            if (r.outcome == LookupResult::Outcome::Found)
+                return DictionaryForm{r.word.value_or(headword), r.translation};
+        }
+        // Menschenleben ends in Leben, not in the verb leben.
+        if (found && !noun)
+            return DictionaryForm{result.word.value_or(word), result.translation};
+        return std::nullopt;
+    }
+
+    void addPart(const QString& part)
+    {
+        if (part.size() < ShortestPart)
+            return;
+        if (const std::optional<DictionaryForm> entry = entryOf(part))
+            add(*entry);
+    }
+
+    void add(const DictionaryForm& form)
+    {
+        const bool known = std::any_of(m_found.cbegin(), m_found.cend(), [&](const auto& f) {
+            return WordComparison::sameWord(f.headword, form.headword);
+        });
+        if (!known && m_found.size() < MostForms)
+            m_found.append(form);
+    }
+
+    void addHeadword(const QString& candidate)
+    {
+        if (m_found.size() >= MostForms || ++m_tried > MostCandidates ||
+            WordComparison::sameWord(candidate, m_text))
+            return;
+        const bool known = std::any_of(m_found.cbegin(), m_found.cend(), [&](const auto& f) {
+            return WordComparison::sameWord(f.headword, candidate);
+        });
+        if (known)
+            return;
+        const LookupResult result = lookUpTranslation(m_recordset, candidate);
+        const QString headword = result.word.value_or(candidate);
+        if (result.outcome == LookupResult::Outcome::Found &&
+            !(headword.front().isUpper() && noNouns()))
+            m_found.append({headword, result.translation});
+    }
+
+    // A German word written small that is a dictionary form itself (ringen, vereinen) is
+    // no form of a noun (Ring, Verein). Asked only when a noun is found.
+    bool noNouns()
+    {
+        if (!m_noNouns)
+            m_noNouns = m_id == DictionaryId::German && !m_word.isEmpty() &&
+                        m_word.front().isLower() && m_analyser &&
+                        m_analyser->isDictionaryForm(m_word);
+        return *m_noNouns;
+    }
+
+    DictionaryId m_id;
+    DictionaryRecordset& m_recordset;
+    const QString& m_text;
+    BaseForms* m_analyser;
+    QList<DictionaryForm> m_found;
+    int m_tried = 0;
+    QStringList m_looked; // the spellings whose forms were looked up
+    QString m_word;       // the spelling whose forms are being added
+    std::optional<bool> m_noNouns;
+};
+
+QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)
+{
+    QStringList spellings;
+    switch (id) {
+    case DictionaryId::German:
+        if (word.contains(u'ß'))
+            spellings << QString(word).replace(u'ß', u"ss"_s);
+        else if (word.contains(u"ss"))
+            spellings << QString(word).replace(u"ss"_s, u"ß"_s);
+        break;
+    case DictionaryId::Italian: {
+        // perche' → perché, piu' → più, e' → è; the apostrophe is gone with the punctuation.
+        static const QHash<QChar, QStringList> accented = {{u'a', {u"à"_s}},
+                                                           {u'e', {u"è"_s, u"é"_s}},
+                                                           {u'i', {u"ì"_s}},
+                                                           {u'o', {u"ò"_s}},
+                                                           {u'u', {u"ù"_s}}};
+        if (!word.isEmpty()) {
+            for (const QString& a : accented.value(word.back().toLower()))
+                spellings << word.chopped(1) + a;
+        }
+        break;
+    }
+    case DictionaryId::French:
+        for (const auto& [joined, apart] :
+             {std::pair{u"œ"_s, u"oe"_s}, std::pair{u"æ"_s, u"ae"_s}, std::pair{u"Œ"_s, u"Oe"_s},
+              std::pair{u"Æ"_s, u"Ae"_s}}) {
+            if (word.contains(joined))
+                spellings << QString(word).replace(joined, apart);
+            else if (word.contains(apart))
+                spellings << QString(word).replace(apart, joined);
+        }
+        break;
+    default:
+        break;
+    }
+    return spellings;
+}
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
     const QString word = withoutPunctuation(text);
     if (word.isEmpty())
         return {};
-    QStringList candidates;
-    if (word != text)
-        candidates << word;
-    if (BaseForms* forms = analyser(id)) {
-        candidates << forms->candidates(word);
-        // A capital at the start of a sentence is not part of the word.
-        const QString lower = word.toLower();
-        if (lower != word)
-            candidates << forms->candidates(lower);
+    Search search(id, recordset, text, analyser(id));
+    QStringList written;
+    // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),
+    // not an elision: the accented word comes before the bare one (e, cosi).
+    if (id == DictionaryId::Italian && text.trimmed().endsWith(u'\'') && word.size() < text.size())
+        written << otherSpellings(id, word);
+    written << word;
+    // A capital at the start of a sentence is not part of the word.
+    if (const QString lower = word.toLower(); lower != word)
+        written << lower;
+    const bool english = id == DictionaryId::English || id == DictionaryId::ComputerAndInternet;
+    if (english && (word.endsWith(u"'s") || word.endsWith(u"s'")))
+        written << word.chopped(word.endsWith(u"'s") ? 2 : 1);
+    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il.
+    const qsizetype apostrophe = word.indexOf(u'\'');
+    const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
+    if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
+        written << word.mid(apostrophe + 1);
+    for (const QString& w : std::as_const(written))
+        search.addFormsOf(w);
+    if (search.isEmpty()) {
+        for (const QString& w : otherSpellings(id, word))
+            search.addFormsOf(w);
     }
-    QList<DictionaryForm> found;
-    for (qsizetype i = 0; i < candidates.size() && i < MostCandidates; ++i) {
-        const QString& candidate = candidates[i];
-        if (WordComparison::sameWord(candidate, text))
-            continue;
-        const bool known = std::any_of(found.cbegin(), found.cend(), [&](const DictionaryForm& f) {
-            return WordComparison::sameWord(f.headword, candidate);
-        });
-        if (known)
-            continue;
-        const LookupResult result = lookUpTranslation(recordset, candidate);
-        if (result.outcome == LookupResult::Outcome::Found)
-            found.append({result.word.value_or(candidate), result.translation});
-        if (found.size() == MostForms)
-            break;
+    // A compound is one word of letters: a phrase or a number is no compound.
+    const bool oneWord =
+        std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
+    if (search.isEmpty() && splitsCompounds(id) && oneWord)
+        search.addCompoundParts(word);
+    QList<DictionaryForm> found = search.found();
+    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
+    // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
+    // tense.
+    if (id == DictionaryId::Arabic && QStringView(u"\u064A\u062A\u0646").contains(word.front())) {
+        const auto verb = [](const DictionaryForm& f) {
+            const QString sense = f.translation.section(u'\n', 0, 0)
+                                      .section(u'\u060C', 0, 0)
+                                      .section(u',', 0, 0)
+                                      .trimmed();
+            return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+        };
+        std::stable_partition(found.begin(), found.end(), verb);
+        // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
+        // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
+        if (word.startsWith(u'\u064A')) {
+            found.removeIf([&](const DictionaryForm& f) {
+                return !verb(f) && !f.headword.startsWith(u'\u064A');
+            });
+        }
     }
     return found;
 }

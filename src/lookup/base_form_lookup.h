@@ -23,8 +23,12 @@ struct DictionaryForm
 };
 
 // Finds what a reader copies out of running text: the text without the punctuation around
-// it, and the dictionary forms of an inflected word, each checked against the dictionary's
-// own headwords. Used only when the text itself is not a headword.
+// it, and the dictionary forms of an inflected word, each a headword of the dictionary. A
+// headword is offered only when the word is one of its forms: listed in the forms table that
+// the store keeps, or made from it by the analyser's inflection rules. When the word as written
+// finds nothing, its older or typed-plain spellings are tried (daß, perche', oe), then, in
+// German, Swedish and Finnish, its parts as a compound. Used only when the text itself is not a
+// headword.
 class BaseFormLookup
 {
 public:
@@ -37,15 +41,21 @@ public:
     ~BaseFormLookup();
     static std::unique_ptr<BaseForms> installedAnalyser(const MorphologySource& source);
 
-    // At most five headwords of the dictionary, most likely first.
+    // At most five headwords of the dictionary, most likely first; a compound's parts with
+    // the head first.
     QList<DictionaryForm> find(DictionaryId id, DictionaryRecordset& recordset,
                                const QString& text);
+
+    // The spellings to try when the word as written finds nothing: German ß for ss, an Italian
+    // accent written as an apostrophe (perche' → perché), French œ and æ written out.
+    static QStringList otherSpellings(DictionaryId id, const QString& word);
 
     // The text without white space and punctuation around it, with typographic apostrophes
     // made plain ("«l’eau»," gives "l'eau").
     static QString withoutPunctuation(const QString& text);
 
 private:
+    class Search;
     BaseForms* analyser(DictionaryId id);
 
     AnalyserFactory m_factory;

@@ -11,6 +11,27 @@ class BaseForms
 public:
     virtual ~BaseForms() = default;
     virtual QStringList candidates(const QString& word) const = 0;
+    // The dictionary forms of a compound's parts as the analyser divides it, the last part
+    // (the head) first; empty when it does not know the word as a compound.
+    virtual QStringList compoundParts(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return {};
+    }
+    // True when the analyser knows the word itself as a dictionary form (an infinitive, a
+    // singular), with no ending taken off.
+    virtual bool isDictionaryForm(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return false;
+    }
+    // False when the analyser knows the word as a simple word, which no split into parts
+    // may then second-guess (terrorist is no ist, zurückzukehren no Ehre).
+    virtual bool mayBeCompound(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return true;
+    }
 };
 
 } // namespace lexaro

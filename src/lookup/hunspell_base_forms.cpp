@@ -1,6 +1,7 @@
 #include "lookup/hunspell_base_forms.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <hunspell/hunspell.hxx>
 
@@ -11,10 +12,41 @@ namespace {
 // Where Debian's hunspell-* packages put their dictionaries.
 constexpr auto Folder = "/usr/share/hunspell/";
 
-void appendUnique(QStringList& list, const QString& word)
+// English affix classes that inflect (plural and third person -s, -ed, -ing, 's). The others
+// make other words: -er of an agent (bee → beer), -ings, -ion, -ive, -ness, -ly.
+const QSet<QString>& englishInflections()
 {
-    if (!word.isEmpty() && !list.contains(word))
-        list.append(word);
+    static const QSet<QString> flags = {QStringLiteral("S"), QStringLiteral("D"),
+                                        QStringLiteral("G"), QStringLiteral("M")};
+    return flags;
+}
+
+// Suffix classes of other dictionaries that make another word: German -ung (beachten →
+// Beachtung).
+QSet<QString> derivationFlags(const QString& language)
+{
+    if (language.startsWith(u"de_"))
+        return {QStringLiteral("J")};
+    return {};
+}
+
+// The flags of the dictionary's prefix classes: a prefix changes the meaning (in-, un-, dis-).
+QSet<QString> prefixFlags(const QByteArray& affixFile)
+{
+    QSet<QString> flags;
+    QFile file(QFile::decodeName(affixFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return flags;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (!line.startsWith("PFX "))
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        // The class's header line: PFX flag cross-product count.
+        if (fields.size() == 4 && (fields[2] == "Y" || fields[2] == "N"))
+            flags.insert(QString::fromUtf8(fields[1]));
+    }
+    return flags;
 }
 
 } // namespace
@@ -27,36 +59,92 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
     if (!QFile::exists(QFile::decodeName(affixes)) || !QFile::exists(QFile::decodeName(words)))
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
-    return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(std::move(speller)));
+    return std::unique_ptr<HunspellBaseForms>(
+        new HunspellBaseForms(std::move(speller), prefixFlags(affixes), derivationFlags(language),
+                              language.startsWith(u"en_")));
 }
 
-HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller)
-    : m_speller(std::move(speller))
+HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
+                                     QSet<QString> derivations, bool english)
+    : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
+      m_derivationFlags(std::move(derivations)), m_english(english)
 {
 }
 
 HunspellBaseForms::~HunspellBaseForms() = default;
 
+std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
+                                                        const QString& word) const
+{
+    // " st:house fl:S": the stem and the affix classes that made the word of it. Text before
+    // the stem is a prefix morpheme ("in st:capacidad"); "pa:" fields are compound parts.
+    const QStringList fields = analysis.split(u' ', Qt::SkipEmptyParts);
+    QString stem;
+    const auto otherWord = [&](const QString& flag) {
+        return m_prefixFlags.contains(flag) || m_derivationFlags.contains(flag) ||
+               (m_english && !englishInflections().contains(flag));
+    };
+    for (const QString& field : fields) {
+        const bool stemField = field.startsWith(u"st:");
+        const bool rejected = (stemField && !stem.isEmpty()) || field.startsWith(u"pa:") ||
+                              (field.startsWith(u"fl:") && otherWord(field.mid(3))) ||
+                              (stem.isEmpty() && !field.contains(u':'));
+        if (rejected)
+            return std::nullopt;
+        if (stemField)
+            stem = field.mid(3);
+    }
+    // A stem much shorter than the word is a chance match (pens → p), not its dictionary form.
+    if (stem.isEmpty() || stem == word || stem.size() * 2 < word.size() ||
+        (stem.size() < 3 && word.size() > stem.size() + 1))
+        return std::nullopt;
+    return stem;
+}
+
+const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
+{
+    if (word != m_analysed || m_analysed.isNull()) {
+        // Debian's dictionaries are all UTF-8.
+        m_analyses = m_speller->analyze(word.toStdString());
+        m_analysed = word;
+    }
+    return m_analyses;
+}
+
 QStringList HunspellBaseForms::candidates(const QString& word) const
 {
-    // Debian's dictionaries are all UTF-8.
-    const std::string utf8 = word.toStdString();
     QStringList forms;
-    for (const std::string& stem : m_speller->stem(utf8))
-        appendUnique(forms, QString::fromStdString(stem));
-    // The analyses also name the stems of forms the stemmer leaves alone ("st:" fields).
-    for (const std::string& analysis : m_speller->analyze(utf8)) {
-        const QString text = QString::fromStdString(analysis);
-        qsizetype at = text.indexOf(QStringLiteral("st:"));
-        while (at >= 0) {
-            qsizetype end = at + 3;
-            while (end < text.size() && !text.at(end).isSpace())
-                ++end;
-            appendUnique(forms, text.mid(at + 3, end - at - 3));
-            at = text.indexOf(QStringLiteral("st:"), end);
-        }
+    for (const std::string& analysis : analyses(word)) {
+        if (const std::optional<QString> stem =
+                inflectedFrom(QString::fromStdString(analysis), word);
+            stem && !forms.contains(*stem))
+            forms.append(*stem);
     }
     return forms;
+}
+
+bool HunspellBaseForms::isDictionaryForm(const QString& word) const
+{
+    const std::string self = " st:" + word.toStdString();
+    for (const std::string& analysis : analyses(word)) {
+        if (analysis == self)
+            return true;
+    }
+    return false;
+}
+
+bool HunspellBaseForms::mayBeCompound(const QString& word) const
+{
+    // Written small or with a capital: a German noun copied from a list may have lost it.
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    for (const QString& w : {word, capital}) {
+        for (const std::string& analysis : analyses(w)) {
+            if (analysis.find("pa:") == std::string::npos)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace lexaro

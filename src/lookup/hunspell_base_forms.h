@@ -2,13 +2,21 @@
 
 #include "lookup/base_forms.h"
 
+#include <QSet>
+
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 class Hunspell;
 
 namespace lexaro {
 
-// Stems and analyses from a Hunspell dictionary of Debian's hunspell-* packages.
+// The stems that a Hunspell dictionary of Debian's hunspell-* packages makes a word from. Its
+// analysis names the affix classes of the stem that give the word; a stem is offered only when
+// those are inflections: never through a prefix (incapacidad is no form of capacidad), a
+// compound, or, in English, a class that makes another word (beers is no form of bee).
 class HunspellBaseForms final : public BaseForms
 {
 public:
@@ -17,10 +25,22 @@ public:
     ~HunspellBaseForms() override;
 
     QStringList candidates(const QString& word) const override;
+    bool mayBeCompound(const QString& word) const override;
+    bool isDictionaryForm(const QString& word) const override;
 
 private:
-    explicit HunspellBaseForms(std::unique_ptr<Hunspell> speller);
+    HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
+                      QSet<QString> derivations, bool english);
+    std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
+    // One look-up asks about the same word several times: the last analysis is kept.
+    const std::vector<std::string>& analyses(const QString& word) const;
+
     std::unique_ptr<Hunspell> m_speller;
+    QSet<QString> m_prefixFlags;
+    QSet<QString> m_derivationFlags;
+    bool m_english = false;
+    mutable QString m_analysed;
+    mutable std::vector<std::string> m_analyses;
 };
 
 } // namespace lexaro

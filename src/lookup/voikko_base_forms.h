@@ -19,8 +19,19 @@ public:
     VoikkoBaseForms& operator=(const VoikkoBaseForms&) = delete;
 
     QStringList candidates(const QString& word) const override;
+    QStringList compoundParts(const QString& word) const override;
+    bool mayBeCompound(const QString& word) const override;
 
 private:
+    struct Analysis
+    {
+        QString baseForm;
+        QStringList parts; // the dictionary forms of its parts, first to last
+        int segments = 0;  // parts and derivational endings
+        bool participle = false;
+    };
+    template <typename Visit> void analyse(const QString& word, Visit visit) const;
+
     explicit VoikkoBaseForms(VoikkoHandle* handle) : m_handle(handle) {}
     VoikkoHandle* m_handle;
 };

@@ -1,5 +1,7 @@
 #include "shell/start_up.h"
 
+#include "store/word_forms_table.h"
+
 #include "clipboard/clipboard_watchers.h"
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
@@ -11,6 +13,7 @@
 #include "shell/splash_form.h"
 #include "store/dictionary_store.h"
 #include "store/user_word_database.h"
+#include "store/word_forms_table.h"
 #include "ui/fonts.h"
 #include "ui/screen_placement.h"
 
@@ -63,6 +66,10 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     // what the user types meanwhile waits for it.
     m_store->connection().setWhileWaiting(
         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    m_store->connection().setInflections(&m_inflections);
+    // A database from before the forms tables gets its words' forms once, behind the splash.
+    for (const DictionaryId id : m_store->connection().formsTablesAdded())
+        fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/base_form_lookup.h"
+#include "lookup/inflection_rules.h"
 #include "shell/command_router.h"
 #include "ui/modal_message_service.h"
 #include "ui/program_exit.h"
@@ -65,6 +66,8 @@ private:
     ProgramExit m_exit;
     CommandRouter m_router;
     BaseFormLookup m_baseForms;
+    // A word added or deleted takes its inflected forms with it.
+    InflectionRules m_inflections;
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<LexaroForm> m_mainWindow;

@@ -3,6 +3,7 @@
 #include "store/dictionary_catalog.h"
 #include "store/sqlite_statement.h"
 #include "store/word_comparison.h"
+#include "store/word_forms_table.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -228,6 +229,14 @@ DatabaseConnection::OpenResult DatabaseConnection::open(const QString& path)
     if (!connection->hasAllTables())
         return {nullptr, DatabaseOpenError::TablesMissing};
     connection->orderIndexesByTodaysComparison();
+    // A database made before the forms tables gets them empty; on a read-only file it goes
+    // without, and the look-up finds no forms there.
+    for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
+        const bool had =
+            SqliteStatement(db, u"Select Form, Word From "_s + formsTableName(e)).isValid();
+        if (!had && createFormsTable(*connection, e))
+            connection->m_formsTablesAdded.push_back(e.id);
+    }
     connection->noteOwnWrite();
     return {std::move(connection), DatabaseOpenError::None};
 }
@@ -246,7 +255,8 @@ std::unique_ptr<DatabaseConnection> DatabaseConnection::createNew(const QString&
         // The second key gives words that compare equal a stable, binary order.
         const QString index = u"Create Index "_s + e.tableName + u"_Word On "_s + e.tableName +
                               u" (Word, Word Collate Binary)"_s;
-        if (!connection->execute(create) || !connection->execute(index))
+        if (!connection->execute(create) || !connection->execute(index) ||
+            !createFormsTable(*connection, e))
             return nullptr;
     }
     if (!connection->recordComparisonVersion())

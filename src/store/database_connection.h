@@ -4,13 +4,18 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include "store/dictionary_catalog.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct sqlite3;
 
 namespace lexaro {
+
+class WordInflections;
 
 enum class DatabaseOpenError
 {
@@ -93,6 +98,14 @@ public:
     // Counts the reopenings: statements and row identities of an earlier generation are void.
     int generation() const { return m_generation; }
 
+    // The rules whose forms every write of a headword stores in the forms table; none keeps
+    // the forms table as it is.
+    void setInflections(const WordInflections* inflections) { m_inflections = inflections; }
+    const WordInflections* inflections() const { return m_inflections; }
+    // The dictionaries whose forms table this opening added to a database made before them:
+    // their words' forms are still to be written.
+    const std::vector<DictionaryId>& formsTablesAdded() const { return m_formsTablesAdded; }
+
 private:
     struct FileState
     {
@@ -126,6 +139,8 @@ private:
     std::function<void()> m_whileWaiting;
     QElapsedTimer m_waiting;
     QElapsedTimer m_readGaveUp;
+    const WordInflections* m_inflections = nullptr;
+    std::vector<DictionaryId> m_formsTablesAdded;
 };
 
 } // namespace lexaro

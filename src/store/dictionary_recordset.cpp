@@ -2,6 +2,8 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_forms_table.h"
+#include "store/word_inflections.h"
 #include "store/word_limits.h"
 
 #include <sqlite3.h>
@@ -31,7 +33,8 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
 
 DictionaryRecordset::DictionaryRecordset(DatabaseConnection& connection,
                                          const DictionaryEntry& dictionary)
-    : m_connection(connection), m_table(dictionary.tableName), m_name(dictionary.recordsetName())
+    : m_connection(connection), m_dictionary(dictionary), m_table(dictionary.tableName),
+      m_name(dictionary.recordsetName())
 {
 }
 
@@ -158,6 +161,17 @@ SqliteStatement* DictionaryRecordset::prepared(Write write)
         case Write::Remove:
             sql = u"Delete From "_s + m_table + u" Where rowid=?1"_s;
             break;
+        case Write::AddForm:
+            sql = u"Insert Or Ignore Into "_s + formsTableName(m_dictionary) +
+                  u" (Form, Word) Values (?1, ?2)"_s;
+            break;
+        case Write::RemoveForm:
+            sql =
+                u"Delete From "_s + formsTableName(m_dictionary) + u" Where Form=?1 And Word=?2"_s;
+            break;
+        case Write::WordOfRow:
+            sql = u"Select Word From "_s + m_table + u" Where rowid=?1"_s;
+            break;
         }
         slot.emplace(m_connection.handle(), sql);
         if (!slot->isValid()) {
@@ -186,7 +200,98 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
     return done;
 }
 
+QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
+{
+    QStringList words;
+    if (!m_formsOf || !m_formsOf->isValid()) {
+        m_formsOf.emplace(m_connection.handle(), u"Select Word From "_s +
+                                                     formsTableName(m_dictionary) +
+                                                     u" Where Form=?1"_s);
+        if (!m_formsOf->isValid()) {
+            m_formsOf.reset();
+            return words;
+        }
+    }
+    if (!m_formsOf->bindText(1, form)) {
+        m_formsOf->reset();
+        return words;
+    }
+    while (words.size() < limit && m_formsOf->step() == SqliteStatement::Step::Row) {
+        if (std::optional<QString> word = m_formsOf->text(0))
+            words.append(std::move(*word));
+    }
+    m_formsOf->reset();
+    return words;
+}
+
+bool DictionaryRecordset::writeForms(Write write, QStringView word)
+{
+    const WordInflections* inflections = m_connection.inflections();
+    SqliteStatement* statement = prepared(write);
+    // A database whose forms table could not be made keeps its words all the same.
+    if (!statement)
+        return true;
+    for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
+        const bool done = statement->bindText(1, form) && statement->bindText(2, word) &&
+                          statement->step() == SqliteStatement::Step::Done;
+        statement->reset();
+        if (!done)
+            return false;
+    }
+    return true;
+}
+
 std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView translation)
+{
+    if (!m_connection.inflections())
+        return addInTransaction(word, translation);
+    // The word and its forms together, or neither; the file checked and the lock waited for
+    // as for any write, before the transaction begins.
+    const DatabaseConnection::WriteWait writing(m_connection);
+    if (m_connection.isWaiting() || !m_connection.readyToWrite() ||
+        !m_connection.execute(u"Begin Immediate"_s))
+        return std::nullopt;
+    std::optional<RowId> row = addInTransaction(word, translation);
+    if (row && writeForms(Write::AddForm, word) && m_connection.execute(u"Commit"_s)) {
+        m_connection.noteOwnWrite();
+        return row;
+    }
+    m_connection.execute(u"Rollback"_s);
+    return std::nullopt;
+}
+
+bool DictionaryRecordset::remove(RowId row)
+{
+    if (!m_connection.inflections())
+        return removeInTransaction(row);
+    SqliteStatement* wordOfRow = prepared(Write::WordOfRow);
+    std::optional<QString> word;
+    if (wordOfRow && wordOfRow->bindInt64(1, qint64(row)) &&
+        wordOfRow->step() == SqliteStatement::Step::Row)
+        word = wordOfRow->text(0);
+    if (wordOfRow)
+        wordOfRow->reset();
+    const DatabaseConnection::WriteWait writing(m_connection);
+    if (m_connection.isWaiting() || !m_connection.readyToWrite() ||
+        !m_connection.execute(u"Begin Immediate"_s))
+        return false;
+    bool done = removeInTransaction(row);
+    // The forms stay while another row holds the same word.
+    if (done && word && open(WordQuery::WordExists, *word)) {
+        const bool stillThere = !atEnd();
+        close();
+        done = stillThere || writeForms(Write::RemoveForm, *word);
+    }
+    if (done && m_connection.execute(u"Commit"_s)) {
+        m_connection.noteOwnWrite();
+        return true;
+    }
+    m_connection.execute(u"Rollback"_s);
+    return false;
+}
+
+std::optional<RowId> DictionaryRecordset::addInTransaction(QStringView word,
+                                                           QStringView translation)
 {
     // Databases made before the table refused empty translations are held to the same rule.
     if (translation.isEmpty() || !WordLimits::wordFits(word) ||
@@ -218,7 +323,7 @@ bool DictionaryRecordset::updateTranslation(RowId row, QStringView word, QString
     return runWrite(*update);
 }
 
-bool DictionaryRecordset::remove(RowId row)
+bool DictionaryRecordset::removeInTransaction(RowId row)
 {
     if (m_lookupGeneration != m_connection.generation())
         return false;

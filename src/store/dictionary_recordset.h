@@ -3,6 +3,7 @@
 #include "store/sqlite_statement.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -61,9 +62,15 @@ public:
     bool moveNext();
     void close();
 
+    // The headwords that the forms table gives for an inflected form, at most `limit`;
+    // none when the database has no forms table.
+    QStringList headwordsOfForm(QStringView form, int limit);
+
     // Each write is one transaction, committed before it returns. Translations must not be
     // empty (the table refuses them) nor longer than WordLimits allow. An update or a delete
-    // fails when the file was opened afresh since the look-up that found the row.
+    // fails when the file was opened afresh since the look-up that found the row. With
+    // inflection rules on the connection, an added word's forms are stored with it and a
+    // deleted word's forms go with it.
     std::optional<RowId> add(QStringView word, QStringView translation);
     // Both succeed only when the row was there and is now changed or gone. The translation
     // is written only while the row still holds exactly this word: a row deleted meanwhile
@@ -83,7 +90,10 @@ private:
     {
         Add,
         UpdateTranslation,
-        Remove
+        Remove,
+        AddForm,
+        RemoveForm,
+        WordOfRow,
     };
     Prepared* prepared(WordQuery query);
     SqliteStatement* prepared(Write write);
@@ -91,12 +101,18 @@ private:
     bool runWrite(SqliteStatement& statement);
     // Drops the statements of a connection that has since been opened afresh.
     void followConnection();
+    // The word's forms into or out of the forms table, inside the caller's transaction.
+    bool writeForms(Write write, QStringView word);
+    std::optional<RowId> addInTransaction(QStringView word, QStringView translation);
+    bool removeInTransaction(RowId row);
 
     DatabaseConnection& m_connection;
+    const DictionaryEntry& m_dictionary;
     QString m_table;
     QString m_name;
     std::array<std::optional<Prepared>, 5> m_statements;
-    std::array<std::optional<SqliteStatement>, 3> m_writes;
+    std::array<std::optional<SqliteStatement>, 6> m_writes;
+    std::optional<SqliteStatement> m_formsOf;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;
     bool m_lastOpenBusy = false;

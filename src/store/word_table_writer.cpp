@@ -2,6 +2,8 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_forms_table.h"
+#include "store/word_inflections.h"
 #include "store/word_limits.h"
 
 #include <QFile>
@@ -56,7 +58,8 @@ WordTableWriter::Error WordTableWriter::errorOf(int code) const
 }
 
 WordTableWriter::WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary)
-    : m_connection(connection), m_writing(connection), m_table(dictionary.tableName)
+    : m_connection(connection), m_writing(connection), m_dictionary(dictionary),
+      m_table(dictionary.tableName)
 {
 }
 
@@ -66,6 +69,7 @@ WordTableWriter::~WordTableWriter()
     sqlite3_finalize(m_find);
     sqlite3_finalize(m_insert);
     sqlite3_finalize(m_replace);
+    sqlite3_finalize(m_insertForm);
 }
 
 bool WordTableWriter::fail()
@@ -99,12 +103,15 @@ bool WordTableWriter::begin()
         prepare(m_find, u"Select rowid From "_s + m_table + u" Where Word=?1"_s) &&
         prepare(m_insert,
                 u"Insert Into "_s + m_table + u" (Word, Translati0n) Values (?1, ?2)"_s) &&
-        prepare(m_replace, u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s);
+        prepare(m_replace, u"Update "_s + m_table + u" Set Translati0n=?2 Where rowid=?1"_s) &&
+        (!m_connection.inflections() ||
+         prepare(m_insertForm, u"Insert Or Ignore Into "_s + formsTableName(m_dictionary) +
+                                   u" (Form, Word) Values (?1, ?2)"_s));
     if (!prepared)
         return fail();
     if (!m_connection.readyToWrite()) {
         // Statements of a connection opened afresh are void: prepared again next time.
-        for (sqlite3_stmt** statement : {&m_find, &m_insert, &m_replace}) {
+        for (sqlite3_stmt** statement : {&m_find, &m_insert, &m_replace, &m_insertForm}) {
             sqlite3_finalize(*statement);
             *statement = nullptr;
         }
@@ -179,7 +186,25 @@ bool WordTableWriter::insert(QStringView word, QStringView translation)
         sqlite3_clear_bindings(m_insert);
         return fail();
     }
-    return run(m_insert);
+    return run(m_insert) && addForms(word);
+}
+
+bool WordTableWriter::addForms(QStringView word)
+{
+    if (!m_active)
+        return fail();
+    const WordInflections* inflections = m_connection.inflections();
+    if (!inflections || word.isNull())
+        return true;
+    for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
+        if (!bind(m_insertForm, 1, form, m_first) || !bind(m_insertForm, 2, word, m_second)) {
+            sqlite3_clear_bindings(m_insertForm);
+            return fail();
+        }
+        if (!run(m_insertForm))
+            return false;
+    }
+    return true;
 }
 
 bool WordTableWriter::replaceTranslation(RowId row, QStringView translation)

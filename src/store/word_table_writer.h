@@ -50,9 +50,12 @@ public:
 
     // The first row, in list order, whose Word equals `word` under the word comparison.
     FoundRow find(QStringView word);
-    // A null translation stores NULL.
+    // A null translation stores NULL. The word's inflected forms go into the forms table with
+    // it, when the connection has inflection rules.
     bool insert(QStringView word, QStringView translation);
     bool replaceTranslation(RowId row, QStringView translation);
+    // The word's inflected forms alone, for a word already stored.
+    bool addForms(QStringView word);
 
     bool commit();
     void rollback();
@@ -69,12 +72,14 @@ private:
 
     DatabaseConnection& m_connection;
     DatabaseConnection::WriteWait m_writing;
+    const DictionaryEntry& m_dictionary;
     QString m_table;
     bool m_active = false;
     Error m_error = Error::None;
     sqlite3_stmt* m_find = nullptr;
     sqlite3_stmt* m_insert = nullptr;
     sqlite3_stmt* m_replace = nullptr;
+    sqlite3_stmt* m_insertForm = nullptr;
     // The bound UTF-8 texts live here until the statement has run.
     QByteArray m_first;
     QByteArray m_second;

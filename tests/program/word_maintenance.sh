@@ -1,8 +1,9 @@
 # A person adds a word through the add window, finds it, reloads the list with F5, edits its
-# translation and deletes it after confirmation; an inflected word shows its dictionary form.
-# Each result is read as a screen reader reads it, the message boxes by their own name. The
-# add and edit windows open centred, frame and all; Enter pressed the moment after Alt+S or
-# Alt+Y acts after the click, on the message that click brought up.
+# translation and deletes it after confirmation; the word is found through its forms while it is
+# stored; an inflected word shows its dictionary form. Each result is read as a screen reader
+# reads it, the message boxes by their own name. The add and edit windows open centred, frame
+# and all; Enter pressed the moment after Alt+S or Alt+Y acts after the click, on the message
+# that click brought up.
 source "$(dirname "$0")/lib.sh"
 start_desktop
 start_panel bottom
@@ -50,6 +51,10 @@ pass "added $word through the add window"
 search_for "$word"
 atspi wait-text Translation "$first" || fail "the new word is not found"
 pass "the new word is found by typing it"
+search_for "${word}s"
+atspi wait-contains Translation "$notfound"$'\n\n'"$word"$'\n' \
+  || fail "the new word is not found through its plural"
+pass "the new word is found through its inflected forms at once"
 [ "$(atspi count "Word list")" = "$before" ] || fail "the list changed before F5"
 xdotool key F5
 list_grew() { [ "$(atspi count "Word list")" = $((before + 1)) ]; }
@@ -81,7 +86,9 @@ wait_until 10 message_gone "Deleting word is done successfully." ||
   fail "Enter right after Alt+Y did not close the deletion's message"
 search_for "$word"
 atspi wait-text Translation "$notfound" || fail "the deleted word is still found"
-pass "deleted after confirmation"
+search_for "${word}s"
+atspi wait-text Translation "$notfound" || fail "the deleted word's forms still lead to it"
+pass "deleted after confirmation, its forms with it"
 
 search_for "houses,"
 atspi wait-contains Translation "$notfound"$'\n\nhouse\n' || fail "houses does not show house"

@@ -27,6 +27,8 @@ public:
     void insert(DictionaryId id, std::initializer_list<Row> rows);
     void insert(DictionaryId id, const QList<Row>& rows);
     bool execute(const QString& sql);
+    // Rows inserted from now on take their inflected forms into the forms tables.
+    void setInflections(const WordInflections* rules) { m_writer->setInflections(rules); }
     std::unique_ptr<DictionaryStore> open() const;
 
 private:

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "store/word_inflections.h"
+
+namespace lexaro {
+
+// The inflections of each language that Debian's spell-checking dictionaries leave out or map
+// to other stems: regular plural, case, comparison and verb endings with their spelling
+// changes (stop → stopped, Mann → Männer, libro → libri, flicka → flickorna, مدرسة → مدرسات),
+// and lists of the frequent irregular verbs and nouns (go → went, geben → gibt, essere → sono,
+// كتاب → كتب). A rule may make a string that is no word; it is never looked for in a text, so
+// it does no harm beyond a row of the forms table.
+class InflectionRules final : public WordInflections
+{
+public:
+    QStringList formsOf(DictionaryId id, const QString& headword) const override;
+
+    // Whether the lists of irregular words give the form for the headword (went for go).
+    static bool isListedForm(DictionaryId id, const QString& headword, const QString& form);
+};
+
+} // namespace lexaro
