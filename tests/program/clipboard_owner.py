@@ -9,6 +9,7 @@ import select
 import sys
 import time
 
+import x_connection  # noqa: F401  (before any display is opened)
 from Xlib import X, Xatom, display
 from Xlib.protocol import event
 

@@ -3,6 +3,7 @@ it gets, one a line.
 Usage: key_recorder.py TITLE   prints "ready" once its window is mapped."""
 import sys
 
+import x_connection  # noqa: F401  (before any display is opened)
 from Xlib import X, display
 
 d = display.Display()

@@ -17,6 +17,7 @@ import ctypes
 import sys
 import time
 
+import x_connection  # noqa: F401  (before any display is opened)
 from Xlib import X, XK, display
 from Xlib.ext import xtest
 
