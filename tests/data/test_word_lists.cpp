@@ -13,11 +13,14 @@ int minimumCount(DictionaryId id)
 {
     switch (id) {
     case DictionaryId::English:
-        return 4000;
+        return 15000;
     case DictionaryId::ComputerAndInternet:
-        return 1000;
+        return 3000;
+    case DictionaryId::Finnish:
+    case DictionaryId::Arabic:
+        return 10000;
     default:
-        return 2500;
+        return 12000;
     }
 }
 
