@@ -15,6 +15,10 @@
 #include <hunspell/hunspell.hxx>
 
 #include <array>
+#include <future>
+#include <vector>
+
+#include <array>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -26,45 +30,71 @@ namespace {
 // The bundled forms tables keep what the rules make only where it is a word: a form the
 // language's Hunspell dictionary knows, or any form of a headword that the dictionary does not
 // know at all (there the rules are all there is). English keeps every form, and so does a word
-// the user adds later.
+// the user adds later. Checking every form is most of the build's time, so each dictionary's
+// forms are worked out on a thread of its own, with a Hunspell of its own, before the words are
+// written.
 class KnownForms final : public WordInflections
 {
 public:
-    explicit KnownForms(const WordInflections& rules) : m_rules(rules)
+    using Forms = QHash<QString, QStringList>;
+
+    KnownForms(const WordInflections& rules,
+               const std::array<std::vector<WordEntry>, DictionaryCount>& lists)
     {
+        std::vector<std::future<Forms>> work;
         for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
-            const MorphologySource source = d.morphology();
-            // The English rules make few strings that are no words; they stay whole (CPUs).
-            if (source.analyser != MorphologySource::Analyser::Hunspell ||
-                source.language.startsWith(u"en_"))
-                continue;
-            const QByteArray base = "/usr/share/hunspell/" + QFile::encodeName(source.language);
-            const QByteArray affixes = base + ".aff";
-            const QByteArray words = base + ".dic";
-            if (QFile::exists(QFile::decodeName(affixes)))
-                m_spellers[static_cast<std::size_t>(d.id)] =
-                    std::make_unique<Hunspell>(affixes.constData(), words.constData());
+            const std::vector<WordEntry>& list = lists[static_cast<std::size_t>(d.id)];
+            work.push_back(std::async(std::launch::async, [&rules, &d, &list] {
+                return formsOfList(rules, d, list);
+            }));
         }
+        for (std::size_t i = 0; i < work.size(); ++i)
+            m_forms[i] = work[i].get();
     }
 
     QStringList formsOf(DictionaryId id, const QString& headword) const override
     {
-        QStringList forms = m_rules.formsOf(id, headword);
-        Hunspell* speller = m_spellers[static_cast<std::size_t>(id)].get();
-        if (!speller || !known(*speller, headword))
-            return forms;
-        forms.removeIf([&](const QString& form) { return !known(*speller, form); });
-        return forms;
+        return m_forms[static_cast<std::size_t>(id)].value(headword);
     }
 
 private:
+    static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
+                             const std::vector<WordEntry>& list)
+    {
+        std::unique_ptr<Hunspell> speller = spellerFor(d);
+        Forms forms;
+        for (const WordEntry& e : list) {
+            if (forms.contains(e.word))
+                continue;
+            QStringList made = rules.formsOf(d.id, e.word);
+            if (speller && known(*speller, e.word))
+                made.removeIf([&](const QString& form) { return !known(*speller, form); });
+            forms.insert(e.word, made);
+        }
+        return forms;
+    }
+
+    static std::unique_ptr<Hunspell> spellerFor(const DictionaryEntry& d)
+    {
+        const MorphologySource source = d.morphology();
+        // The English rules make few strings that are no words; they stay whole.
+        if (source.analyser != MorphologySource::Analyser::Hunspell ||
+            source.language.startsWith(u"en_"))
+            return nullptr;
+        const QByteArray base = "/usr/share/hunspell/" + QFile::encodeName(source.language);
+        const QByteArray affixes = base + ".aff";
+        const QByteArray words = base + ".dic";
+        if (!QFile::exists(QFile::decodeName(affixes)))
+            return nullptr;
+        return std::make_unique<Hunspell>(affixes.constData(), words.constData());
+    }
+
     static bool known(Hunspell& speller, const QString& word)
     {
         return speller.spell(word.toStdString()) || speller.spell(word.toLower().toStdString());
     }
 
-    const WordInflections& m_rules;
-    std::array<std::unique_ptr<Hunspell>, DictionaryCount> m_spellers;
+    std::array<Forms, DictionaryCount> m_forms;
 };
 
 bool insertEntries(DatabaseConnection& db, const DictionaryEntry& dictionary,
@@ -101,19 +131,23 @@ int main(int argc, char** argv)
         err << "cannot create " << partial << "\n";
         return 1;
     }
-    const InflectionRules rules;
-    const KnownForms inflections(rules);
-    db->setInflections(&inflections);
+    std::array<std::vector<WordEntry>, DictionaryCount> lists;
     int failures = 0;
     for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
         const QString path = dataDir.filePath(d.tableName + u".tsv"_s);
-        const WordListFile::Result list = WordListFile::read(path);
+        WordListFile::Result list = WordListFile::read(path);
         for (const QString& e : list.errors) {
             err << path << ": " << e << "\n";
             ++failures;
         }
-        if (!insertEntries(*db, d, list.entries)) {
-            err << path << ": cannot store the words\n";
+        lists[static_cast<std::size_t>(d.id)] = std::move(list.entries);
+    }
+    const InflectionRules rules;
+    const KnownForms inflections(rules, lists);
+    db->setInflections(&inflections);
+    for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
+        if (!insertEntries(*db, d, lists[static_cast<std::size_t>(d.id)])) {
+            err << dataDir.filePath(d.tableName + u".tsv"_s) << ": cannot store the words\n";
             ++failures;
         }
     }
