@@ -7,12 +7,12 @@
 #include "selection_owner.h"
 
 #include "clipboard/clipboard_watchers.h"
-#include "lookup/not_found_text.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_clipboard.h"
 #include "shell/lexaro_form.h"
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
+#include "translation/not_found_text.h"
 #include "ui/program_exit.h"
 
 #include <QApplication>

@@ -3,11 +3,11 @@
 // ("form<TAB>dictionary form") and a built Lexaro.db, and counts the forms whose first
 // dictionary form shown is not theirs.
 // Usage: bench_inflection_coverage <Lexaro.db> <folder of inflected forms>
-#include "lookup/base_form_lookup.h"
 #include "store/dictionary_store.h"
 #include "store/word_comparison.h"
 #include "store/word_list_file.h"
 #include "store/word_lookup.h"
+#include "translation/base_form_lookup.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 // waits of before (every statement waited the two-second busy timeout) and with today's.
 #include "generated_database.h"
 
-#include "lookup/base_form_lookup.h"
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
+#include "translation/base_form_lookup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,11 +7,11 @@
 #include "generated_database.h"
 #include "latency.h"
 
-#include "lookup/base_form_lookup.h"
-#include "lookup/inflection_rules.h"
 #include "store/dictionary_store.h"
 #include "store/word_list_file.h"
 #include "store/word_lookup.h"
+#include "translation/base_form_lookup.h"
+#include "translation/inflection_rules.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // Builds the word database from the starter word lists: one TSV file per dictionary,
 // named after its table, with each headword's inflected forms in the forms tables. Usage:
 // lexaro_make_database <data folder> <output file>
-#include "lookup/inflection_rules.h"
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
 #include "store/word_list_file.h"
 #include "store/word_table_writer.h"
+#include "translation/inflection_rules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,9 +44,8 @@ public:
         std::vector<std::future<Forms>> work;
         for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
             const std::vector<WordEntry>& list = lists[static_cast<std::size_t>(d.id)];
-            work.push_back(std::async(std::launch::async, [&rules, &d, &list] {
-                return formsOfList(rules, d, list);
-            }));
+            work.push_back(std::async(std::launch::async,
+                                      [&rules, &d, &list] { return formsOfList(rules, d, list); }));
         }
         for (std::size_t i = 0; i < work.size(); ++i)
             m_forms[i] = work[i].get();

@@ -1,14 +1,14 @@
 #include "clipboard/notification_form.h"
 
-#include "lookup/base_form_lookup.h"
+#include "translation/base_form_lookup.h"
 
-#include "lookup/not_found_text.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "platform/window_stacking.h"
 #include "platform/work_area.h"
 #include "store/dictionary_catalog.h"
 #include "store/dictionary_store.h"
 #include "store/word_lookup.h"
+#include "translation/not_found_text.h"
 #include "ui/artwork.h"
 #include "ui/clickable_image.h"
 #include "ui/fonts.h"

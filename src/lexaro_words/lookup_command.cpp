@@ -1,9 +1,9 @@
 #include "commands.h"
 #include "tool_support.h"
 
-#include "lookup/base_form_lookup.h"
 #include "store/word_list_file.h"
 #include "store/word_lookup.h"
+#include "translation/base_form_lookup.h"
 
 #include <unistd.h>
 

@@ -1,12 +1,12 @@
 #include "lookup/dictionary_lookup.h"
 
-#include "lookup/base_form_lookup.h"
-#include "lookup/not_found_text.h"
 #include "lookup/suggestion_list.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "store/dictionary_store.h"
 #include "store/word_comparison.h"
 #include "store/word_lookup.h"
+#include "translation/base_form_lookup.h"
+#include "translation/not_found_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lookup/base_form_lookup.h"
-#include "lookup/inflection_rules.h"
 #include "shell/command_router.h"
+#include "translation/base_form_lookup.h"
+#include "translation/inflection_rules.h"
 #include "ui/modal_message_service.h"
 #include "ui/program_exit.h"
 

@@ -2,8 +2,8 @@
 #include "clipboard/clipboard_watchers.h"
 #include "clipboard/notification_form.h"
 #include "fakes/fake_platform.h"
-#include "lookup/not_found_text.h"
 #include "support/test_database.h"
+#include "translation/not_found_text.h"
 
 #include <QLabel>
 #include <QLineEdit>

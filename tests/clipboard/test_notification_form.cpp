@@ -1,7 +1,7 @@
 #include "clipboard/notification_form.h"
 #include "fakes/fake_platform.h"
-#include "lookup/not_found_text.h"
 #include "support/test_database.h"
+#include "translation/not_found_text.h"
 #include "ui/clickable_image.h"
 
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "fakes/fake_platform.h"
-#include "lookup/base_form_lookup.h"
 #include "lookup/dictionary_lookup.h"
-#include "lookup/inflection_rules.h"
-#include "lookup/not_found_text.h"
 #include "lookup/suggestion_list.h"
 #include "store/word_forms_table.h"
 #include "store/word_lookup.h"
 #include "support/test_database.h"
+#include "translation/base_form_lookup.h"
+#include "translation/inflection_rules.h"
+#include "translation/not_found_text.h"
 
 #include <QComboBox>
 #include <QLabel>

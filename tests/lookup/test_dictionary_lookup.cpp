@@ -1,9 +1,9 @@
 #include "fakes/fake_platform.h"
 #include "lookup/dictionary_lookup.h"
-#include "lookup/not_found_text.h"
 #include "shell/lexaro_form.h"
 #include "store/word_limits.h"
 #include "support/main_window_fixture.h"
+#include "translation/not_found_text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

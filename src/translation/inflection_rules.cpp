@@ -1,6 +1,6 @@
-#include "lookup/inflection_rules.h"
+#include "translation/inflection_rules.h"
 
-#include "lookup/inflection_lists.h"
+#include "translation/inflection_lists.h"
 
 #include <QHash>
 

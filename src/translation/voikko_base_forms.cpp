@@ -1,4 +1,4 @@
-#include "lookup/voikko_base_forms.h"
+#include "translation/voikko_base_forms.h"
 
 #include <QRegularExpression>
 

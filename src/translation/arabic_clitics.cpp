@@ -1,4 +1,4 @@
-#include "lookup/arabic_clitics.h"
+#include "translation/arabic_clitics.h"
 
 #include <array>
 

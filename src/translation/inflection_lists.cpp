@@ -1,4 +1,4 @@
-#include "lookup/inflection_lists.h"
+#include "translation/inflection_lists.h"
 
 namespace lexaro {
 

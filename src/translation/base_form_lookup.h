@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lookup/base_forms.h"
 #include "store/dictionary_catalog.h"
+#include "translation/base_forms.h"
 
 #include <QList>
 

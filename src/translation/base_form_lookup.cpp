@@ -1,13 +1,13 @@
-#include "lookup/base_form_lookup.h"
+#include "translation/base_form_lookup.h"
 
-#include "lookup/arabic_clitics.h"
-#include "lookup/hunspell_base_forms.h"
-#include "lookup/inflection_rules.h"
-#include "lookup/not_found_text.h"
-#include "lookup/voikko_base_forms.h"
 #include "store/word_comparison.h"
 #include "store/word_limits.h"
 #include "store/word_lookup.h"
+#include "translation/arabic_clitics.h"
+#include "translation/hunspell_base_forms.h"
+#include "translation/inflection_rules.h"
+#include "translation/not_found_text.h"
+#include "translation/voikko_base_forms.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "lookup/hunspell_base_forms.h"
+#include "translation/hunspell_base_forms.h"
 
 #include <QFile>
 #include <QSet>

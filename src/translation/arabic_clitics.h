@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/base_forms.h"
+#include "translation/base_forms.h"
 
 #include <memory>
 
