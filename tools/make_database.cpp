@@ -41,11 +41,19 @@ public:
     KnownForms(const WordInflections& rules,
                const std::array<std::vector<WordEntry>, DictionaryCount>& lists)
     {
+        // Hunspell sets up and frees a table shared by all its instances without a lock: the
+        // spellers are made and destroyed here, on this thread, and only used on the others.
+        std::array<std::unique_ptr<Hunspell>, DictionaryCount> spellers;
+        for (const DictionaryEntry& d : DictionaryCatalog::entries())
+            spellers[static_cast<std::size_t>(d.id)] = spellerFor(d);
         std::vector<std::future<Forms>> work;
         for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
-            const std::vector<WordEntry>& list = lists[static_cast<std::size_t>(d.id)];
-            work.push_back(std::async(std::launch::async,
-                                      [&rules, &d, &list] { return formsOfList(rules, d, list); }));
+            const auto i = static_cast<std::size_t>(d.id);
+            Hunspell* speller = spellers[i].get();
+            const std::vector<WordEntry>& list = lists[i];
+            work.push_back(std::async(std::launch::async, [&rules, &d, &list, speller] {
+                return formsOfList(rules, d, list, speller);
+            }));
         }
         for (std::size_t i = 0; i < work.size(); ++i)
             m_forms[i] = work[i].get();
@@ -58,9 +66,8 @@ public:
 
 private:
     static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
-                             const std::vector<WordEntry>& list)
+                             const std::vector<WordEntry>& list, Hunspell* speller)
     {
-        std::unique_ptr<Hunspell> speller = spellerFor(d);
         Forms forms;
         for (const WordEntry& e : list) {
             if (forms.contains(e.word))
