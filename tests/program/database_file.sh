@@ -44,15 +44,7 @@ pass "linked database opened and looked up"
 
 # Locked by another program: typing stays fluid (before, each letter waited 4 s), the
 # translation box says not found, and the translation comes back once the lock is gone.
-/usr/bin/python3 -c '
-import sqlite3, sys, time
-c = sqlite3.connect(sys.argv[1], isolation_level=None)
-c.execute("Begin Exclusive")
-print("locked", flush=True)
-time.sleep(60)' "$WORK/synced/Lexaro.db" >"$WORK/lock.out" &
-locker=$!
-STARTED+=($locker)
-wait_until 10 grep -q locked "$WORK/lock.out" || fail "the database was not locked"
+hold_lock "$WORK/synced/Lexaro.db"
 press_keys BackSpace BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 40 house
 atspi wait-text --timeout 6 --role "combo box" "*" house || fail "typing under a lock was slow"

@@ -219,3 +219,30 @@ wait_for_search_box() { atspi wait-text --role "combo box" "*" "$@"; }
 
 # screenshot NAME: the whole screen into $SHOT_DIR/NAME.png.
 screenshot() { import -window root "$SHOT_DIR/$1.png" || fail "no screenshot $1"; }
+
+# start_with_search_box: a desktop with a panel, the program on it, its window focused and the
+# search box clicked into; the window id goes to $win, the window's origin to $x and $y.
+start_with_search_box() {
+  start_desktop
+  start_panel bottom
+  start_lexaro
+  win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
+  focus "$win"
+  # The search box: left 128, top 186, 825 x 21 pixels inside the window.
+  read -r x y < <(client_origin "$win")
+  xdotool mousemove $((x + 540)) $((y + 196)) click 1
+}
+
+# hold_lock DATABASE: another program takes the database's exclusive lock and keeps it a
+# minute; its pid goes to $locker. Returns once the lock is held.
+hold_lock() {
+  /usr/bin/python3 -c '
+import sqlite3, sys, time
+c = sqlite3.connect(sys.argv[1], isolation_level=None)
+c.execute("Begin Exclusive")
+print("locked", flush=True)
+time.sleep(60)' "$1" >"$WORK/lock.out" &
+  locker=$!
+  STARTED+=($locker)
+  wait_until 10 grep -q locked "$WORK/lock.out" || fail "the database was not locked"
+}

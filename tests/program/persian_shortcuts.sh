@@ -2,14 +2,7 @@
 # Alt+X is nothing: none of them types a letter into the search box. The add window that Alt+A
 # opens closes with its access key Alt+C, pressed under the Persian layout too.
 source "$(dirname "$0")/lib.sh"
-start_desktop
-start_panel bottom
-start_lexaro
-win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
-focus "$win"
-# The search box: left 128, top 186, 825 x 21 pixels inside the window.
-read -r x y < <(client_origin "$win")
-xdotool mousemove $((x + 540)) $((y + 196)) click 1
+start_with_search_box
 wait_for_search_box "" || fail "the search box is not empty at the start"
 
 # The key that is "a" in the US layout types sheen in the Persian one; it follows each

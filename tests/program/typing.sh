@@ -6,14 +6,7 @@
 # which takes none of the keys and leaves the keyboard layout alone until the user clicks
 # into it; its word field keeps to the left for a Persian word, and its scroll bar is dark.
 source "$(dirname "$0")/lib.sh"
-start_desktop
-start_panel bottom
-start_lexaro
-win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
-focus "$win"
-# The search box: left 128, top 186, 825 x 21 pixels inside the window.
-read -r x y < <(client_origin "$win")
-xdotool mousemove $((x + 540)) $((y + 196)) click 1
+start_with_search_box
 
 # The list is a window of the program as wide as the search box.
 suggestions() {

@@ -114,14 +114,7 @@ bounded "$words" --database "$db" import English "$h/sparse.ifo" >"$WORK/out" 2>
 pass "hostile imports refused in bounded memory and time"
 
 # A database another program holds locked is busy, for a look-up as for an import.
-/usr/bin/python3 -c '
-import sqlite3, sys, time
-c = sqlite3.connect(sys.argv[1], isolation_level=None)
-c.execute("Begin Exclusive")
-print("locked", flush=True)
-time.sleep(60)' "$db" >"$WORK/lock.out" &
-locker=$!
-wait_until 10 grep -q locked "$WORK/lock.out" || fail "the database was not locked"
+hold_lock "$db"
 expect_status 2 "$words" --database "$db" lookup English a
 grep -q 'the database is busy' "$WORK/err" || fail "lookup under a lock: $(cat "$WORK/err")"
 expect_status 2 "$words" --database "$db" import English "$WORK/good.tsv"
