@@ -6,6 +6,8 @@ does. Run with Debian's /usr/bin/python3, which has pyatspi. Importable, or as a
   atspi.py wait-text NAME --file F   the same, the text read from file F (UTF-8)
   --role ROLE                        (with text, wait-text) only a control of that role, as
                                      AT-SPI names it: "label", "push button", "text"
+  --showing                          only a control that is showing: the pop-up's
+                                     Translation, not the hidden main window's
   atspi.py wait-contains NAME TEXT   waits until the control's text contains TEXT
   atspi.py wait-shown NAME           waits until a control with that name is showing (a
                                      message box's picture, for one)
@@ -52,12 +54,14 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
-def find(root, name, role=None):
-    """The first control with that accessible name and, if given, that role name."""
+def find(root, name, role=None, showing_only=False):
+    """The first control with that accessible name and, if given, that role name; with
+    showing_only, the first of them that is showing."""
     for node in walk(root):
         try:
             if (name == "*" or node.name == name) and \
-                    (role is None or node.getRoleName() == role):
+                    (role is None or node.getRoleName() == role) and \
+                    (not showing_only or showing(node)):
                 return node
         except Exception:
             continue
@@ -120,6 +124,9 @@ def main(argv):
         i = args.index("--timeout")
         timeout = float(args[i + 1])
         del args[i:i + 2]
+    showing_only = "--showing" in args
+    if showing_only:
+        args.remove("--showing")
     if not args:
         print(__doc__, file=sys.stderr)
         return 2
@@ -132,7 +139,7 @@ def main(argv):
 
     def control(name, role=role):
         app = application()
-        return find(app, name, role) if app is not None else None
+        return find(app, name, role, showing_only) if app is not None else None
 
     if command == "text":
         node = wait(lambda: control(rest[0]), timeout)

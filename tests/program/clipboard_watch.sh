@@ -5,17 +5,16 @@
 # main window leaves the taskbar and the pop-up shows the word beside the panel, takes a new
 # word, and closes by itself; the menu brings the main window back, and Exit works while it
 # is hidden.
-source "$(dirname "$0")/desktop_lib.sh"
-owner=("/usr/bin/python3" "$PROGRAM_TESTS/clipboard_owner.py")
-start_openbox
+source "$(dirname "$0")/lib.sh"
+owner=("$PYTHON" "$PROGRAM_TESTS/clipboard_owner.py")
+start_desktop
 start_panel bottom
 start_lexaro
-helpers=()
-trap 'kill "${helpers[@]}" 2>/dev/null || true; stop_lexaro; stop_panel' EXIT
 win=$(wait_for_title "$MAIN_TITLE") || fail "the main window did not appear"
 
 copy house
-atspi text "Search word" house && atspi text "Translation" "$(translation_of house)" \
+atspi wait-text --showing "Search word" house &&
+  atspi wait-text --showing "Translation" "$(translation_of house)" \
   || fail "a copied word is not shown with its translation"
 pass "a copied word is looked up in the main window"
 
@@ -26,19 +25,21 @@ reader=$(reader_window)
 [ -n "$reader" ] || fail "no window of the clipboard reader"
 xkill -id "$reader" >/dev/null || fail "xkill failed"
 # The new connection may well get the old one's window id: what counts is the next copy.
-until_true 10 eval '[ -n "$(reader_window)" ]' || fail "the clipboard reader did not connect again"
+wait_until 10 eval '[ -n "$(reader_window)" ]' || fail "the clipboard reader did not connect again"
 copy book
-atspi text "Translation" "$(translation_of book)" || fail "a copy after the reader's connection closed is not seen"
+atspi wait-text --showing "Translation" "$(translation_of book)" ||
+  fail "a copy after the reader's connection closed is not seen"
 pass "the clipboard reader's connection closed from outside: it connects again, copies are seen"
 
 # An owner that never answers: the windows go on answering the user.
 "${owner[@]}" silent >"$WORK/silent.out" &
-helpers+=($!)
-until_true 10 grep -q ready "$WORK/silent.out" || fail "the silent owner did not start"
-focus_window "$win"
+STARTED+=($!)
+wait_until 10 grep -q ready "$WORK/silent.out" || fail "the silent owner did not start"
+focus "$win"
 xdotool key ctrl+a BackSpace
 xdotool type --delay 30 dog
-atspi text "Translation" "$(translation_of dog)" || fail "typing went unanswered beside a silent owner"
+atspi wait-text --showing "Translation" "$(translation_of dog)" ||
+  fail "typing went unanswered beside a silent owner"
 pass "a silent clipboard owner holds nothing up"
 # The silent owner leaves with the next copy.
 
@@ -48,63 +49,69 @@ printf 'file:///etc/hostname\n' | xclip -selection clipboard -t text/uri-list
 [ "$(xclip -o -selection clipboard -t text/uri-list)" = "file:///etc/hostname" ] \
   || fail "the copied files are no longer on the clipboard"
 "${owner[@]}" rapid 100 water >"$WORK/rapid.out" &
-helpers+=($!)
-until_true 10 grep -q ready "$WORK/rapid.out" || fail "the rapid owner did not finish"
-atspi text "Translation" "$(translation_of water)" || fail "the last of 100 quick copies is not shown"
+STARTED+=($!)
+wait_until 10 grep -q ready "$WORK/rapid.out" || fail "the rapid owner did not finish"
+atspi wait-text --showing "Translation" "$(translation_of water)" ||
+  fail "the last of 100 quick copies is not shown"
 [ "$(xclip -o -selection clipboard)" = water ] || fail "the clipboard lost the last copy"
 kill -0 "$LEXARO_PID" || fail "the program ended"
 pass "10 MB of text, an image, files and 100 copies in a second: the clipboard kept, the last word shown"
 
 # "water" was copied while the window was open: minimising shows it in the pop-up.
 minimise "$win"
-until_true 10 popup_shown || fail "no pop-up after minimising"
+wait_until 10 popup_shown || fail "no pop-up after minimising"
 shown_at=$EPOCHREALTIME
 popup=$(popup_id)
-until_true 10 not_in_taskbar "$win" || fail "the hidden main window is still in the taskbar"
+wait_until 10 not_in_taskbar "$win" || fail "the hidden main window is still in the taskbar"
 ! is_viewable "$win" || fail "the main window is still on the screen"
-atspi text "The word searched" water && atspi text "Translation" "$(translation_of water)" \
+atspi wait-text --showing "The word searched" water &&
+  atspi wait-text --showing "Translation" "$(translation_of water)" \
   || fail "the pop-up does not show the word and its translation"
 popup_beside_panel bottom || fail "the pop-up is not in the corner beside the panel"
 xprop -id "$popup" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the pop-up is not kept above"
 xprop -id "$popup" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the pop-up would be listed in the taskbar"
 pass "minimised: the main window left the taskbar, the pop-up shows the word beside the panel"
-import -window root "${SHOT_DIR:-$WORK}/clipboard_popup.png" 2>/dev/null || true
+screenshot clipboard_popup
 
 place=$(xdotool getwindowgeometry "$popup" | grep Position)
 copy cat
-atspi text "The word searched" cat && atspi text "Translation" "$(translation_of cat)" \
+atspi wait-text --showing "The word searched" cat &&
+  atspi wait-text --showing "Translation" "$(translation_of cat)" \
   || fail "a new word does not reach the open pop-up"
 [ "$(popup_id)" = "$popup" ] && [ "$(xdotool getwindowgeometry "$popup" | grep Position)" = "$place" ] \
   || fail "the new word came in another window or another place"
 pass "a new word goes into the same pop-up, in the same place"
 copy "cities,"
-atspi contains "Translation" $'\n\ncity\n'"$(translation_of city)" \
+atspi wait-contains --showing "Translation" $'\n\ncity\n'"$(translation_of city)" \
   || fail "an inflected word does not show its dictionary form in the pop-up"
 pass "an inflected word shows its dictionary form in the pop-up"
 
-until_true 40 popup_gone || fail "the pop-up did not close by itself"
+wait_until 40 popup_gone || fail "the pop-up did not close by itself"
 lasted=$(awk -v a="$shown_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
 awk -v t="$lasted" 'BEGIN { exit !(t >= 18 && t <= 24) }' \
   || fail "the pop-up closed after $lasted s, not after about 20.5 s from its first word"
 ! is_viewable "$win" || fail "the main window came back with the pop-up's closing"
 pass "the pop-up closed by itself after $lasted s; the main window stays hidden"
 
-tray_menu Down Return # "Open Orvenda Lexaro 2019"
-until_true 10 is_viewable "$win" || fail "Open did not bring the main window back"
+open_tray_menu
+press_keys Down Return # "Open Orvenda Lexaro 2019"
+wait_until 10 is_viewable "$win" || fail "Open did not bring the main window back"
 in_taskbar "$win" || fail "the main window is not back in the taskbar"
 xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN && fail "the main window came back minimised"
 copy house
-atspi text "Translation" "$(translation_of house)" || fail "the opened window does not look up"
+atspi wait-text --showing "Translation" "$(translation_of house)" ||
+  fail "the opened window does not look up"
 popup_gone || fail "a pop-up appeared while the main window is open"
 pass "Open brings the main window back; then copies go to it alone"
 copy "Houses."
-atspi contains "Translation" $'\n\nhouse\n'"$(translation_of house)" \
+atspi wait-contains --showing "Translation" $'\n\nhouse\n'"$(translation_of house)" \
   || fail "an inflected word does not show its dictionary form in the main window"
 pass "a copied inflected word shows its dictionary form in the main window"
 
 minimise "$win"
-until_true 10 popup_shown || fail "no pop-up after minimising again"
-tray_menu Up Return # "Exit"
+wait_until 10 popup_shown || fail "no pop-up after minimising again"
+open_tray_menu
+press_keys Up Return # "Exit"
 wait_for_exit "$LEXARO_PID" 10 || fail "Exit did not end the hidden program"
 [ "$EXIT_STATUS" -eq 0 ] || fail "Exit ended with status $EXIT_STATUS"
 pass "Exit ends the program while its main window is hidden"

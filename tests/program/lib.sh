@@ -26,7 +26,21 @@ stop_started() {
     wait "${STARTED[i]}" 2>/dev/null || true
   done
 }
-trap stop_started EXIT
+# Commands a script adds for its end, run before the started processes are stopped.
+AT_EXIT=()
+# A failed script leaves a picture of its screen as it was at the failure, which
+# run_program_test.sh keeps with the logs.
+end_test() {
+  local status=$? command
+  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+    import -window root "$WORK/failure.png" 2>/dev/null || true
+  fi
+  for command in "${AT_EXIT[@]}"; do
+    "$command" || true
+  done
+  stop_started
+}
+trap end_test EXIT
 
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
 wait_until() {
@@ -131,6 +145,12 @@ start_lexaro() {
   "$LEXARO_DIR/lexaro" >>"$WORK/lexaro.log" 2>&1 &
   LEXARO_PID=$!
   STARTED+=($LEXARO_PID)
+}
+
+# stop_lexaro: ends the program that start_lexaro started.
+stop_lexaro() {
+  kill "$LEXARO_PID" 2>/dev/null || true
+  wait "$LEXARO_PID" 2>/dev/null || true
 }
 
 # wait_for_title TITLE [seconds]: prints the window id once a window has that title.
@@ -245,4 +265,63 @@ time.sleep(60)' "$1" >"$WORK/lock.out" &
   locker=$!
   STARTED+=($locker)
   wait_until 10 grep -q locked "$WORK/lock.out" || fail "the database was not locked"
+}
+
+# copy TEXT: another program (xclip) copies TEXT and keeps the clipboard.
+copy() { printf '%s' "$1" | xclip -selection clipboard; }
+
+# translation_of WORD: the English word's translation as its word list holds it.
+translation_of() {
+  grep -m1 -P "^$1\t" "$LEXARO_DATA/English_to_Persian.tsv" | cut -f2 | sed 's/\\n/\n/g'
+}
+
+# popup_id: prints the id of the notification pop-up while it shows.
+POPUP_TITLE="$MAIN_TITLE notification"
+popup_id() { xdotool search --onlyvisible --name "^$POPUP_TITLE\$" 2>/dev/null | head -n 1; }
+popup_shown() { [ -n "$(popup_id)" ]; }
+popup_gone() { [ -z "$(popup_id)" ]; }
+
+# in_taskbar WINDOW: the window manager lists the window for taskbars and pagers.
+in_taskbar() { xprop -root _NET_CLIENT_LIST | grep -q -i "$(printf '0x%x' "$1")"; }
+not_in_taskbar() { ! in_taskbar "$1"; }
+is_viewable() { xwininfo -id "$1" | grep -q IsViewable; }
+
+# minimise WINDOW: as the minimise box does, once the window manager manages the window.
+minimise() {
+  wait_until 10 in_taskbar "$1" || fail "the window manager does not manage window $1"
+  timeout 10 xdotool windowminimize --sync "$1" || fail "window $1 was not minimised"
+}
+
+# open_tray_menu: a right click on the program's icon in the panel; returns once the menu shows.
+open_tray_menu() {
+  local icon before X Y WIDTH HEIGHT SCREEN WINDOW
+  wait_until 10 tray_icon_of "$LEXARO_PID" || fail "no icon in the notification area"
+  icon=$(tray_icon_of "$LEXARO_PID")
+  before=$(windows_showing "$LEXARO_PID")
+  eval "$(xdotool getwindowgeometry --shell "$icon")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+  wait_until 10 more_windows_showing "$LEXARO_PID" "$before" || fail "no menu on a right click on the icon"
+}
+
+windows_showing() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
+more_windows_showing() { [ "$(windows_showing "$1")" -gt "$2" ]; }
+
+# popup_beside_panel EDGE: the pop-up lies whole on the screen, clear of the panel, in the
+# corner the panel leaves free at the bottom right: against the panel when the panel is on
+# the bottom or the right edge.
+popup_beside_panel() {
+  local panel right bottom X Y WIDTH HEIGHT SCREEN WINDOW P_X P_Y P_WIDTH P_HEIGHT P_SCREEN P_WINDOW
+  panel=$(xdotool search --onlyvisible --class trayer | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell --prefix P_ "$panel")"
+  eval "$(xdotool getwindowgeometry --shell "$(popup_id)")"
+  read -r right bottom < <(screen_size)
+  case "$1" in
+    bottom) bottom=$P_Y ;;
+    right) right=$P_X ;;
+  esac
+  echo "pop-up ${WIDTH}x$HEIGHT+$X+$Y, panel ${P_WIDTH}x$P_HEIGHT+$P_X+$P_Y"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -eq "$right" ] &&
+    [ $((Y + HEIGHT)) -eq "$bottom" ] || return 1
+  [ $((X + WIDTH)) -le "$P_X" ] || [ "$X" -ge $((P_X + P_WIDTH)) ] ||
+    [ $((Y + HEIGHT)) -le "$P_Y" ] || [ "$Y" -ge $((P_Y + P_HEIGHT)) ]
 }

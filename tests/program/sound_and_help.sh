@@ -5,14 +5,12 @@
 # updates..." from the tray menu while the main window is minimised.
 source "$(dirname "$0")/lib.sh"
 
-pids=()
-cleanup() {
+# The speech server the program started for itself ends with the test.
+stop_speech_server() {
   local speechd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
   [ -f "$speechd" ] && kill "$(cat "$speechd")" 2>/dev/null
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  stop_started
 }
-trap cleanup EXIT
+AT_EXIT+=(stop_speech_server)
 
 # A desktop with a window manager, to minimise and close windows as a desktop does, and a
 # notification area.
@@ -24,7 +22,8 @@ export HOME="$WORK" PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse.sock"
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
   --load="module-null-sink sink_name=test" \
   --load="module-native-protocol-unix auth-anonymous=1 socket=$XDG_RUNTIME_DIR/pulse.sock" \
-  >"$WORK/pulse.log" 2>&1 & pids+=($!)
+  >"$WORK/pulse.log" 2>&1 &
+STARTED+=($!)
 wait_until 10 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 pactl set-default-sink test
 
@@ -135,7 +134,7 @@ xdotool mousemove "${add_word[@]}" click 1
 wait_until 10 opened_at_least pdf 1 || fail "the document was not handed to the PDF viewer"
 [ "$(opened pdf)" = "$help_dir/Add word.pdf" ] || fail "the PDF viewer got: $(opened pdf)"
 pass "F1 and Add word: the desktop's PDF viewer got $(opened pdf)"
-import -window root "${SHOT_DIR:-$WORK}/help.png" 2>/dev/null || true
+screenshot help
 
 # --- Without the folder: the document's message, with the Critical sound.
 rm -r "$help_dir"

@@ -13,16 +13,11 @@ pass "main window of 961x555"
 wait_until 5 has_focus "$win" || fail "the main window did not get the focus"
 pass "main window focused"
 wait_until 10 tray_icon_of "$LEXARO_PID" || fail "no icon in the notification area"
-icon=$(tray_icon_of "$LEXARO_PID")
 pass "icon docked in the panel"
 [ "$(xclip -o -selection clipboard)" = "kept on the clipboard" ] || fail "clipboard changed"
 pass "clipboard kept"
 
-menu_open() { [ "$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)" -gt "$before" ]; }
-before=$(xdotool search --onlyvisible --pid "$LEXARO_PID" | wc -l)
-eval "$(xdotool getwindowgeometry --shell "$icon")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-wait_until 5 menu_open || fail "no menu on right click"
+open_tray_menu
 pass "right click opened the menu"
 screenshot menu
 press_keys Up Return

@@ -54,7 +54,6 @@ for word in house water tree; do
   atspi wait-text "The word searched" "$word" ||
     fail "under mutter the copy of $word did not reach the pop-up (main window: $(search_box_text))"
 done
-is_viewable() { xwininfo -id "$1" | grep -q IsViewable; }
 ! is_viewable "$win" || fail "the main window was not hidden though an icon is shown"
 pass "under mutter each copy shows in the pop-up while the main window is hidden"
 finish_checks
