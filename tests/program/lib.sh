@@ -29,10 +29,11 @@ stop_started() {
 # Commands a script adds for its end, run before the started processes are stopped.
 AT_EXIT=()
 # A failed script leaves a picture of its screen as it was at the failure, which
-# run_program_test.sh keeps with the logs.
+# run_program_test.sh keeps with the logs; not when its X server has gone, since the display
+# number may by then be another's.
 end_test() {
   local status=$? command
-  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && own_display_runs; then
     import -window root "$WORK/failure.png" 2>/dev/null || true
   fi
   for command in "${AT_EXIT[@]}"; do
@@ -41,6 +42,7 @@ end_test() {
   stop_started
 }
 trap end_test EXIT
+own_display_runs() { [ -z "${XVFB_PID:-}" ] || kill -0 "$XVFB_PID" 2>/dev/null; }
 
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
 wait_until() {
@@ -58,7 +60,8 @@ start_desktop() {
   local size=${1:-1280x1024} fifo="$WORK/display-fd" number=""
   rm -f "$fifo" && mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
-  STARTED+=($!)
+  XVFB_PID=$!
+  STARTED+=($XVFB_PID)
   read -r -t 10 number <"$fifo" || fail "the X server did not start: $(cat "$WORK/xvfb.log")"
   export DISPLAY=":$number"
   openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
@@ -71,7 +74,7 @@ start_desktop() {
 stop_desktop() {
   stop_started
   STARTED=()
-  unset DISPLAY
+  unset DISPLAY XVFB_PID
 }
 
 # openbox names its theme once it has loaded it, late in its start, just before it takes
