@@ -172,6 +172,7 @@ std::vector<ListMarker> takeOverListMarkers(QTextDocument& document)
             continue;
         const bool numbered = list->format().style() == QTextListFormat::ListDecimal;
         std::vector<QTextBlock> items;
+        items.reserve(static_cast<std::size_t>(list->count()));
         for (int i = 0; i < list->count(); ++i)
             items.push_back(list->item(i));
         for (std::size_t i = 0; i < items.size(); ++i) {

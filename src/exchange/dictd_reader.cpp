@@ -84,13 +84,20 @@ QString lineName(qsizetype line, const QString& word = {})
 // starts with the headword as written: the longest start of its first line that reduces to
 // the index's headword, ending before a space or at the end of the line. Empty when there
 // is none.
+// The word with each run of white space made one space.
+QString singleSpaced(QStringView word)
+{
+    QString spaced;
+    for (const QChar c : word) {
+        if (!c.isSpace() || !spaced.endsWith(u' '))
+            spaced.append(c.isSpace() ? QChar(u' ') : c);
+    }
+    return spaced;
+}
+
 QString headwordAsWritten(QStringView indexWord, QStringView definition, bool caseSensitive)
 {
-    QString target;
-    for (const QChar c : indexWord) {
-        if (!c.isSpace() || !target.endsWith(u' '))
-            target.append(c.isSpace() ? QChar(u' ') : c);
-    }
+    const QString target = singleSpaced(indexWord);
     const qsizetype lineEnd = definition.indexOf(u'\n');
     const QStringView line = lineEnd < 0 ? definition : definition.first(lineEnd);
     QString reduced;
@@ -125,6 +132,31 @@ QString headwordAsWritten(QStringView indexWord, QStringView definition, bool ca
     if (at == line.size() && reduced == target)
         best = line.size();
     return best > 0 ? line.first(best).trimmed().toString() : QString();
+}
+
+// A headword of the 00-database-* entries is no word: the flags it names are taken, and
+// true returned.
+bool takeDatabaseFlags(const QString& word, DatabaseFlags& flags)
+{
+    if (!isDatabaseEntry(word))
+        return false;
+    flags.allChars = flags.allChars || isDatabaseEntry(word, u"allchars");
+    flags.caseSensitive = flags.caseSensitive || isDatabaseEntry(word, u"case-sensitive");
+    return true;
+}
+
+// Why a line of the index cannot be imported after `count` others: a definition or a
+// number of entries beyond what an import takes. Empty when it can.
+QString beyondLimits(const IndexLine& line, std::size_t count)
+{
+    if (line.length > ImportLimits::MaxDefinitionBytes)
+        return lineName(line.line, line.word) + u": its definition at offset "_s +
+               QString::number(line.offset) + u" is "_s + QString::number(line.length) +
+               u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
+    if (count >= ImportLimits::MaxEntries)
+        return lineName(line.line) + u": more than "_s + QString::number(ImportLimits::MaxEntries) +
+               u" entries, more than an import takes"_s;
+    return {};
 }
 
 // Lines whose headword is longer than the store takes are left out, their places noted in
@@ -165,23 +197,27 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
             leftOut << lineName(number);
             continue;
         }
-        if (line.length > ImportLimits::MaxDefinitionBytes)
-            return lineName(number, line.word) + u": its definition at offset "_s +
-                   QString::number(line.offset) + u" is "_s + QString::number(line.length) +
-                   u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
-        if (lines.size() >= ImportLimits::MaxEntries)
-            return lineName(number) + u": more than "_s +
-                   QString::number(ImportLimits::MaxEntries) +
-                   u" entries, more than an import takes"_s;
-        if (isDatabaseEntry(line.word)) {
-            flags.allChars = flags.allChars || isDatabaseEntry(line.word, u"allchars");
-            flags.caseSensitive =
-                flags.caseSensitive || isDatabaseEntry(line.word, u"case-sensitive");
+        if (QString why = beyondLimits(line, lines.size()); !why.isEmpty())
+            return why;
+        if (takeDatabaseFlags(line.word, flags))
             continue;
-        }
         lines.push_back(std::move(line));
     }
     return {};
+}
+
+// The headword an entry is stored under: as the index writes it beside the reduced one, else
+// as its definition starts, else the index's own.
+QString headwordOf(IndexLine& line, QStringView translation, const DatabaseFlags& flags)
+{
+    QString word;
+    if (!line.asWritten.isEmpty())
+        word = std::move(line.asWritten);
+    else if (!flags.allChars)
+        word = headwordAsWritten(line.word, translation, flags.caseSensitive);
+    if (word.isEmpty() || !WordLimits::wordFits(word))
+        word = line.word.trimmed();
+    return word;
 }
 
 } // namespace
@@ -224,12 +260,7 @@ ReadResult parseWith(QByteArrayView indexBytes,
         entry.translation = text->trimmed();
         if (entry.translation.isEmpty())
             return ReadResult::failure(lineName(line.line, line.word) + u": empty definition"_s);
-        if (!line.asWritten.isEmpty())
-            entry.word = std::move(line.asWritten);
-        else if (!flags.allChars)
-            entry.word = headwordAsWritten(line.word, entry.translation, flags.caseSensitive);
-        if (entry.word.isEmpty() || !WordLimits::wordFits(entry.word))
-            entry.word = line.word.trimmed();
+        entry.word = headwordOf(line, entry.translation, flags);
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
     }

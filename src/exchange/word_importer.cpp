@@ -28,6 +28,22 @@ QString describeWriteError(WordTableWriter::Error error)
     return u"the database could not be written"_s;
 }
 
+namespace {
+
+// Why the entry numbered `number` cannot be imported: an empty headword or translation, or
+// one longer than the dictionary takes. Empty when it can.
+QString entryFault(const WordEntry& e, std::size_t number)
+{
+    if (e.word.isEmpty() || e.translation.isEmpty())
+        return u"entry "_s + QString::number(number) + u": empty headword or translation"_s;
+    if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation))
+        return u"entry "_s + QString::number(number) +
+               u": the headword or the translation is longer than the dictionary takes"_s;
+    return {};
+}
+
+} // namespace
+
 ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& dictionary,
                          const std::vector<WordEntry>& entries, DuplicatePolicy policy,
                          const Progress& progress)
@@ -45,17 +61,9 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
         return failed(0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const WordEntry& e = entries[i];
-        if (e.word.isEmpty() || e.translation.isEmpty()) {
+        if (QString fault = entryFault(e, i + 1); !fault.isEmpty()) {
             result = {};
-            result.error =
-                u"entry "_s + QString::number(i + 1) + u": empty headword or translation"_s;
-            return result;
-        }
-        if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation)) {
-            result = {};
-            result.error = u"entry "_s + QString::number(i + 1) +
-                           u": the headword or the translation is longer than the dictionary "
-                           u"takes"_s;
+            result.error = std::move(fault);
             return result;
         }
         const WordTableWriter::FoundRow found = writer.find(e.word);

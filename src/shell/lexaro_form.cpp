@@ -54,26 +54,26 @@ QString dictionaryArtwork(DictionaryId id)
 struct ToolbarPicture
 {
     ToolbarCommand command;
+    int top;
     const char16_t* name;
     const char16_t* resource;
-    int top;
     const char16_t* tooltip;
 };
 
 constexpr ToolbarPicture ToolbarPictures[] = {
-    {ToolbarCommand::AddWord, u"AddwordImage", u":/actions/add_word.svg", 1800,
+    {ToolbarCommand::AddWord, 1800, u"AddwordImage", u":/actions/add_word.svg",
      u"Add word (Shourtcut key: Alt+A)"},
-    {ToolbarCommand::EditWord, u"EditwordImage", u":/actions/edit_word.svg", 2640,
+    {ToolbarCommand::EditWord, 2640, u"EditwordImage", u":/actions/edit_word.svg",
      u"Edit word (Shourtcut key: Alt+E)"},
-    {ToolbarCommand::DeleteWord, u"DeletewordImage", u":/actions/delete_word.svg", 3480,
+    {ToolbarCommand::DeleteWord, 3480, u"DeletewordImage", u":/actions/delete_word.svg",
      u"Delete word (Shourtcut key: Alt+D)"},
-    {ToolbarCommand::ListenWord, u"ListenwordImage", u":/actions/listen_word.svg", 4320,
+    {ToolbarCommand::ListenWord, 4320, u"ListenwordImage", u":/actions/listen_word.svg",
      u"Listen word (Shourtcut key: Alt+L)"},
-    {ToolbarCommand::RefreshDatabase, u"RefreshdatabaseImage", u":/actions/refresh_database.svg",
-     5160, u"Refresh database (Shourtcut key: F5)"},
-    {ToolbarCommand::HelpAndSupport, u"HelpandsupportImage", u":/actions/help_and_support.svg",
-     6000, u"Help and support (Shourtcut key: F1)"},
-    {ToolbarCommand::About, u"AboutImage", u":/actions/about.svg", 6840,
+    {ToolbarCommand::RefreshDatabase, 5160, u"RefreshdatabaseImage",
+     u":/actions/refresh_database.svg", u"Refresh database (Shourtcut key: F5)"},
+    {ToolbarCommand::HelpAndSupport, 6000, u"HelpandsupportImage",
+     u":/actions/help_and_support.svg", u"Help and support (Shourtcut key: F1)"},
+    {ToolbarCommand::About, 6840, u"AboutImage", u":/actions/about.svg",
      u"About Orvenda Lexaro 2019"},
 };
 

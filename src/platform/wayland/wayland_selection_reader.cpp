@@ -120,17 +120,24 @@ public:
                 return; // the compositor is gone
             if (fds[1].revents & POLLIN)
                 return;
-            // A newer copy may have replaced the read while the events were handled.
-            if (readFd >= 0 && readFd == m_readFd) {
-                if (fds[2].revents & (POLLIN | POLLHUP))
-                    readSome();
-                else if (m_sinceAnswer.elapsed() >= AnswerTimeoutMs)
-                    abandonRead(); // the owner did not answer in time
-            }
+            continueRead(readFd, fds[2].revents);
         }
     }
 
 private:
+    // The read of the copy in hand, polled as readFd: more of its bytes, or given up when the
+    // owner did not answer in time.
+    void continueRead(int readFd, short revents)
+    {
+        // A newer copy may have replaced the read while the events were handled.
+        if (readFd < 0 || readFd != m_readFd)
+            return;
+        if (revents & (POLLIN | POLLHUP))
+            readSome();
+        else if (m_sinceAnswer.elapsed() >= AnswerTimeoutMs)
+            abandonRead(); // the owner did not answer in time
+    }
+
     // wl_display_roundtrip, but given up after ConnectTimeoutMs or when woken.
     bool roundtrip(int wakeFd)
     {
