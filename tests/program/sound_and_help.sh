@@ -111,7 +111,7 @@ close_message_box() {
 }
 # A click in the moment the last menu closes is still that menu's: click until it opens, and
 # from elsewhere, so that no tooltip of the icon stands under the pointer.
-open_tray_menu() {
+click_icon_until_menu() {
   local try
   for try in 1 2 3 4 5; do
     xdotool mousemove 640 300 mousemove $((X + 11)) $((Y + 11)) click 3
@@ -189,7 +189,7 @@ xdotool windowminimize --sync "$win"
 icon=$(tray_icon) || fail "no icon in the notification area"
 origin "$icon"
 for n in 1 2; do
-  open_tray_menu || fail "no menu on right click"
+  click_icon_until_menu || fail "no menu on right click"
   xdotool key Up Up Return
   wait_until 10 opened_at_least browser $n || fail "choice $n did not reach the browser"
   wait_until 10 menu_closed || fail "the menu stayed open"
