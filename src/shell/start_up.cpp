@@ -7,6 +7,7 @@
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
 #include "lookup/listen_word.h"
+#include "maintenance/search_watcher_pause.h"
 #include "maintenance/word_commands.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
@@ -25,6 +26,22 @@ using namespace Qt::StringLiterals;
 
 namespace lexaro {
 
+namespace {
+
+// The edit command's hold on the search-box watcher.
+class WatcherPause final : public SearchWatcherPause
+{
+public:
+    explicit WatcherPause(ClipboardWatchers& watchers) : m_watchers(watchers) {}
+    void setSearchWatcherPaused(bool paused) override { m_watchers.setSearchWatcherPaused(paused); }
+    void markClipboardSeen() override { m_watchers.markClipboardSeen(); }
+
+private:
+    ClipboardWatchers& m_watchers;
+};
+
+} // namespace
+
 StartUp::StartUp(PlatformServices& services, QObject* parent)
     : QObject(parent), m_services(services),
       m_messages(*services.sound, *services.keyboardMap, *services.stacking)
@@ -35,6 +52,7 @@ StartUp::~StartUp()
 {
     // The windows use the store; they go first.
     m_wordCommands.reset();
+    m_searchWatcherPause.reset();
     m_clipboardWatchers.reset();
     m_mainWindow.reset();
     m_splash.reset();
@@ -90,7 +108,12 @@ void StartUp::handOver()
         *m_services.clipboard, *m_mainWindow,
         NotificationForm::Services{*m_store, *m_services.sound, *m_services.keyboard,
                                    *m_services.stacking, *m_services.workArea, &m_baseForms});
-    m_mainWindow->watchClipboard(*m_clipboardWatchers);
+    ClipboardWatchers& watchers = *m_clipboardWatchers;
+    connect(m_mainWindow.get(), &LexaroForm::minimised, &watchers,
+            &ClipboardWatchers::MainWindow_Minimised);
+    connect(m_mainWindow.get(), &LexaroForm::clipboardSeen, &watchers,
+            &ClipboardWatchers::markClipboardSeen);
+    m_searchWatcherPause = std::make_unique<WatcherPause>(watchers);
     connectCommands();
     m_mainWindow->show();
     m_splash->close();
@@ -106,7 +129,7 @@ void StartUp::connectCommands()
 
     m_wordCommands = std::make_unique<WordCommands>(
         WordCommands::Services{*m_store, m_messages, *m_services.keyboard, *m_services.keyboardMap,
-                               m_exit, *m_services.stacking},
+                               m_exit, *m_services.stacking, *m_searchWatcherPause},
         *m_mainWindow);
     WordCommands& words = *m_wordCommands;
     m_router.setCommand(ToolbarCommand::AddWord, [&words] { words.AddwordImage_Click(); });

@@ -16,6 +16,7 @@ class ClipboardWatchers;
 class DictionaryStore;
 class WordCommands;
 class LexaroForm;
+class SearchWatcherPause;
 class SplashForm;
 struct PlatformServices;
 
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<LexaroForm> m_mainWindow;
     std::unique_ptr<WordCommands> m_wordCommands;
     std::unique_ptr<ClipboardWatchers> m_clipboardWatchers;
+    std::unique_ptr<SearchWatcherPause> m_searchWatcherPause;
 };
 
 // main(): the whole start, returning the program's exit status.

@@ -23,12 +23,12 @@ class FakeHost final : public ClipboardWatcherHost
 {
 public:
     void writeSearchText(const QString& text) override { written << text; }
-    QString dictionaryCaption() const override { return caption; }
+    std::optional<DictionaryId> currentDictionary() const override { return dictionary; }
     bool isMinimised() const override { return minimised; }
     void hideWindow() override { ++hides; }
 
     QStringList written;
-    QString caption = QStringLiteral("English to persian dictionary");
+    std::optional<DictionaryId> dictionary = DictionaryId::English;
     bool minimised = false;
     int hides = 0;
 };
@@ -120,7 +120,8 @@ private Q_SLOTS:
         QVERIFY(popUp && popUp->isVisible());
         QCOMPARE(popUp->wordText()->text(), House);
         QCOMPARE(popUp->translationText()->toPlainText(), HouseFa);
-        QCOMPARE(popUp->dictionaryNameLabel()->text(), w.host.caption);
+        QCOMPARE(popUp->dictionaryNameLabel()->text(),
+                 QStringLiteral("English to persian dictionary"));
         QCOMPARE(w.platform.sound->played.size(), 1);
         QVERIFY(w.platform.sound->played[0].endsWith(u"/Notification/Notification.wav"));
 

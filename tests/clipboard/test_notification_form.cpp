@@ -20,8 +20,8 @@ const QString Arabic = QStringLiteral("Arabic to persian dictionary");
 
 struct PopUp
 {
-    explicit PopUp(QString mainCaption = English, QRect workArea = QRect(0, 0, 1280, 1024))
-        : caption(std::move(mainCaption))
+    explicit PopUp(const QString& mainCaption = English, QRect workArea = QRect(0, 0, 1280, 1024))
+        : dictionary(DictionaryCatalog::fromDisplayName(mainCaption))
     {
         db.insert(DictionaryId::English,
                   {{QStringLiteral("house"), QStringLiteral("\u062E\u0627\u0646\u0647")}});
@@ -29,8 +29,10 @@ struct PopUp
         platform.workArea->area = workArea;
         form = new NotificationForm(
             {*store, *platform.sound, *platform.keyboard, *platform.stacking, *platform.workArea},
-            [this] { return caption; });
+            dictionary);
     }
+    // A word copied while the main window's dictionary was current.
+    void copy(const QString& word) { form->setWord(word, dictionary); }
     ~PopUp() { delete form.data(); }
 
     // Shown, then activated as a click into it does.
@@ -41,7 +43,7 @@ struct PopUp
         QVERIFY(QTest::qWaitForWindowActive(form));
     }
 
-    QString caption;
+    std::optional<DictionaryId> dictionary;
     testing::TestDatabase db;
     std::unique_ptr<DictionaryStore> store;
     fakes::FakePlatform platform;
@@ -81,9 +83,9 @@ private Q_SLOTS:
     void failedLookUpShowsNotFound()
     {
         PopUp p;
-        p.form->setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         QVERIFY(p.store->connection().execute(QStringLiteral("Drop Table English_to_Persian")));
-        p.form->setWord(QStringLiteral("cat"));
+        p.copy(QStringLiteral("cat"));
         QCOMPARE(p.form->translationText()->toPlainText(), notFoundText());
         QCOMPARE(p.platform.sound->played.size(), 2);
     }
@@ -119,7 +121,7 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, click);
         PopUp p;
-        p.form->setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         p.showActive();
         auto* widget = p.form->findChild<QWidget*>(control);
         QVERIFY(widget);
@@ -158,7 +160,7 @@ private Q_SLOTS:
         PopUp p(caption);
         NotificationForm& form = *p.form;
         QCOMPARE(form.wordText()->alignment() & Qt::AlignHorizontal_Mask, alignment);
-        form.setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         QCOMPARE(form.translationText()->toPlainText(), translation);
         QCOMPARE(form.dictionaryNameLabel()->text(), caption);
         QCOMPARE(p.platform.sound->played.size(), caption.isEmpty() ? 0 : 1);
@@ -175,7 +177,7 @@ private Q_SLOTS:
 
         // An emptied word field empties the translation, silently.
         const qsizetype sounds = p.platform.sound->played.size();
-        form.setWord(QString());
+        p.copy(QString());
         QVERIFY(form.translationText()->toPlainText().isEmpty());
         QCOMPARE(p.platform.sound->played.size(), sounds);
     }

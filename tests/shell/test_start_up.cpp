@@ -125,15 +125,16 @@ private Q_SLOTS:
                  QStringLiteral("English to persian dictionary"));
         QCOMPARE(platform.tray->tip, QStringLiteral("TrayIcon"));
 
-        // The clipboard watchers report to the main window: a copy is looked up, not while
-        // the edit command holds the pause, and a minimised window makes way for the pop-up.
+        // The clipboard watchers and the main window are wired together: a copy is looked up,
+        // not during the edit command's pause, and a minimised window makes way for the pop-up.
         LexaroForm& form = *startUp.mainWindow();
         platform.clipboard->copy(QStringLiteral("house"));
         QCOMPARE(form.searchText(), QStringLiteral("house"));
-        form.setSearchWatcherPaused(true);
+        ClipboardWatchers& watchers = *startUp.clipboardWatchers();
+        watchers.setSearchWatcherPaused(true);
         platform.clipboard->copy(QStringLiteral("home"));
-        form.markClipboardSeen();
-        form.setSearchWatcherPaused(false);
+        watchers.markClipboardSeen();
+        watchers.setSearchWatcherPaused(false);
         QCOMPARE(form.searchText(), QStringLiteral("house"));
         platform.clipboard->copy(QStringLiteral("cat"));
         QCOMPARE(form.searchText(), QStringLiteral("cat"));
