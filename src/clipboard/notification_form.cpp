@@ -2,6 +2,7 @@
 
 #include "translation/base_form_lookup.h"
 
+#include "clock/clock.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "platform/window_stacking.h"
 #include "platform/work_area.h"
@@ -24,7 +25,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextOption>
-#include <QTimer>
 
 namespace lexaro {
 
@@ -164,13 +164,12 @@ NotificationForm::NotificationForm(const Services& services, std::optional<Dicti
     connect(m_wordText, &QLineEdit::textChanged, this,
             &NotificationForm::ThewordsearchedText_Change);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer"));
-    m_timer->setInterval(500);
-    connect(m_timer, &QTimer::timeout, this, &NotificationForm::Timer_Timer);
+    m_timer = m_services.clock.makeTimer(std::chrono::milliseconds(500), [this] { Timer_Timer(); });
 
     Form_Load(dictionary);
 }
+
+NotificationForm::~NotificationForm() = default;
 
 void NotificationForm::Form_Load(std::optional<DictionaryId> dictionary)
 {

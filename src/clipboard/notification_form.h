@@ -4,18 +4,20 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTimer;
 
 namespace lexaro {
 
 class BaseFormLookup;
 
 class ClickableImage;
+class Clock;
+class ClockTimer;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
 class SoundPlayer;
@@ -39,17 +41,18 @@ public:
         KeyboardLayoutSwitcher& keyboard;
         WindowStacking& stacking;
         const WorkArea& workArea;
+        Clock& clock;
         BaseFormLookup* baseForms = nullptr; // none: no dictionary forms of inflected words
     };
 
     // dictionary: the current one when the pop-up loads; it sets the side of the word field.
     NotificationForm(const Services& services, std::optional<DictionaryId> dictionary);
+    ~NotificationForm() override;
 
     QLineEdit* wordText() const { return m_wordText; }
     QPlainTextEdit* translationText() const { return m_translationText; }
     QLabel* dictionaryNameLabel() const { return m_dictionaryNameLabel; }
     QLabel* timerLabel() const { return m_timerLabel; }
-    QTimer* timer() const { return m_timer; }
 
     // Writes the word field; a new text is looked up in the dictionary that was current when
     // it was copied, and with none nothing is looked up.
@@ -80,7 +83,7 @@ private:
     QLineEdit* m_wordText = nullptr;
     QPlainTextEdit* m_translationText = nullptr;
     QLabel* m_timerLabel = nullptr;
-    QTimer* m_timer = nullptr;
+    std::unique_ptr<ClockTimer> m_timer;
 };
 
 } // namespace lexaro

@@ -107,7 +107,8 @@ void StartUp::handOver()
     m_clipboardWatchers = std::make_unique<ClipboardWatchers>(
         *m_services.clipboard, *m_mainWindow,
         NotificationForm::Services{*m_store, *m_services.sound, *m_services.keyboard,
-                                   *m_services.stacking, *m_services.workArea, &m_baseForms});
+                                   *m_services.stacking, *m_services.workArea, *m_services.clock,
+                                   &m_baseForms});
     ClipboardWatchers& watchers = *m_clipboardWatchers;
     connect(m_mainWindow.get(), &LexaroForm::minimised, &watchers,
             &ClipboardWatchers::MainWindow_Minimised);

@@ -46,7 +46,7 @@ struct Watch
         watchers = std::make_unique<ClipboardWatchers>(
             *platform.clipboard, host,
             NotificationForm::Services{*store, *platform.sound, *platform.keyboard,
-                                       *platform.stacking, *platform.workArea});
+                                       *platform.stacking, *platform.workArea, *platform.clock});
     }
     void minimise()
     {
@@ -126,8 +126,7 @@ private Q_SLOTS:
         QVERIFY(w.platform.sound->played[0].endsWith(u"/Notification/Notification.wav"));
 
         // A new word fifteen seconds later: the same pop-up where it was, the countdown going on.
-        for (int tick = 0; tick < 30; ++tick)
-            popUp->Timer_Timer();
+        w.platform.clock->advance(std::chrono::seconds(15));
         const QPoint place = popUp->pos();
         w.copy(Cat);
         QCOMPARE(w.popUp(), popUp.data());
@@ -149,8 +148,10 @@ private Q_SLOTS:
         QCOMPARE(w.host.hides, 4);
         QCOMPARE(w.platform.sound->played.size(), 2);
 
-        for (int tick = 0; tick < 11; ++tick)
-            popUp->Timer_Timer();
+        // It closes 20.5 s after its load, 5.5 s after the second word.
+        w.platform.clock->advance(std::chrono::milliseconds(5499));
+        QVERIFY(popUp && popUp->isVisible());
+        w.platform.clock->advance(std::chrono::milliseconds(1));
         QTRY_VERIFY(!popUp);
         QVERIFY(!w.popUp());
 

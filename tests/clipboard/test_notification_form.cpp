@@ -27,9 +27,9 @@ struct PopUp
                   {{QStringLiteral("house"), QStringLiteral("\u062E\u0627\u0646\u0647")}});
         store = db.open();
         platform.workArea->area = workArea;
-        form = new NotificationForm(
-            {*store, *platform.sound, *platform.keyboard, *platform.stacking, *platform.workArea},
-            dictionary);
+        form = new NotificationForm({*store, *platform.sound, *platform.keyboard,
+                                     *platform.stacking, *platform.workArea, *platform.clock},
+                                    dictionary);
     }
     // A word copied while the main window's dictionary was current.
     void copy(const QString& word) { form->setWord(word, dictionary); }
@@ -68,9 +68,6 @@ private Q_SLOTS:
         QCOMPARE(form.windowType(), Qt::Tool); // kept out of the taskbar
         QCOMPARE(p.platform.stacking->calls, (QList<QPair<QWidget*, bool>>{{&form, true}}));
         QCOMPARE(p.platform.stacking->outOfTaskbar, QList<QWidget*>{&form});
-        // The countdown runs from the load, before the pop-up is shown.
-        QVERIFY(form.timer()->isActive());
-        QCOMPARE(form.timer()->interval(), 500);
         QCOMPARE(form.timerLabel()->text(), QStringLiteral("40"));
 
         p.showActive();
@@ -90,16 +87,20 @@ private Q_SLOTS:
         QCOMPARE(p.platform.sound->played.size(), 2);
     }
 
-    void countdownClosesOnTheFortyFirstTick()
+    void closesItself20point5SecondsAfterItsLoad()
     {
+        using std::chrono::milliseconds;
         PopUp p;
+        // The countdown runs from the load, not from the showing.
+        p.platform.clock->advance(milliseconds(5000));
+        QCOMPARE(p.form->timerLabel()->text(), QStringLiteral("30"));
         p.form->showPopUp();
-        for (int tick = 0; tick < 40; ++tick)
-            p.form->Timer_Timer();
+        p.platform.clock->advance(milliseconds(15499));
         QCOMPARE(p.form->timerLabel()->text(), QStringLiteral("0"));
         QVERIFY(p.form->isVisible());
-        p.form->Timer_Timer();
+        p.platform.clock->advance(milliseconds(1));
         QTRY_VERIFY(!p.form);
+        QCOMPARE(p.platform.clock->activeTimers(), 0);
     }
 
     void escapeOrTheArrowCloses_data()

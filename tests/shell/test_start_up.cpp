@@ -4,10 +4,12 @@
 #include "shell/splash_form.h"
 #include "shell/start_up.h"
 #include "support/test_database.h"
+#include "translation/not_found_text.h"
 #include "ui/message_box_form.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -140,7 +142,11 @@ private Q_SLOTS:
         QCOMPARE(form.searchText(), QStringLiteral("cat"));
         form.showMinimized();
         QTRY_VERIFY(!form.isVisible());
-        QVERIFY(startUp.clipboardWatchers()->notificationForm());
+        NotificationForm* popUp = startUp.clipboardWatchers()->notificationForm();
+        QVERIFY(popUp);
+        // The pop-up finds the dictionary form of an inflected word, as the window does.
+        platform.clipboard->copy(QStringLiteral("Houses."));
+        QCOMPARE(popUp->translationText()->toPlainText(), notFoundText() + u"\n\nhouse\nx");
         // Starting the program again brings the window back, restored.
         platform.singleInstance->activate();
         QVERIFY(form.isVisible() && !form.isMinimized());
