@@ -73,7 +73,7 @@ PlatformServices createPlatformServices()
     services.singleInstance = std::make_unique<SessionSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
-    services.speech = std::make_unique<QtSpeechVoice>();
+    services.speech = std::make_unique<QtSpeechVoice>(*services.clock);
     services.keyboard = createKeyboardLayoutSwitcher();
     services.keyboardMap = std::make_unique<X11KeyboardMap>();
     services.shell = std::make_unique<QtShellOpener>();
