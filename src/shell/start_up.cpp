@@ -84,6 +84,7 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     // what the user types meanwhile waits for it.
     m_store->connection().setWhileWaiting(
         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    m_store->connection().setClock(*m_services.clock);
     m_store->connection().setInflections(&m_inflections);
     // A database from before the forms tables gets its words' forms once, behind the splash.
     for (const DictionaryId id : m_store->connection().formsTablesAdded())

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QString>
 
+#include "clock/system_clock.h"
 #include "store/dictionary_catalog.h"
 
 #include <functional>
@@ -62,6 +62,8 @@ public:
     bool execute(const QString& sql);
 
     void setBusyWaits(BusyWaits waits) { m_waits = waits; }
+    // The clock the busy waits are counted on; the system clock until another is set.
+    void setClock(Clock& clock) { m_clock = &clock; }
     // Called every few milliseconds while a write waits for a lock, so that a window can keep
     // painting and its timers running meanwhile. Reads asked for from there fail at once as
     // busy: the connection is in the middle of a statement.
@@ -137,8 +139,10 @@ private:
     bool m_writing = false;
     bool m_inCallback = false;
     std::function<void()> m_whileWaiting;
-    QElapsedTimer m_waiting;
-    QElapsedTimer m_readGaveUp;
+    SystemClock m_systemClock;
+    Clock* m_clock = &m_systemClock;
+    Clock::TimePoint m_waitingSince;
+    std::optional<Clock::TimePoint> m_readGaveUpAt;
     const WordInflections* m_inflections = nullptr;
     std::vector<DictionaryId> m_formsTablesAdded;
 };
