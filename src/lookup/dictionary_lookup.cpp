@@ -1,5 +1,6 @@
 #include "lookup/dictionary_lookup.h"
 
+#include "lookup/headword_list_model.h"
 #include "lookup/suggestion_list.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "store/dictionary_store.h"
@@ -18,14 +19,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 namespace lexaro {
 
 DictionaryLookup::DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitcher& keyboard,
                                    Controls controls, BaseFormLookup* baseForms, QObject* parent)
     : QObject(parent), m_store(store), m_keyboard(keyboard), m_controls(controls),
-      m_words(new QStringListModel(this)), m_baseForms(baseForms),
+      m_words(new HeadwordListModel(this)), m_baseForms(baseForms),
       m_suggestions(new SuggestionList(*controls.searchCombo))
 {
     QComboBox* combo = m_controls.searchCombo;
@@ -107,7 +107,7 @@ void DictionaryLookup::fillWordList(DictionaryId id)
     const QString typed = combo->currentText();
     {
         const QSignalBlocker blocker(combo);
-        m_words->setStringList(readWordList(m_store.recordset(id)));
+        m_words->load(m_store.recordset(id));
         combo->setCurrentIndex(-1);
         combo->setEditText(typed);
     }

@@ -9,12 +9,12 @@
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
-class QStringListModel;
 
 namespace lexaro {
 
 class BaseFormLookup;
 class DictionaryStore;
+class HeadwordListModel;
 class KeyboardLayoutSwitcher;
 class SuggestionList;
 
@@ -63,7 +63,7 @@ private:
     DictionaryStore& m_store;
     KeyboardLayoutSwitcher& m_keyboard;
     Controls m_controls;
-    QStringListModel* m_words = nullptr;
+    HeadwordListModel* m_words = nullptr;
     BaseFormLookup* m_baseForms = nullptr;
     SuggestionList* m_suggestions = nullptr;
     // The search text as the user last typed it.

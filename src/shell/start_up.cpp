@@ -70,6 +70,8 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     // A database from before the forms tables gets its words' forms once, behind the splash.
     for (const DictionaryId id : m_store->connection().formsTablesAdded())
         fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
+    connect(m_splash.get(), &SplashForm::countingDown, this, &StartUp::readFirstWordList,
+            Qt::SingleShotConnection);
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     return Outcome::Started;
@@ -78,6 +80,13 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
 void StartUp::showDatabaseFailure()
 {
     m_messages.show(Message::splash(SplashPicture::UnabletoconnecttodatabaseImage));
+}
+
+void StartUp::readFirstWordList()
+{
+    // Between two ticks, once the splash is painted: even a million rows take less than a
+    // tick, so the countdown keeps its pace and the main window finds the list read.
+    m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary).wordOrder();
 }
 
 void StartUp::handOver()
@@ -92,6 +101,7 @@ void StartUp::handOver()
                                    *m_services.stacking, *m_services.workArea, &m_baseForms});
     m_mainWindow->watchClipboard(*m_clipboardWatchers);
     connectCommands();
+    m_firstWordList.reset();
     m_mainWindow->show();
     m_splash->close();
     Q_EMIT mainWindowShown();

@@ -17,7 +17,7 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
     switch (query) {
     case WordQuery::WordList:
         // The word index holds the headword and the row: the list never touches the table.
-        return u"Select rowid, Word From "_s + table + u" Order by Word"_s;
+        return u"Select rowid, Word From "_s + table + u" Where Word Is Not Null Order by Word"_s;
     case WordQuery::WholeList:
         return u"Select rowid, Word, Translati0n From "_s + table + u" Order by Word"_s;
     case WordQuery::WordLookup:
@@ -198,6 +198,56 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
     statement.reset();
     m_connection.noteOwnWrite();
     return done;
+}
+
+std::shared_ptr<const std::vector<RowId>> DictionaryRecordset::wordOrder()
+{
+    reopenFileIfChanged();
+    const std::optional<DatabaseConnection::ChangeStamp> stamp = m_connection.changeStamp();
+    if (auto shared = m_wordOrder.lock(); shared && stamp && stamp == m_wordOrderStamp)
+        return shared;
+    auto rows = std::make_shared<std::vector<RowId>>();
+    if (!open(WordQuery::WordList))
+        return rows;
+    bool complete = true;
+    while (!atEnd()) {
+        if (const std::optional<RowId> row = rowId())
+            rows->push_back(*row);
+        if (!moveNext()) {
+            complete = false;
+            break;
+        }
+    }
+    close();
+    rows->shrink_to_fit();
+    if (complete && stamp) {
+        m_wordOrder = rows;
+        m_wordOrderStamp = stamp;
+    }
+    return rows;
+}
+
+std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
+{
+    SqliteStatement* statement = prepared(Write::WordOfRow);
+    if (!statement || !statement->bindInt64(1, qint64(row))) {
+        if (statement)
+            statement->reset();
+        return std::nullopt;
+    }
+    std::optional<QString> word;
+    switch (statement->step()) {
+    case SqliteStatement::Step::Row:
+        word = statement->text(0).value_or(QString());
+        break;
+    case SqliteStatement::Step::Done:
+        word = QString();
+        break;
+    case SqliteStatement::Step::Error:
+        break;
+    }
+    statement->reset();
+    return word;
 }
 
 QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "store/database_connection.h"
 #include "store/sqlite_statement.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace lexaro {
 
-class DatabaseConnection;
 struct DictionaryEntry;
 
 // The statements every read goes through.
@@ -61,6 +63,15 @@ public:
     std::optional<RowId> rowId() const;
     bool moveNext();
     void close();
+
+    // The rows of every headword in list order, read through the word index without reading a
+    // single word: a list of a million headwords costs 8 MB, not a million strings. The last
+    // complete reading is shared while anyone holds it, and handed out again as long as the
+    // database has not changed since. A failing statement gives the rows read so far.
+    std::shared_ptr<const std::vector<RowId>> wordOrder();
+    // The headword of one row; an empty text for a row that is gone, nullopt when it cannot be
+    // read now (another program holds the database).
+    std::optional<QString> wordOfRow(RowId row);
 
     // The headwords that the forms table gives for an inflected form, at most `limit`;
     // none when the database has no forms table.
@@ -113,6 +124,8 @@ private:
     std::array<std::optional<Prepared>, 5> m_statements;
     std::array<std::optional<SqliteStatement>, 6> m_writes;
     std::optional<SqliteStatement> m_formsOf;
+    std::weak_ptr<const std::vector<RowId>> m_wordOrder;
+    std::optional<DatabaseConnection::ChangeStamp> m_wordOrderStamp;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;
     bool m_lastOpenBusy = false;

@@ -5,6 +5,7 @@
 #include "support/main_window_fixture.h"
 #include "translation/not_found_text.h"
 
+#include "lookup/headword_list_model.h"
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QStringListModel>
 #include <QTest>
 
 using namespace lexaro;
@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(items(f.combo()), (QStringList{QStringLiteral("apple"), QStringLiteral("don't"),
                                                 QStringLiteral("empty"), QStringLiteral("house"),
                                                 QStringLiteral("Zebra")}));
-        QVERIFY(qobject_cast<QStringListModel*>(f.combo()->model()));
+        QVERIFY(qobject_cast<HeadwordListModel*>(f.combo()->model()));
         QCOMPARE(f.combo()->currentText(), QString());
         QVERIFY(f.translation().isEmpty());
         QCOMPARE(f.combo()->layoutDirection(), Qt::LeftToRight);
