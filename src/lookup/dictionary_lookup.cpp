@@ -30,6 +30,9 @@ DictionaryLookup::DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitche
 {
     QComboBox* combo = m_controls.searchCombo;
     combo->setModel(m_words);
+    connect(m_words, &HeadwordListModel::listAboutToChange, this,
+            &DictionaryLookup::keepSearchText);
+    connect(m_words, &HeadwordListModel::listChanged, this, &DictionaryLookup::restoreSearchText);
     connect(combo->lineEdit(), &QLineEdit::textEdited, this, &DictionaryLookup::SearchCombo_Edited);
     // A pick from the suggestions looks up as a pick from the list does.
     connect(m_suggestions, &SuggestionList::picked, combo, &QComboBox::setEditText);
@@ -101,16 +104,29 @@ void DictionaryLookup::RefreshdatabaseImage_Click()
 
 void DictionaryLookup::fillWordList(DictionaryId id)
 {
+    m_words->load(m_store.recordset(id));
+}
+
+void DictionaryLookup::keepSearchText()
+{
+    // A new list resets the combo, which empties its text or picks the first word and looks it
+    // up; the list arrives in one step, also while the user types, and the text stays as it is.
     QComboBox* combo = m_controls.searchCombo;
-    // Filling the model resets the combo, which would pick the first word and look it up;
-    // the list arrives in one step and the typed text stays as it was.
-    const QString typed = combo->currentText();
-    {
-        const QSignalBlocker blocker(combo);
-        m_words->load(m_store.recordset(id));
-        combo->setCurrentIndex(-1);
-        combo->setEditText(typed);
-    }
+    const int cursor = combo->lineEdit() ? combo->lineEdit()->cursorPosition() : 0;
+    m_keptText = KeptText{combo->currentText(), cursor, combo->blockSignals(true)};
+}
+
+void DictionaryLookup::restoreSearchText()
+{
+    if (!m_keptText)
+        return;
+    QComboBox* combo = m_controls.searchCombo;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(m_keptText->text);
+    if (QLineEdit* edit = combo->lineEdit())
+        edit->setCursorPosition(m_keptText->cursor);
+    combo->blockSignals(m_keptText->signalsWereBlocked);
+    m_keptText.reset();
 }
 
 void DictionaryLookup::SearchCombo_Change()

@@ -58,6 +58,9 @@ protected:
 
 private:
     void fillWordList(DictionaryId id);
+    // The list's rows change under the search box: its text must not.
+    void keepSearchText();
+    void restoreSearchText();
     void setReadingOrder(Qt::LayoutDirection direction);
 
     DictionaryStore& m_store;
@@ -68,6 +71,14 @@ private:
     SuggestionList* m_suggestions = nullptr;
     // The search text as the user last typed it.
     QString m_typedText;
+    // The search box's text and caret while the list changes under it.
+    struct KeptText
+    {
+        QString text;
+        int cursor = 0;
+        bool signalsWereBlocked = false;
+    };
+    std::optional<KeptText> m_keptText;
     // The translation box took the focus from a click: keep its text selected after it.
     bool m_translationFocusedByClick = false;
 };

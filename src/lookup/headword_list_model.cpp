@@ -51,17 +51,64 @@ bool inRun(const QString& word, const QString& foldedText, Qt::MatchFlags flags)
 
 } // namespace
 
-HeadwordListModel::HeadwordListModel(QObject* parent) : QAbstractListModel(parent) {}
+HeadwordListModel::HeadwordListModel(QObject* parent, std::chrono::milliseconds sliceBudget)
+    : QAbstractListModel(parent), m_sliceBudget(sliceBudget)
+{
+}
+
+HeadwordListModel::~HeadwordListModel()
+{
+    if (m_reading)
+        m_reading->stopReadingWordOrder();
+}
 
 void HeadwordListModel::load(DictionaryRecordset& recordset)
 {
-    std::shared_ptr<const std::vector<RowId>> rows = recordset.wordOrder();
-    beginResetModel();
+    if (m_reading && m_reading != &recordset)
+        m_reading->stopReadingWordOrder();
+    m_reading = &recordset;
     m_recordset = &recordset;
+    if (std::shared_ptr<const std::vector<RowId>> rows = recordset.readWordOrder(m_sliceBudget)) {
+        m_reading = nullptr;
+        show(std::move(rows));
+        return;
+    }
+    // The words of the dictionary before are no longer the list.
+    show(nullptr);
+    readLater();
+}
+
+void HeadwordListModel::readLater()
+{
+    // After the events that are waiting: what the user does meanwhile comes first.
+    if (!m_slicePending)
+        QMetaObject::invokeMethod(this, &HeadwordListModel::readSlice, Qt::QueuedConnection);
+    m_slicePending = true;
+}
+
+void HeadwordListModel::readSlice()
+{
+    m_slicePending = false;
+    if (!m_reading)
+        return;
+    std::shared_ptr<const std::vector<RowId>> rows = m_reading->readWordOrder(m_sliceBudget);
+    if (!rows) {
+        readLater();
+        return;
+    }
+    m_reading = nullptr;
+    show(std::move(rows));
+}
+
+void HeadwordListModel::show(std::shared_ptr<const std::vector<RowId>> rows)
+{
+    Q_EMIT listAboutToChange();
+    beginResetModel();
     m_rows = std::move(rows);
     m_window.clear();
     m_windowStart = 0;
     endResetModel();
+    Q_EMIT listChanged();
 }
 
 int HeadwordListModel::count() const

@@ -6,6 +6,7 @@
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
+#include "lookup/headword_list_model.h"
 #include "lookup/listen_word.h"
 #include "maintenance/word_commands.h"
 #include "platform/platform_services.h"
@@ -84,9 +85,14 @@ void StartUp::showDatabaseFailure()
 
 void StartUp::readFirstWordList()
 {
-    // Between two ticks, once the splash is painted: even a million rows take less than a
-    // tick, so the countdown keeps its pace and the main window finds the list read.
-    m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary).wordOrder();
+    // In slices between the splash's events, from its first tick on: the countdown keeps its
+    // pace, and the main window finds the list read, or reads on where this stopped.
+    if (m_mainWindow)
+        return;
+    m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary)
+                          .readWordOrder(HeadwordListModel::SliceBudget);
+    if (!m_firstWordList)
+        QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
 }
 
 void StartUp::handOver()
