@@ -87,7 +87,6 @@ void SplashForm::Timer_Timer()
     const int remaining = m_timerLabel->text().toInt();
     if (remaining > 0) {
         m_timerLabel->setText(QString::number(remaining - 1));
-        Q_EMIT countingDown();
         return;
     }
     m_timer->stop();

@@ -26,8 +26,6 @@ public:
     void Timer_Timer();
 
 Q_SIGNALS:
-    // A tick of the countdown that does not end it: time for work the main window will need.
-    void countingDown();
     // The countdown has run out: the main window is due.
     void countdownFinished();
 

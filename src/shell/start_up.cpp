@@ -71,10 +71,9 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     // A database from before the forms tables gets its words' forms once, behind the splash.
     for (const DictionaryId id : m_store->connection().formsTablesAdded())
         fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
-    connect(m_splash.get(), &SplashForm::countingDown, this, &StartUp::readFirstWordList,
-            Qt::SingleShotConnection);
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
+    QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
     return Outcome::Started;
 }
 
@@ -85,8 +84,8 @@ void StartUp::showDatabaseFailure()
 
 void StartUp::readFirstWordList()
 {
-    // In slices between the splash's events, from its first tick on: the countdown keeps its
-    // pace, and the main window finds the list read, or reads on where this stopped.
+    // In slices between the splash's events: the splash paints and counts down at its pace,
+    // and the main window finds the list read, or reads on where this stopped.
     if (m_mainWindow)
         return;
     m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary)
