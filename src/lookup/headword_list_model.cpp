@@ -152,6 +152,10 @@ bool HeadwordListModel::readWindowAround(int row) const
             m_windowStart = 0;
             return false;
         }
+        // A word deleted since the list was read keeps its place until the list is read again,
+        // as long as this model has seen it.
+        if (word->isEmpty() && r >= m_windowStart && r < m_windowStart + m_window.size())
+            *word = m_window.at(r - m_windowStart);
         words.append(listed(std::move(*word)));
     }
     m_window = std::move(words);
