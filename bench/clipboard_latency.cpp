@@ -5,6 +5,7 @@
 // stall when the text is read through Qt's own clipboard.
 #include "generated_database.h"
 #include "selection_owner.h"
+#include "stall_probe.h"
 
 #include "clipboard/clipboard_watchers.h"
 #include "platform/platform_services.h"
@@ -47,41 +48,6 @@ void report(const char* what, std::vector<double> ms)
     std::printf("%s: median %.2f ms, p90 %.2f ms, max %.2f ms (%zu copies)\n", what,
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), ms.size());
 }
-
-// The longest time the user-interface thread went without running its event loop, seen by
-// a timer that asks to run every 2 ms.
-class StallProbe : public QObject
-{
-public:
-    StallProbe()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(2);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            const SteadyClock::time_point now = SteadyClock::now();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = {};
-        m_last = SteadyClock::now();
-        m_timer.start();
-    }
-    double stop()
-    {
-        m_timer.stop();
-        // A stall that lasts until now is a stall too.
-        m_longest = std::max(m_longest, SteadyClock::now() - m_last);
-        return millis(m_longest);
-    }
-
-private:
-    QTimer m_timer;
-    SteadyClock::time_point m_last;
-    SteadyClock::duration m_longest{};
-};
 
 // Runs the event loop until `done` or the deadline; the moment `done` first held.
 template <typename Done>
@@ -200,7 +166,7 @@ int main(int argc, char** argv)
     form.OpenMenu_Click();
     keepRunning(500);
 
-    StallProbe probe;
+    bench::StallProbe probe;
     // What the machine itself costs the probe: nothing happens for 3 s.
     probe.start();
     keepRunning(3000);

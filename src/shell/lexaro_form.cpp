@@ -244,7 +244,7 @@ void LexaroForm::Form_Load()
     AddTrayIcon();
     centreOnScreen(*this);
     // The clipboard watchers mark what the clipboard holds as seen when they start.
-    DictionaryImage_Click(DictionaryId::English);
+    DictionaryImage_Click(FirstDictionary);
 }
 
 void LexaroForm::AddTrayIcon()

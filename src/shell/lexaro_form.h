@@ -34,6 +34,9 @@ class LexaroForm : public QWidget, public WordCommandHost, public ClipboardWatch
     Q_OBJECT
 
 public:
+    // The dictionary every start opens on.
+    static constexpr DictionaryId FirstDictionary = DictionaryId::English;
+
     // The desktop services the window itself uses.
     struct Services
     {

@@ -6,6 +6,7 @@
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
+#include "lookup/headword_list_model.h"
 #include "lookup/listen_word.h"
 #include "maintenance/search_watcher_pause.h"
 #include "maintenance/word_commands.h"
@@ -91,12 +92,25 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
         fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
+    QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
     return Outcome::Started;
 }
 
 void StartUp::showDatabaseFailure()
 {
     m_messages.show(Message::splash(SplashPicture::UnabletoconnecttodatabaseImage));
+}
+
+void StartUp::readFirstWordList()
+{
+    // In slices between the splash's events: the splash paints and counts down at its pace,
+    // and the main window finds the list read, or reads on where this stopped.
+    if (m_mainWindow)
+        return;
+    m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary)
+                          .readWordOrder(HeadwordListModel::SliceBudget);
+    if (!m_firstWordList)
+        QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
 }
 
 void StartUp::handOver()
@@ -117,6 +131,7 @@ void StartUp::handOver()
             &ClipboardWatchers::markClipboardSeen);
     m_searchWatcherPause = std::make_unique<WatcherPause>(watchers);
     connectCommands();
+    m_firstWordList.reset();
     m_mainWindow->show();
     m_splash->close();
     Q_EMIT mainWindowShown();

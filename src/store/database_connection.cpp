@@ -151,6 +151,19 @@ bool DatabaseConnection::readyToWrite()
     return false;
 }
 
+std::optional<DatabaseConnection::ChangeStamp> DatabaseConnection::changeStamp() const
+{
+    SqliteStatement versions(m_db, QStringLiteral("Select data_version, schema_version From "
+                                                  "pragma_data_version, pragma_schema_version"));
+    if (versions.step() != SqliteStatement::Step::Row)
+        return std::nullopt;
+    const std::optional<qint64> otherCommits = versions.int64(0);
+    const std::optional<qint64> schema = versions.int64(1);
+    if (!otherCommits || !schema)
+        return std::nullopt;
+    return ChangeStamp{m_generation, sqlite3_total_changes64(m_db), *otherCommits, *schema};
+}
+
 void DatabaseConnection::reopenIfChanged()
 {
     std::optional<FileState> now = fileState(m_path);

@@ -100,6 +100,19 @@ public:
     // Counts the reopenings: statements and row identities of an earlier generation are void.
     int generation() const { return m_generation; }
 
+    // Moves whenever a table may have changed: a row written through this connection, a commit
+    // by another program, a table made or dropped, the file opened afresh. nullopt when it
+    // cannot be told.
+    struct ChangeStamp
+    {
+        int generation = 0;
+        qint64 ownChanges = 0;
+        qint64 otherCommits = 0;
+        qint64 schema = 0;
+        bool operator==(const ChangeStamp&) const = default;
+    };
+    std::optional<ChangeStamp> changeStamp() const;
+
     // The rules whose forms every write of a headword stores in the forms table; none keeps
     // the forms table as it is.
     void setInflections(const WordInflections* inflections) { m_inflections = inflections; }
