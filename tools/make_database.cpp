@@ -57,7 +57,10 @@ public:
             const Sources& source = sources[i];
             const std::vector<WordEntry>& list = lists[i];
             work.push_back(std::async(std::launch::async, [&rules, &d, &list, &source] {
-                return formsOfList(rules, d, list, source);
+                // Reading the affix files shares nothing: it runs on the dictionary's thread.
+                const std::unique_ptr<AffixExpansion> expansion =
+                    source.analyser ? AffixExpansion::installed(d.morphology().language) : nullptr;
+                return formsOfList(rules, d, list, source, expansion.get());
             }));
         }
         for (std::size_t i = 0; i < work.size(); ++i)
@@ -72,13 +75,13 @@ public:
 private:
     struct Sources
     {
-        std::unique_ptr<Hunspell> speller;         // whether a rule's form is a word
-        std::unique_ptr<AffixExpansion> expansion; // the dictionary's own forms
-        std::unique_ptr<BaseForms> analyser;       // what the look-up finds without the table
+        std::unique_ptr<Hunspell> speller;   // whether a rule's form is a word
+        std::unique_ptr<BaseForms> analyser; // what the look-up finds without the table
     };
 
     static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
-                             const std::vector<WordEntry>& list, const Sources& source)
+                             const std::vector<WordEntry>& list, const Sources& source,
+                             const AffixExpansion* expansion)
     {
         Forms forms;
         for (const WordEntry& e : list) {
@@ -87,8 +90,8 @@ private:
             QStringList made = rules.formsOf(d.id, e.word);
             if (source.speller && known(*source.speller, e.word))
                 made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
-            if (source.expansion) {
-                QStringList expanded = expandedForms(*source.expansion, e.word);
+            if (expansion) {
+                QStringList expanded = expandedForms(*expansion, e.word);
                 expanded.removeIf([&](const QString& form) { return made.contains(form); });
                 made += notFoundWithout(source, expanded, e.word);
             }
@@ -134,11 +137,10 @@ private:
         if (!source.language.startsWith(u"en_"))
             s.speller = std::make_unique<Hunspell>(QFile::encodeName(base + u".aff"_s).constData(),
                                                    QFile::encodeName(base + u".dic"_s).constData());
-        // Arabic endings are the attached pronouns, which the look-up takes off by itself.
-        if (!d.isArabic()) {
-            s.expansion = AffixExpansion::installed(source.language);
+        // Arabic endings are the attached pronouns, which the look-up takes off by itself: its
+        // dictionary's own forms are not expanded.
+        if (!d.isArabic())
             s.analyser = BaseFormLookup::installedAnalyser(source);
-        }
         return s;
     }
 
