@@ -7,7 +7,7 @@ list are kept, in the analyser's order. Printed per language: the forms whose ri
 form is among them, and those whose first one is wrong; then, on the judged sample of
 docs/DICTIONARY_FORMS.md, how often its first headword is the one judged right there, another,
 or none, and what it gives for the forms judged wrong.
-Usage: bench/apertium_compare.py [APERTIUM_FOLDER]   (run from the repository; needs lttoolbox
+Usage: bench/apertium_compare.py [-v] [APERTIUM_FOLDER]   (run from the repository; needs lttoolbox
 and the apertium-eng-spa, apertium-fr-es, apertium-spa-ita and apertium-swe-dan packages)
 """
 import re
@@ -75,7 +75,8 @@ def judged_sample(language):
 
 
 def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else '/usr/share/apertium'
+    folders = [a for a in sys.argv[1:] if not a.startswith('-')]
+    folder = folders[0] if folders else '/usr/share/apertium'
     print('| Language | Forms | Found | Wrong first | Sample: same first | other | none |'
           ' Sample ✗: other | same |')
     print('|---|---|---|---|---|---|---|---|---|')
