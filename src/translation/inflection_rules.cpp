@@ -119,6 +119,22 @@ Forms germanStrongForms(const QStringList& parts)
     return forms;
 }
 
+// The forms of a German verb built on a strong one (vergeben on geben, from its table row
+// `parts`): after an inseparable prefix the participle has no ge-, a separable one takes zu.
+Forms germanPrefixedForms(const QString& word, const QString& prefix, const QString& lemma,
+                          const QStringList& parts)
+{
+    Forms forms;
+    const bool inseparable = prefixOf(word, lemma, GermanInseparable).has_value();
+    for (const QString& f : germanStrongForms(parts)) {
+        const bool participle = f.startsWith(u"ge") && !lemma.startsWith(u"ge");
+        forms << prefix + (participle && inseparable ? f.mid(2) : f);
+    }
+    if (!inseparable)
+        forms << prefix + u"zu" + lemma;
+    return forms;
+}
+
 // The irregular forms of a headword, also of a longer verb built on an irregular one
 // (understand → understood, vergeben → vergeben, mantener → mantuvo).
 Forms irregularFormsOf(DictionaryId id, const QString& headword)
@@ -142,16 +158,8 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
                 forms << prefix + f;
             continue;
         }
-        if (!lemma.endsWith(u'n'))
-            continue;
-        const Forms lemmaForms = germanStrongForms(*it);
-        const bool inseparable = prefixOf(word, lemma, GermanInseparable).has_value();
-        for (const QString& f : lemmaForms) {
-            const bool participle = f.startsWith(u"ge") && !lemma.startsWith(u"ge");
-            forms << prefix + (participle && inseparable ? f.mid(2) : f);
-        }
-        if (!inseparable)
-            forms << prefix + u"zu" + lemma;
+        if (lemma.endsWith(u'n'))
+            forms << germanPrefixedForms(word, prefix, lemma, *it);
     }
     return forms;
 }
@@ -178,12 +186,10 @@ bool endsShortSyllable(const QString& w)
            isVowel(w[n - 2]) && w[n - 2] != u'y' && !isVowel(w[n - 3]);
 }
 
-Forms english(const QString& w)
+// The plurals of the noun w (l in lower case): boxes, cities, heroes and pianos, knives.
+Forms englishPlurals(const QString& w, const QString& l)
 {
     Forms f;
-    const QString l = w.toLower();
-    if (l.size() < 2 || l.contains(u' ') || !l.back().isLetter())
-        return f;
     const QChar last = l.back();
     const QChar before = l.at(l.size() - 2);
     if (l.endsWith(u's') || l.endsWith(u'x') || l.endsWith(u'z') || l.endsWith(u"ch") ||
@@ -199,6 +205,18 @@ Forms english(const QString& w)
         f << chop(w, 2) + u"ves";
     else if (last == u'f')
         f << chop(w, 1) + u"ves";
+    return f;
+}
+
+Forms english(const QString& w)
+{
+    Forms f;
+    const QString l = w.toLower();
+    if (l.size() < 2 || l.contains(u' ') || !l.back().isLetter())
+        return f;
+    const QChar last = l.back();
+    const QChar before = l.at(l.size() - 2);
+    f << englishPlurals(w, l);
 
     if (l.size() < 3)
         return f; // the short verbs are all irregular; "us" is no verb
