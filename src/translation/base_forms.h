@@ -25,6 +25,21 @@ public:
         Q_UNUSED(word);
         return false;
     }
+    // True when the analyser names every lemma of the words it knows, knows this word, and the
+    // headword is none of its lemmas: a rule that made the word of the headword then erred
+    // (heu is an interjection, not a form of heure).
+    virtual bool namesOtherLemmas(const QString& word, const QString& headword) const
+    {
+        Q_UNUSED(word);
+        Q_UNUSED(headword);
+        return false;
+    }
+    // Whether the analyser's language has the word; true where it cannot tell.
+    virtual bool isWord(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return true;
+    }
     // False when the analyser knows the word as a simple word, which no split into parts
     // may then second-guess (terrorist is no ist, zurückzukehren no Ehre).
     virtual bool mayBeCompound(const QString& word) const

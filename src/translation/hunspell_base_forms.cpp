@@ -5,6 +5,8 @@
 
 #include <hunspell/hunspell.hxx>
 
+#include <algorithm>
+
 namespace lexaro {
 
 namespace {
@@ -59,15 +61,16 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
     if (!QFile::exists(QFile::decodeName(affixes)) || !QFile::exists(QFile::decodeName(words)))
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
-    return std::unique_ptr<HunspellBaseForms>(
-        new HunspellBaseForms(std::move(speller), prefixFlags(affixes), derivationFlags(language),
-                              language.startsWith(u"en_")));
+    return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(
+        std::move(speller), prefixFlags(affixes), derivationFlags(language), language));
 }
 
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
-                                     QSet<QString> derivations, bool english)
+                                     QSet<QString> derivations, const QString& language)
     : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
-      m_derivationFlags(std::move(derivations)), m_english(english)
+      m_derivationFlags(std::move(derivations)), m_english(language.startsWith(u"en_")),
+      // The French dictionary gives every form it knows with its lemma and word class.
+      m_lemmatises(language.startsWith(u"fr_"))
 {
 }
 
@@ -131,6 +134,29 @@ bool HunspellBaseForms::isDictionaryForm(const QString& word) const
             return true;
     }
     return false;
+}
+
+bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& headword) const
+{
+    if (!m_lemmatises)
+        return false;
+    const std::vector<std::string>& known = analyses(word);
+    if (known.empty())
+        return false;
+    const QString stem = u"st:" + headword;
+    for (const std::string& analysis : known) {
+        const QStringList fields = QString::fromStdString(analysis).split(u' ', Qt::SkipEmptyParts);
+        if (std::any_of(fields.cbegin(), fields.cend(), [&](const QString& f) {
+                return f.compare(stem, Qt::CaseInsensitive) == 0;
+            }))
+            return false;
+    }
+    return true;
+}
+
+bool HunspellBaseForms::isWord(const QString& word) const
+{
+    return m_speller->spell(word.toStdString());
 }
 
 bool HunspellBaseForms::mayBeCompound(const QString& word) const

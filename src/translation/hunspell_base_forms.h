@@ -27,10 +27,12 @@ public:
     QStringList candidates(const QString& word) const override;
     bool mayBeCompound(const QString& word) const override;
     bool isDictionaryForm(const QString& word) const override;
+    bool namesOtherLemmas(const QString& word, const QString& headword) const override;
+    bool isWord(const QString& word) const override;
 
 private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
-                      QSet<QString> derivations, bool english);
+                      QSet<QString> derivations, const QString& language);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
     // One look-up asks about the same word several times: the last analysis is kept.
     const std::vector<std::string>& analyses(const QString& word) const;
@@ -39,6 +41,7 @@ private:
     QSet<QString> m_prefixFlags;
     QSet<QString> m_derivationFlags;
     bool m_english = false;
+    bool m_lemmatises = false;
     mutable QString m_analysed;
     mutable std::vector<std::string> m_analyses;
 };
