@@ -60,7 +60,9 @@ def catalogue_messages(code):
     """Each message's words: for English the originals, for the others those of the translation
     that its original does not hold (names, commands and words left untranslated)."""
     word = re.compile(r"[^\W\d_]+(?:'[^\W\d_]+)?")
-    markup = re.compile(r'%[-#0-9.]*[a-zA-Z]|&(?=\w)|_(?=\w)|<[^>]*>')
+    # Printf codes and tags part words; an access key's mark (&Datei, Ei_genschaften) is inside one.
+    markup = re.compile(r'%[-#0-9.]*[a-zA-Z]|<[^>]*>')
+    access_key = re.compile(r'[&_](?=\w)')
     locale = 'de' if code == 'en' else code  # English: the originals of the German catalogues
     for path in sorted(glob.glob(f'/usr/share/locale/{locale}/LC_MESSAGES/*.mo')):
         if '/iso_' in path:  # lists of language and country names
@@ -68,7 +70,7 @@ def catalogue_messages(code):
         for original, translation in mo_messages(path):
             if not original:  # the empty original holds the catalogue's header
                 continue
-            words = [set(word.findall(markup.sub(' ', m.replace('\u2019', "'"))))
+            words = [set(word.findall(access_key.sub('', markup.sub(' ', m.replace('\u2019', "'")))))
                      for m in (original, translation)]
             yield words[0] if code == 'en' else words[1] - words[0]
 

@@ -106,12 +106,16 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
 
 const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
 {
-    if (word != m_analysed || m_analysed.isNull()) {
-        // Debian's dictionaries are all UTF-8.
-        m_analyses = m_speller->analyze(word.toStdString());
-        m_analysed = word;
+    for (const Analysed& kept : m_analysed) {
+        if (!kept.word.isNull() && kept.word == word)
+            return kept.analyses;
     }
-    return m_analyses;
+    Analysed& slot = m_analysed[m_nextAnalysed];
+    m_nextAnalysed = (m_nextAnalysed + 1) % KeptAnalyses;
+    // Debian's dictionaries are all UTF-8.
+    slot.analyses = m_speller->analyze(word.toStdString());
+    slot.word = word;
+    return slot.analyses;
 }
 
 QStringList HunspellBaseForms::candidates(const QString& word) const
