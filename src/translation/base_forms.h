@@ -25,9 +25,10 @@ public:
         Q_UNUSED(word);
         return false;
     }
-    // True when the analyser names every lemma of the words it knows, knows this word, and the
-    // headword is none of its lemmas: a rule that made the word of the headword then erred
-    // (heu is an interjection, not a form of heure).
+    // True when the analyser knows the word as none of the headword's forms: it names every
+    // lemma of the word and the headword is none of them (heu is an interjection, not a form
+    // of heure), or it derives the word from another (köpare, the buyer, is no comparative of
+    // köp). A rule that made the word of the headword then erred.
     virtual bool namesOtherLemmas(const QString& word, const QString& headword) const
     {
         Q_UNUSED(word);

@@ -24,11 +24,13 @@ const QSet<QString>& englishInflections()
 }
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
-// Beachtung).
+// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler).
 QSet<QString> derivationFlags(const QString& language)
 {
     if (language.startsWith(u"de_"))
         return {QStringLiteral("J")};
+    if (language.startsWith(u"sv_"))
+        return {QStringLiteral("T")};
     return {};
 }
 
@@ -142,20 +144,26 @@ bool HunspellBaseForms::isDictionaryForm(const QString& word) const
 
 bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& headword) const
 {
-    if (!m_lemmatises)
-        return false;
+    // The French dictionary names every lemma; the others only where they derive the word
+    // from another stem (köpare, the buyer, of köpa), whose derived word, longer than the stem,
+    // may be the headword (Beteiligungen of Beteiligung, of beteiligen) but a shorter one may
+    // not (köpare is no comparative of köp).
     const std::vector<std::string>& known = analyses(word);
-    if (known.empty())
-        return false;
     const QString stem = u"st:" + headword;
+    bool derivedFromLonger = false;
     for (const std::string& analysis : known) {
         const QStringList fields = QString::fromStdString(analysis).split(u' ', Qt::SkipEmptyParts);
-        if (std::any_of(fields.cbegin(), fields.cend(), [&](const QString& f) {
-                return f.compare(stem, Qt::CaseInsensitive) == 0;
-            }))
-            return false;
+        QStringView base;
+        for (const QString& f : fields) {
+            if (f.compare(stem, Qt::CaseInsensitive) == 0)
+                return false;
+            if (f.startsWith(u"st:"))
+                base = QStringView(f).mid(3);
+            else if (f.startsWith(u"fl:") && m_derivationFlags.contains(f.mid(3)))
+                derivedFromLonger = derivedFromLonger || headword.size() <= base.size();
+        }
     }
-    return true;
+    return derivedFromLonger || (m_lemmatises && !known.empty());
 }
 
 bool HunspellBaseForms::isWord(const QString& word) const
