@@ -1,5 +1,6 @@
 #include "translation/base_form_lookup.h"
 
+#include "store/dictionary_recordset.h"
 #include "store/word_comparison.h"
 #include "store/word_limits.h"
 #include "store/word_lookup.h"
@@ -504,6 +505,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const QString word = withoutPunctuation(text);
     if (word.isEmpty())
         return {};
+    const DictionaryRecordset::ReadTogether together(recordset);
     Search search(id, recordset, text, analyser(id));
     QStringList written;
     // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),

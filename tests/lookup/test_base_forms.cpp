@@ -266,6 +266,7 @@ private Q_SLOTS:
         QCOMPARE(de.headwordsOfForm(u"Füchse"_s, 4), QStringList{u"Fuchs"_s});
         QCOMPARE(m_lookup.find(DictionaryId::German, de, u"Füchsen"_s).first().headword,
                  u"Fuchs"_s);
+        // A write right after: the look-up's shared read has ended.
         QVERIFY(de.remove(*row));
         QVERIFY(de.headwordsOfForm(u"Füchse"_s, 4).isEmpty());
         QVERIFY(m_lookup.find(DictionaryId::German, de, u"Füchse"_s).isEmpty());
