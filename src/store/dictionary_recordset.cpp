@@ -290,6 +290,20 @@ std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
     return word;
 }
 
+DictionaryRecordset::ReadTogether::ReadTogether(DictionaryRecordset& recordset)
+    : m_connection(recordset.m_connection)
+{
+    sqlite3* db = m_connection.handle();
+    m_began = db && sqlite3_get_autocommit(db) && m_connection.execute(u"Begin"_s);
+}
+
+DictionaryRecordset::ReadTogether::~ReadTogether()
+{
+    sqlite3* db = m_connection.handle();
+    if (m_began && db && !sqlite3_get_autocommit(db))
+        m_connection.execute(u"Commit"_s);
+}
+
 QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
 {
     QStringList words;

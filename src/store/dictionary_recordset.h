@@ -82,6 +82,22 @@ public:
     // read now (another program holds the database).
     std::optional<QString> wordOfRow(RowId row);
 
+    // Look-ups made while it lives share one read of the file: one lock taken and given back,
+    // not one for each (the dictionary forms of one word ask the index a dozen times). Does
+    // nothing inside a transaction already open.
+    class ReadTogether
+    {
+    public:
+        explicit ReadTogether(DictionaryRecordset& recordset);
+        ~ReadTogether();
+        ReadTogether(const ReadTogether&) = delete;
+        ReadTogether& operator=(const ReadTogether&) = delete;
+
+    private:
+        DatabaseConnection& m_connection;
+        bool m_began = false;
+    };
+
     // The headwords that the forms table gives for an inflected form, at most `limit`;
     // none when the database has no forms table.
     QStringList headwordsOfForm(QStringView form, int limit);
