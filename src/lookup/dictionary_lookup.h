@@ -59,6 +59,7 @@ protected:
 private:
     void fillWordList(DictionaryId id);
     void setReadingOrder(Qt::LayoutDirection direction);
+    void showTranslation(const QString& text);
 
     DictionaryStore& m_store;
     KeyboardLayoutSwitcher& m_keyboard;
