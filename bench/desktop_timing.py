@@ -127,7 +127,7 @@ def wait_for_change(fast, rect, before, timeout):
             return None
 
 
-def wait_still(fast, rect, quiet=0.05, timeout=2.0):
+def wait_still(fast, rect, quiet=0.03, timeout=2.0):
     """Waits until rect has not changed for `quiet` seconds; returns its pixels."""
     deadline = time.perf_counter() + timeout
     last = fast.pixels(rect)

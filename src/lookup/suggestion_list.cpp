@@ -4,9 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListView>
-#include <QProxyStyle>
 #include <QStringListModel>
-#include <QStyleOptionViewItem>
 
 #include <functional>
 
@@ -40,32 +38,6 @@ private:
     std::function<void()> m_shown;
 };
 
-// The program's style, less the work a row of a word alone does not need. For each row drawn
-// the style works out where a check box, an icon and the text would go, laying the text out
-// each time; a row here has neither check box nor icon, and the list is drawn anew at every
-// keystroke.
-class WordRowStyle final : public QProxyStyle
-{
-public:
-    explicit WordRowStyle(QObject* parent) : QProxyStyle(QApplication::style()->name())
-    {
-        setParent(parent);
-    }
-
-    QRect subElementRect(SubElement element, const QStyleOption* option,
-                         const QWidget* widget) const override
-    {
-        if (const auto* row = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
-            if ((element == SE_ItemViewItemCheckIndicator &&
-                 !(row->features & QStyleOptionViewItem::HasCheckIndicator)) ||
-                (element == SE_ItemViewItemDecoration &&
-                 !(row->features & QStyleOptionViewItem::HasDecoration)))
-                return {};
-        }
-        return QProxyStyle::subElementRect(element, option, widget);
-    }
-};
-
 } // namespace
 
 SuggestionList::SuggestionList(QComboBox& searchBox)
@@ -77,7 +49,6 @@ SuggestionList::SuggestionList(QComboBox& searchBox)
     m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     m_view->setAttribute(Qt::WA_ShowWithoutActivating);
     m_view->setFocusPolicy(Qt::NoFocus);
-    m_view->setStyle(new WordRowStyle(m_view));
     m_view->setObjectName(QStringLiteral("SuggestionList"));
     m_view->setAccessibleName(QStringLiteral("Suggestions"));
     m_view->setUniformItemSizes(true);
