@@ -10,6 +10,7 @@ Each round starts the program once per folder, in turn (interleaved), and measur
   keystroke    a letter or BackSpace in the search box to the translation box's pixels
                changed (the suggestion list, where it shows, lies over the box)
   floor        Down or Up in the open suggestion list, which looks nothing up
+  cpu per key  processor time of the program's user-interface thread over those keys
   switch       a click on the English picture (from German) to the caption redrawn
   ping switch  longest _NET_WM_PING round trip during that switch
   copy         a copy, with the main window minimised, to the pop-up drawn
@@ -127,7 +128,7 @@ def wait_for_change(fast, rect, before, timeout):
             return None
 
 
-def wait_still(fast, rect, quiet=0.03, timeout=2.0):
+def wait_still(fast, rect, quiet=0.05, timeout=2.0):
     """Waits until rect has not changed for `quiet` seconds; returns its pixels."""
     deadline = time.perf_counter() + timeout
     last = fast.pixels(rect)
@@ -352,6 +353,12 @@ def resident_kib(pid):
     return 0
 
 
+def ui_thread_ns(pid):
+    """Processor time of the program's user-interface thread (its main thread) so far."""
+    with open(f"/proc/{pid}/schedstat") as f:
+        return int(f.read().split()[0])
+
+
 def shift(rect, origin):
     return (rect[0] + origin[0], rect[1] + origin[1]) + tuple(rect[2:])
 
@@ -380,6 +387,7 @@ def measure_keys(fast, origin, figures):
         figures.setdefault("floor", []).append(time_key(fast, code, strip))
     for _ in range(3):
         time_key(fast, back, strip)
+    return 4 * 2 * len(letters) + 3 + 21 + 3
 
 
 def measure_switch(fast, desk, pid, origin, figures):
@@ -455,7 +463,10 @@ def run_once(folder, desk, fast, owner, figures):
         desk.d.flush()
         fast.click(SEARCH_BOX[0] + origin[0], SEARCH_BOX[1] + origin[1])
         time.sleep(0.2)
-        measure_keys(fast, origin, figures)
+        busy = ui_thread_ns(proc.pid)
+        keys = measure_keys(fast, origin, figures)
+        figures.setdefault("cpu per key", []).append(
+            (ui_thread_ns(proc.pid) - busy) / 1e9 / keys)
         measure_switch(fast, desk, proc.pid, origin, figures)
         fast.click(SEARCH_BOX[0] + origin[0], SEARCH_BOX[1] + origin[1])
         measure_copies(fast, desk, proc.pid, main, owner, figures)
