@@ -5,6 +5,7 @@
 // stall when the text is read through Qt's own clipboard.
 #include "generated_database.h"
 #include "selection_owner.h"
+#include "stall_probe.h"
 
 #include "clipboard/clipboard_watchers.h"
 #include "platform/platform_services.h"
@@ -29,14 +30,14 @@
 #include <vector>
 
 using namespace lexaro;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int Rows = 1'000'000;
 constexpr int Copies = 50;
 
-double millis(Clock::duration d)
+double millis(SteadyClock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
 }
@@ -48,50 +49,16 @@ void report(const char* what, std::vector<double> ms)
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), ms.size());
 }
 
-// The longest time the user-interface thread went without running its event loop, seen by
-// a timer that asks to run every 2 ms.
-class StallProbe : public QObject
-{
-public:
-    StallProbe()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(2);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            const Clock::time_point now = Clock::now();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = {};
-        m_last = Clock::now();
-        m_timer.start();
-    }
-    double stop()
-    {
-        m_timer.stop();
-        // A stall that lasts until now is a stall too.
-        m_longest = std::max(m_longest, Clock::now() - m_last);
-        return millis(m_longest);
-    }
-
-private:
-    QTimer m_timer;
-    Clock::time_point m_last;
-    Clock::duration m_longest{};
-};
-
 // Runs the event loop until `done` or the deadline; the moment `done` first held.
-template <typename Done> std::optional<Clock::time_point> runUntil(Done done, int timeoutMs = 10000)
+template <typename Done>
+std::optional<SteadyClock::time_point> runUntil(Done done, int timeoutMs = 10000)
 {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         if (done())
-            return Clock::now();
+            return SteadyClock::now();
     }
     return std::nullopt;
 }
@@ -106,7 +73,7 @@ class ExposeWatch : public QObject
 {
 public:
     explicit ExposeWatch(const ClipboardWatchers& watchers) : m_watchers(watchers) {}
-    std::optional<Clock::time_point> exposed;
+    std::optional<SteadyClock::time_point> exposed;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -114,7 +81,7 @@ protected:
         if (event->type() == QEvent::Expose && !exposed) {
             const NotificationForm* popUp = m_watchers.notificationForm();
             if (popUp && watched == popUp->windowHandle() && popUp->windowHandle()->isExposed())
-                exposed = Clock::now();
+                exposed = SteadyClock::now();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -141,10 +108,11 @@ int main(int argc, char** argv)
     ProgramExit exit;
     LexaroForm form(*store, {*services.keyboard, *services.keyboardMap, *services.trayIcon,
                              *services.shell, exit});
-    ClipboardWatchers watchers(
-        *services.clipboard, form,
-        {*store, *services.sound, *services.keyboard, *services.stacking, *services.workArea});
-    form.watchClipboard(watchers);
+    ClipboardWatchers watchers(*services.clipboard, form,
+                               {*store, *services.sound, *services.keyboard, *services.stacking,
+                                *services.workArea, *services.clock});
+    QObject::connect(&form, &LexaroForm::minimised, &watchers,
+                     &ClipboardWatchers::MainWindow_Minimised);
     form.show();
     if (!runUntil([&form] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
         return 1;
@@ -159,7 +127,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < Copies; ++i) {
         const QString word = bench::generatedWord((i * 7919) % Rows);
         const QString expected = translationOf(word);
-        const Clock::time_point copied = owner.copy(word.toUtf8());
+        const SteadyClock::time_point copied = owner.copy(word.toUtf8());
         const auto shown = runUntil([&] { return translation->toPlainText() == expected; });
         if (!shown)
             return 1;
@@ -181,7 +149,7 @@ int main(int argc, char** argv)
     std::vector<double> toPopUp;
     for (int i = 0; i < Copies; ++i) {
         expose.exposed.reset();
-        const Clock::time_point copied =
+        const SteadyClock::time_point copied =
             owner.copy(bench::generatedWord((i * 104729 + 13) % Rows).toUtf8());
         if (!runUntil([&] { return expose.exposed.has_value(); })) {
             std::fprintf(stderr, "no pop-up\n");
@@ -198,7 +166,7 @@ int main(int argc, char** argv)
     form.OpenMenu_Click();
     keepRunning(500);
 
-    StallProbe probe;
+    bench::StallProbe probe;
     // What the machine itself costs the probe: nothing happens for 3 s.
     probe.start();
     keepRunning(3000);
@@ -216,7 +184,7 @@ int main(int argc, char** argv)
     runUntil([&] { return translation->toPlainText() == translationOf(before); });
     QProcess xclip;
     probe.start();
-    const Clock::time_point started = Clock::now();
+    const SteadyClock::time_point started = SteadyClock::now();
     xclip.start(QStringLiteral("xclip"),
                 {QStringLiteral("-selection"), QStringLiteral("clipboard")});
     xclip.waitForStarted();
@@ -235,9 +203,9 @@ int main(int argc, char** argv)
     QtClipboard qtClipboard;
     double qtRead = 0;
     QObject::connect(&qtClipboard, &Clipboard::changed, &qtClipboard, [&] {
-        const Clock::time_point start = Clock::now();
+        const SteadyClock::time_point start = SteadyClock::now();
         (void)qtClipboard.text();
-        qtRead = std::max(qtRead, millis(Clock::now() - start));
+        qtRead = std::max(qtRead, millis(SteadyClock::now() - start));
     });
     keepRunning(200);
     probe.start();

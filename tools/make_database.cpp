@@ -3,23 +3,26 @@
 // lexaro_make_database <data folder> <output file>
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_comparison.h"
 #include "store/word_list_file.h"
 #include "store/word_table_writer.h"
+#include "translation/affix_expansion.h"
+#include "translation/base_form_lookup.h"
 #include "translation/inflection_rules.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTextStream>
 
 #include <hunspell/hunspell.hxx>
 
+#include <algorithm>
 #include <array>
 #include <future>
-#include <vector>
-
-#include <array>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -27,12 +30,15 @@ using namespace lexaro;
 
 namespace {
 
-// The bundled forms tables keep what the rules make only where it is a word: a form the
-// language's Hunspell dictionary knows, or any form of a headword that the dictionary does not
-// know at all (there the rules are all there is). English keeps every form, and so does a word
-// the user adds later. Checking every form is most of the build's time, so each dictionary's
-// forms are worked out on a thread of its own, with a Hunspell of its own, before the words are
-// written.
+// The bundled forms tables hold, for each headword, the forms the program's rules make and the
+// forms the language's Hunspell dictionary makes of it through its affix classes. A rule's form
+// stays only where it is a word: a form the Hunspell dictionary knows, or any form of a headword
+// that the dictionary does not know at all (there the rules are all there is); English keeps
+// every form, and so does a word the user adds later. Of Hunspell's own forms only those stay
+// that the look-up's analyser does not lead back to the headword by itself: the others would
+// only grow the file (Italian alone has a hundred and fifty forms of a verb with its
+// pronouns). Checking every form is most of the build's time, so each dictionary's forms are
+// worked out on a thread of its own, with a Hunspell of its own, before the words are written.
 class KnownForms final : public WordInflections
 {
 public:
@@ -43,16 +49,19 @@ public:
     {
         // Hunspell sets up and frees a table shared by all its instances without a lock: the
         // spellers are made and destroyed here, on this thread, and only used on the others.
-        std::array<std::unique_ptr<Hunspell>, DictionaryCount> spellers;
+        std::array<Sources, DictionaryCount> sources;
         for (const DictionaryEntry& d : DictionaryCatalog::entries())
-            spellers[static_cast<std::size_t>(d.id)] = spellerFor(d);
+            sources[static_cast<std::size_t>(d.id)] = sourcesFor(d);
         std::vector<std::future<Forms>> work;
         for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
             const auto i = static_cast<std::size_t>(d.id);
-            Hunspell* speller = spellers[i].get();
+            const Sources& source = sources[i];
             const std::vector<WordEntry>& list = lists[i];
-            work.push_back(std::async(std::launch::async, [&rules, &d, &list, speller] {
-                return formsOfList(rules, d, list, speller);
+            work.push_back(std::async(std::launch::async, [&rules, &d, &list, &source] {
+                // Reading the affix files shares nothing: it runs on the dictionary's thread.
+                const std::unique_ptr<AffixExpansion> expansion =
+                    source.analyser ? AffixExpansion::installed(d.morphology().language) : nullptr;
+                return formsOfList(rules, d, list, source, expansion.get());
             }));
         }
         for (std::size_t i = 0; i < work.size(); ++i)
@@ -65,34 +74,76 @@ public:
     }
 
 private:
+    struct Sources
+    {
+        std::unique_ptr<Hunspell> speller;   // whether a rule's form is a word
+        std::unique_ptr<BaseForms> analyser; // what the look-up finds without the table
+    };
+
     static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
-                             const std::vector<WordEntry>& list, Hunspell* speller)
+                             const std::vector<WordEntry>& list, const Sources& source,
+                             const AffixExpansion* expansion)
     {
         Forms forms;
         for (const WordEntry& e : list) {
             if (forms.contains(e.word))
                 continue;
             QStringList made = rules.formsOf(d.id, e.word);
-            if (speller && known(*speller, e.word))
-                made.removeIf([&](const QString& form) { return !known(*speller, form); });
+            if (source.speller && known(*source.speller, e.word))
+                made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
+            if (expansion) {
+                QStringList expanded = expandedForms(*expansion, e.word);
+                const QSet<QString> ruled(made.cbegin(), made.cend());
+                expanded.removeIf([&](const QString& form) { return ruled.contains(form); });
+                made += notFoundWithout(source, expanded, e.word);
+            }
             forms.insert(e.word, made);
         }
         return forms;
     }
 
-    static std::unique_ptr<Hunspell> spellerFor(const DictionaryEntry& d)
+    // The headword as the dictionary writes it, or written small (a word list may begin a
+    // headword with a capital).
+    static QStringList expandedForms(const AffixExpansion& expansion, const QString& headword)
     {
+        if (expansion.hasEntry(headword))
+            return expansion.formsOf(headword);
+        return expansion.formsOf(headword.toLower());
+    }
+
+    // The forms from which the look-up's analyser does not come back to the headword.
+    static QStringList notFoundWithout(const Sources& source, QStringList forms,
+                                       const QString& headword)
+    {
+        if (!source.analyser)
+            return forms;
+        forms.removeIf([&](const QString& form) {
+            const QStringList found = source.analyser->candidates(form);
+            return std::any_of(found.cbegin(), found.cend(), [&](const QString& c) {
+                return WordComparison::sameWord(c, headword);
+            });
+        });
+        return forms;
+    }
+
+    static Sources sourcesFor(const DictionaryEntry& d)
+    {
+        Sources s;
         const MorphologySource source = d.morphology();
+        if (source.analyser != MorphologySource::Analyser::Hunspell)
+            return s;
+        const QString base = u"/usr/share/hunspell/"_s + source.language;
+        if (!QFile::exists(base + u".aff"_s))
+            return s;
         // The English rules make few strings that are no words; they stay whole.
-        if (source.analyser != MorphologySource::Analyser::Hunspell ||
-            source.language.startsWith(u"en_"))
-            return nullptr;
-        const QByteArray base = "/usr/share/hunspell/" + QFile::encodeName(source.language);
-        const QByteArray affixes = base + ".aff";
-        const QByteArray words = base + ".dic";
-        if (!QFile::exists(QFile::decodeName(affixes)))
-            return nullptr;
-        return std::make_unique<Hunspell>(affixes.constData(), words.constData());
+        if (!source.language.startsWith(u"en_"))
+            s.speller = std::make_unique<Hunspell>(QFile::encodeName(base + u".aff"_s).constData(),
+                                                   QFile::encodeName(base + u".dic"_s).constData());
+        // Arabic endings are the attached pronouns, which the look-up takes off by itself: its
+        // dictionary's own forms are not expanded.
+        if (!d.isArabic())
+            s.analyser = BaseFormLookup::installedAnalyser(source);
+        return s;
     }
 
     static bool known(Hunspell& speller, const QString& word)
@@ -158,6 +209,14 @@ int main(int argc, char** argv)
         }
     }
     if (failures > 0) {
+        db.reset();
+        QFile::remove(partial);
+        return 1;
+    }
+    // The forms are written in the order of their headwords, not of the forms tables' keys,
+    // which leaves their pages part empty: packed again, the file is a tenth smaller.
+    if (!db->execute(u"Vacuum"_s)) {
+        err << "cannot pack " << partial << "\n";
         db.reset();
         QFile::remove(partial);
         return 1;

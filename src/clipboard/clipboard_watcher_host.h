@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/dictionary_catalog.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace lexaro {
 
@@ -11,8 +15,8 @@ public:
     virtual ~ClipboardWatcherHost() = default;
     // Writes the search box, which looks the text up.
     virtual void writeSearchText(const QString& text) = 0;
-    // The caption that names the current dictionary.
-    virtual QString dictionaryCaption() const = 0;
+    // The dictionary the main window's caption names; none when it names none.
+    virtual std::optional<DictionaryId> currentDictionary() const = 0;
     virtual bool isMinimised() const = 0;
     // Out of sight and out of the taskbar, until the notification-area menu opens it.
     virtual void hideWindow() = 0;

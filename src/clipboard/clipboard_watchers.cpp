@@ -73,18 +73,18 @@ void ClipboardWatchers::NotificationTimer_Timer()
     m_host.hideWindow();
     if (Current_String2 == Prev_String2)
         return;
-    NotificationForm& form = loadedNotificationForm();
-    form.setWord(Current_String2);
+    // The dictionary of the moment the word was copied goes with it.
+    const std::optional<DictionaryId> dictionary = m_host.currentDictionary();
+    NotificationForm& form = loadedNotificationForm(dictionary);
+    form.setWord(Current_String2, dictionary);
     Prev_String2 = Current_String2;
     form.showPopUp();
 }
 
-NotificationForm& ClipboardWatchers::loadedNotificationForm()
+NotificationForm& ClipboardWatchers::loadedNotificationForm(std::optional<DictionaryId> dictionary)
 {
-    if (!m_notificationForm) {
-        m_notificationForm = new NotificationForm(
-            m_popUpServices, [host = &m_host] { return host->dictionaryCaption(); });
-    }
+    if (!m_notificationForm)
+        m_notificationForm = new NotificationForm(m_popUpServices, dictionary);
     return *m_notificationForm;
 }
 

@@ -58,7 +58,7 @@ private:
 
     void Clipboard_Changed();
     void recordSeen(const QString& text);
-    NotificationForm& loadedNotificationForm();
+    NotificationForm& loadedNotificationForm(std::optional<DictionaryId> dictionary);
 
     Clipboard& m_clipboard;
     ClipboardWatcherHost& m_host;

@@ -2,6 +2,7 @@
 
 #include "translation/base_form_lookup.h"
 
+#include "clock/clock.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "platform/window_stacking.h"
 #include "platform/work_area.h"
@@ -24,7 +25,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextOption>
-#include <QTimer>
 
 namespace lexaro {
 
@@ -77,12 +77,15 @@ bool isArabic(const QString& caption)
     return caption == DictionaryCatalog::entry(DictionaryId::Arabic).displayName;
 }
 
+bool isArabic(std::optional<DictionaryId> dictionary)
+{
+    return dictionary == DictionaryId::Arabic;
+}
+
 } // namespace
 
-NotificationForm::NotificationForm(const Services& services,
-                                   std::function<QString()> mainDictionaryCaption)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_services(services),
-      m_mainDictionaryCaption(std::move(mainDictionaryCaption))
+NotificationForm::NotificationForm(const Services& services, std::optional<DictionaryId> dictionary)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_services(services)
 {
     setObjectName(QStringLiteral("NotificationForm"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -161,15 +164,14 @@ NotificationForm::NotificationForm(const Services& services,
     connect(m_wordText, &QLineEdit::textChanged, this,
             &NotificationForm::ThewordsearchedText_Change);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer"));
-    m_timer->setInterval(500);
-    connect(m_timer, &QTimer::timeout, this, &NotificationForm::Timer_Timer);
+    m_timer = m_services.clock.makeTimer(std::chrono::milliseconds(500), [this] { Timer_Timer(); });
 
-    Form_Load();
+    Form_Load(dictionary);
 }
 
-void NotificationForm::Form_Load()
+NotificationForm::~NotificationForm() = default;
+
+void NotificationForm::Form_Load(std::optional<DictionaryId> dictionary)
 {
     m_services.stacking.setTopMost(this, true);
     // Panels list a tool window unless told otherwise.
@@ -181,9 +183,8 @@ void NotificationForm::Form_Load()
         move(area.x() + area.width() - width(), area.y() + area.height() - height());
     }
     // Absolute: the side follows the dictionary, not the script of the word shown.
-    m_wordText->setAlignment(
-        Qt::AlignAbsolute | Qt::AlignVCenter |
-        (isArabic(m_mainDictionaryCaption()) ? Qt::AlignRight : Qt::AlignLeft));
+    m_wordText->setAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
+                             (isArabic(dictionary) ? Qt::AlignRight : Qt::AlignLeft));
     // First in line once the user activates the pop-up; until then no field has the focus
     // and no keyboard layout changes.
     m_wordText->setFocus(Qt::OtherFocusReason);
@@ -191,8 +192,9 @@ void NotificationForm::Form_Load()
     m_timer->start();
 }
 
-void NotificationForm::setWord(const QString& word)
+void NotificationForm::setWord(const QString& word, std::optional<DictionaryId> dictionary)
 {
+    m_wordDictionary = dictionary;
     m_wordText->setText(word);
 }
 
@@ -210,11 +212,10 @@ void NotificationForm::ThewordsearchedText_Change()
         m_translationText->clear();
         return;
     }
-    const QString caption = m_mainDictionaryCaption();
-    const std::optional<DictionaryId> id = DictionaryCatalog::fromDisplayName(caption);
+    const std::optional<DictionaryId> id = m_wordDictionary;
     if (!id)
         return;
-    m_dictionaryNameLabel->setText(caption);
+    m_dictionaryNameLabel->setText(DictionaryCatalog::entry(*id).displayName);
     m_translationText->setPlainText(
         translationBoxText(*id, m_services.store.recordset(*id), word, m_services.baseForms));
     playSound(m_services.sound, Sound::Notification);

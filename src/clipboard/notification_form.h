@@ -1,19 +1,23 @@
 #pragma once
 
+#include "store/dictionary_catalog.h"
+
 #include <QWidget>
 
-#include <functional>
+#include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTimer;
 
 namespace lexaro {
 
 class BaseFormLookup;
 
 class ClickableImage;
+class Clock;
+class ClockTimer;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
 class SoundPlayer;
@@ -37,20 +41,22 @@ public:
         KeyboardLayoutSwitcher& keyboard;
         WindowStacking& stacking;
         const WorkArea& workArea;
+        Clock& clock;
         BaseFormLookup* baseForms = nullptr; // none: no dictionary forms of inflected words
     };
 
-    // mainDictionaryCaption: the main window's caption naming the current dictionary.
-    NotificationForm(const Services& services, std::function<QString()> mainDictionaryCaption);
+    // dictionary: the current one when the pop-up loads; it sets the side of the word field.
+    NotificationForm(const Services& services, std::optional<DictionaryId> dictionary);
+    ~NotificationForm() override;
 
     QLineEdit* wordText() const { return m_wordText; }
     QPlainTextEdit* translationText() const { return m_translationText; }
     QLabel* dictionaryNameLabel() const { return m_dictionaryNameLabel; }
     QLabel* timerLabel() const { return m_timerLabel; }
-    QTimer* timer() const { return m_timer; }
 
-    // Writes the word field; a new text is looked up.
-    void setWord(const QString& word);
+    // Writes the word field; a new text is looked up in the dictionary that was current when
+    // it was copied, and with none nothing is looked up.
+    void setWord(const QString& word, std::optional<DictionaryId> dictionary);
     // Shows the pop-up without an owner and without taking the keyboard from the program
     // the user works in. Once visible it stays where it is.
     void showPopUp();
@@ -64,19 +70,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(std::optional<DictionaryId> dictionary);
     bool Form_KeyDown(int key);
     void ThewordsearchedText_GotFocus();
     void TranslationText_GotFocus();
 
     Services m_services;
-    std::function<QString()> m_mainDictionaryCaption;
+    // The dictionary of the word in the word field.
+    std::optional<DictionaryId> m_wordDictionary;
     ClickableImage* m_backImage = nullptr;
     QLabel* m_dictionaryNameLabel = nullptr;
     QLineEdit* m_wordText = nullptr;
     QPlainTextEdit* m_translationText = nullptr;
     QLabel* m_timerLabel = nullptr;
-    QTimer* m_timer = nullptr;
+    std::unique_ptr<ClockTimer> m_timer;
 };
 
 } // namespace lexaro

@@ -1,5 +1,6 @@
 #include "lookup/dictionary_lookup.h"
 
+#include "lookup/headword_list_model.h"
 #include "lookup/suggestion_list.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "store/dictionary_store.h"
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStringListModel>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -28,11 +28,14 @@ namespace lexaro {
 DictionaryLookup::DictionaryLookup(DictionaryStore& store, KeyboardLayoutSwitcher& keyboard,
                                    Controls controls, BaseFormLookup* baseForms, QObject* parent)
     : QObject(parent), m_store(store), m_keyboard(keyboard), m_controls(controls),
-      m_words(new QStringListModel(this)), m_baseForms(baseForms),
+      m_words(new HeadwordListModel(this)), m_baseForms(baseForms),
       m_suggestions(new SuggestionList(*controls.searchCombo))
 {
     QComboBox* combo = m_controls.searchCombo;
     combo->setModel(m_words);
+    connect(m_words, &HeadwordListModel::listAboutToChange, this,
+            &DictionaryLookup::keepSearchText);
+    connect(m_words, &HeadwordListModel::listChanged, this, &DictionaryLookup::restoreSearchText);
     connect(combo->lineEdit(), &QLineEdit::textEdited, this, &DictionaryLookup::SearchCombo_Edited);
     // A pick from the suggestions looks up as a pick from the list does.
     connect(m_suggestions, &SuggestionList::picked, combo, &QComboBox::setEditText);
@@ -104,16 +107,29 @@ void DictionaryLookup::RefreshdatabaseImage_Click()
 
 void DictionaryLookup::fillWordList(DictionaryId id)
 {
+    m_words->load(m_store.recordset(id));
+}
+
+void DictionaryLookup::keepSearchText()
+{
+    // A new list resets the combo, which empties its text or picks the first word and looks it
+    // up; the list arrives in one step, also while the user types, and the text stays as it is.
     QComboBox* combo = m_controls.searchCombo;
-    // Filling the model resets the combo, which would pick the first word and look it up;
-    // the list arrives in one step and the typed text stays as it was.
-    const QString typed = combo->currentText();
-    {
-        const QSignalBlocker blocker(combo);
-        m_words->setStringList(readWordList(m_store.recordset(id)));
-        combo->setCurrentIndex(-1);
-        combo->setEditText(typed);
-    }
+    const int cursor = combo->lineEdit() ? combo->lineEdit()->cursorPosition() : 0;
+    m_keptText = KeptText{combo->currentText(), cursor, combo->blockSignals(true)};
+}
+
+void DictionaryLookup::restoreSearchText()
+{
+    if (!m_keptText)
+        return;
+    QComboBox* combo = m_controls.searchCombo;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(m_keptText->text);
+    if (QLineEdit* edit = combo->lineEdit())
+        edit->setCursorPosition(m_keptText->cursor);
+    combo->blockSignals(m_keptText->signalsWereBlocked);
+    m_keptText.reset();
 }
 
 void DictionaryLookup::SearchCombo_Change()

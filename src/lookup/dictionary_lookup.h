@@ -9,12 +9,12 @@
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
-class QStringListModel;
 
 namespace lexaro {
 
 class BaseFormLookup;
 class DictionaryStore;
+class HeadwordListModel;
 class KeyboardLayoutSwitcher;
 class SuggestionList;
 
@@ -58,17 +58,28 @@ protected:
 
 private:
     void fillWordList(DictionaryId id);
+    // The list's rows change under the search box: its text must not.
+    void keepSearchText();
+    void restoreSearchText();
     void setReadingOrder(Qt::LayoutDirection direction);
     void showTranslation(const QString& text);
 
     DictionaryStore& m_store;
     KeyboardLayoutSwitcher& m_keyboard;
     Controls m_controls;
-    QStringListModel* m_words = nullptr;
+    HeadwordListModel* m_words = nullptr;
     BaseFormLookup* m_baseForms = nullptr;
     SuggestionList* m_suggestions = nullptr;
     // The search text as the user last typed it.
     QString m_typedText;
+    // The search box's text and caret while the list changes under it.
+    struct KeptText
+    {
+        QString text;
+        int cursor = 0;
+        bool signalsWereBlocked = false;
+    };
+    std::optional<KeptText> m_keptText;
     // The translation box took the focus from a click: keep its text selected after it.
     bool m_translationFocusedByClick = false;
 };

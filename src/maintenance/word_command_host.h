@@ -8,8 +8,8 @@
 
 namespace lexaro {
 
-// What the word commands need of the window they are started from: the search box, the
-// current dictionary, and the clipboard watcher's pause.
+// What the word commands need of the window they are started from: the search box and the
+// current dictionary.
 class WordCommandHost
 {
 public:
@@ -18,10 +18,6 @@ public:
     virtual std::optional<DictionaryId> currentDictionary() const = 0;
     // Empties the search box, and with it the translation shown.
     virtual void clearSearchText() = 0;
-    virtual void setSearchWatcherPaused(bool paused) = 0;
-    // What the clipboard holds now counts as seen: it is not looked up when the watchers
-    // next look.
-    virtual void markClipboardSeen() = 0;
 };
 
 } // namespace lexaro

@@ -2,6 +2,7 @@
 
 #include "maintenance/add_word_form.h"
 #include "maintenance/edit_word_form.h"
+#include "maintenance/search_watcher_pause.h"
 #include "maintenance/word_command_host.h"
 #include "platform/window_stacking.h"
 #include "store/dictionary_store.h"
@@ -37,14 +38,14 @@ void WordCommands::EditwordImage_Click()
         m_services.messages.show(Message::main(MainPicture::SelectawordImage));
         return;
     }
-    m_host.setSearchWatcherPaused(true);
+    m_services.clipboardPause.setSearchWatcherPaused(true);
     const std::optional<DictionaryId> id = m_host.currentDictionary();
     const LookupResult found =
         id ? lookUpTranslation(m_services.store.recordset(*id), word) : LookupResult{};
     // Nothing to edit: a word that is not stored, or no current dictionary. A look-up that
     // failed opens the window all the same, and its Save then reports the error.
     if (!id || found.outcome == LookupResult::Outcome::NotFound) {
-        m_host.setSearchWatcherPaused(false);
+        m_services.clipboardPause.setSearchWatcherPaused(false);
         return;
     }
     EditWordForm form(DictionaryCatalog::entry(*id), m_services.store.recordset(*id), found,
@@ -54,8 +55,8 @@ void WordCommands::EditwordImage_Click()
         return;
     // The clipboard stays as the user had it; what was copied while editing only counts as
     // seen, so the resumed watcher does not look it up.
-    m_host.markClipboardSeen();
-    m_host.setSearchWatcherPaused(false);
+    m_services.clipboardPause.markClipboardSeen();
+    m_services.clipboardPause.setSearchWatcherPaused(false);
 }
 
 void WordCommands::DeletewordImage_Click()

@@ -9,6 +9,7 @@ class KeyboardLayoutSwitcher;
 class KeyboardMap;
 class MessageService;
 class ProgramExit;
+class SearchWatcherPause;
 class WindowStacking;
 class WordCommandHost;
 
@@ -26,6 +27,8 @@ public:
         const KeyboardMap& keys;
         const ProgramExit& exit;
         WindowStacking& stacking;
+        // Held by the edit command while its window is open.
+        SearchWatcherPause& clipboardPause;
     };
 
     WordCommands(const Services& services, WordCommandHost& host, QObject* parent = nullptr);

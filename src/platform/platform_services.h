@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/clock.h"
 #include "platform/clipboard.h"
 #include "platform/keyboard_layout_switcher.h"
 #include "platform/keyboard_map.h"
@@ -20,6 +21,8 @@ namespace lexaro {
 // each object only the services it uses.
 struct PlatformServices
 {
+    // First: the others may keep time with it.
+    std::unique_ptr<Clock> clock;
     std::unique_ptr<SingleInstanceGuard> singleInstance;
     std::unique_ptr<SystemIdentity> identity;
     std::unique_ptr<SoundPlayer> sound;

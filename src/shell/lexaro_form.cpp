@@ -1,6 +1,5 @@
 #include "shell/lexaro_form.h"
 
-#include "clipboard/clipboard_watchers.h"
 #include "lookup/dictionary_lookup.h"
 #include "platform/shell_opener.h"
 #include "platform/tray_icon.h"
@@ -245,7 +244,7 @@ void LexaroForm::Form_Load()
     AddTrayIcon();
     centreOnScreen(*this);
     // The clipboard watchers mark what the clipboard holds as seen when they start.
-    DictionaryImage_Click(DictionaryId::English);
+    DictionaryImage_Click(FirstDictionary);
 }
 
 void LexaroForm::AddTrayIcon()
@@ -273,31 +272,9 @@ void LexaroForm::clearSearchText()
     m_searchCombo->setEditText(QString());
 }
 
-void LexaroForm::watchClipboard(ClipboardWatchers& watchers)
-{
-    m_clipboardWatchers = &watchers;
-}
-
-void LexaroForm::markClipboardSeen()
-{
-    if (m_clipboardWatchers)
-        m_clipboardWatchers->markClipboardSeen();
-}
-
-void LexaroForm::setSearchWatcherPaused(bool paused)
-{
-    if (m_clipboardWatchers)
-        m_clipboardWatchers->setSearchWatcherPaused(paused);
-}
-
 void LexaroForm::writeSearchText(const QString& text)
 {
     m_searchCombo->setEditText(text);
-}
-
-QString LexaroForm::dictionaryCaption() const
-{
-    return m_dictionaryNameLabel->text();
 }
 
 void LexaroForm::showEvent(QShowEvent* event)
@@ -383,7 +360,7 @@ void LexaroForm::hideWindow()
 
 void LexaroForm::TrayIcon_PointerEvent()
 {
-    markClipboardSeen();
+    Q_EMIT clipboardSeen();
 }
 
 void LexaroForm::TrayIcon_MenuRequested(const QPoint& globalPosition)
@@ -412,8 +389,8 @@ void LexaroForm::changeEvent(QEvent* event)
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (isMinimized() && m_clipboardWatchers)
-                m_clipboardWatchers->MainWindow_Minimised();
+            if (isMinimized())
+                Q_EMIT minimised();
         },
         Qt::QueuedConnection);
 }

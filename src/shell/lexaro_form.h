@@ -6,7 +6,6 @@
 #include "store/dictionary_catalog.h"
 
 #include <QIcon>
-#include <QPointer>
 #include <QWidget>
 
 class QComboBox;
@@ -18,7 +17,6 @@ class QPlainTextEdit;
 namespace lexaro {
 
 class BaseFormLookup;
-class ClipboardWatchers;
 class DictionaryLookup;
 class DictionaryStore;
 class KeyboardLayoutSwitcher;
@@ -36,6 +34,9 @@ class LexaroForm : public QWidget, public WordCommandHost, public ClipboardWatch
     Q_OBJECT
 
 public:
+    // The dictionary every start opens on.
+    static constexpr DictionaryId FirstDictionary = DictionaryId::English;
+
     // The desktop services the window itself uses.
     struct Services
     {
@@ -57,20 +58,13 @@ public:
     QLabel* dictionaryNameLabel() const { return m_dictionaryNameLabel; }
     QString updateAddress() const;
 
-    // The clipboard watchers that report to this window; they keep the watchers' memories.
-    void watchClipboard(ClipboardWatchers& watchers);
-
     // What the word commands use of the window.
     QString searchText() const override;
     std::optional<DictionaryId> currentDictionary() const override;
     void clearSearchText() override;
-    void markClipboardSeen() override;
-    // The search-box watcher's pause: the edit command holds it while its window is open.
-    void setSearchWatcherPaused(bool paused) override;
 
     // What the clipboard watchers use of the window.
     void writeSearchText(const QString& text) override;
-    QString dictionaryCaption() const override;
     // A window the pop-up watcher hid was minimised first; some window managers forget the
     // minimised state of a hidden window (mutter on XWayland), the program does not.
     bool isMinimised() const override { return isMinimized() || isHidden(); }
@@ -89,6 +83,11 @@ public:
 Q_SIGNALS:
     // A toolbar command started, from its picture or its key.
     void commandStarted(lexaro::ToolbarCommand command);
+    // The window has just been minimised, and the change has run its course.
+    void minimised();
+    // The notification-area icon reported the pointer: what the clipboard holds now counts
+    // as seen.
+    void clipboardSeen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,7 +118,6 @@ private:
     QPlainTextEdit* m_translationText = nullptr;
     DictionaryLookup* m_lookup = nullptr;
     MainMenu* m_mainMenu = nullptr;
-    QPointer<ClipboardWatchers> m_clipboardWatchers;
     bool m_keyPreviewInstalled = false;
 };
 

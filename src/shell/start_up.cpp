@@ -6,7 +6,9 @@
 #include "help/about_form.h"
 #include "help/helpandsupport_form.h"
 #include "lookup/dictionary_lookup.h"
+#include "lookup/headword_list_model.h"
 #include "lookup/listen_word.h"
+#include "maintenance/search_watcher_pause.h"
 #include "maintenance/word_commands.h"
 #include "platform/platform_services.h"
 #include "shell/lexaro_form.h"
@@ -25,6 +27,22 @@ using namespace Qt::StringLiterals;
 
 namespace lexaro {
 
+namespace {
+
+// The edit command's hold on the search-box watcher.
+class WatcherPause final : public SearchWatcherPause
+{
+public:
+    explicit WatcherPause(ClipboardWatchers& watchers) : m_watchers(watchers) {}
+    void setSearchWatcherPaused(bool paused) override { m_watchers.setSearchWatcherPaused(paused); }
+    void markClipboardSeen() override { m_watchers.markClipboardSeen(); }
+
+private:
+    ClipboardWatchers& m_watchers;
+};
+
+} // namespace
+
 StartUp::StartUp(PlatformServices& services, QObject* parent)
     : QObject(parent), m_services(services),
       m_messages(*services.sound, *services.keyboardMap, *services.stacking)
@@ -35,6 +53,7 @@ StartUp::~StartUp()
 {
     // The windows use the store; they go first.
     m_wordCommands.reset();
+    m_searchWatcherPause.reset();
     m_clipboardWatchers.reset();
     m_mainWindow.reset();
     m_splash.reset();
@@ -66,18 +85,32 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     // what the user types meanwhile waits for it.
     m_store->connection().setWhileWaiting(
         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    m_store->connection().setClock(*m_services.clock);
     m_store->connection().setInflections(&m_inflections);
     // A database from before the forms tables gets its words' forms once, behind the splash.
     for (const DictionaryId id : m_store->connection().formsTablesAdded())
         fillFormsTable(m_store->connection(), DictionaryCatalog::entry(id));
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
+    QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
     return Outcome::Started;
 }
 
 void StartUp::showDatabaseFailure()
 {
     m_messages.show(Message::splash(SplashPicture::UnabletoconnecttodatabaseImage));
+}
+
+void StartUp::readFirstWordList()
+{
+    // In slices between the splash's events: the splash paints and counts down at its pace,
+    // and the main window finds the list read, or reads on where this stopped.
+    if (m_mainWindow)
+        return;
+    m_firstWordList = m_store->recordset(LexaroForm::FirstDictionary)
+                          .readWordOrder(HeadwordListModel::SliceBudget);
+    if (!m_firstWordList)
+        QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
 }
 
 void StartUp::handOver()
@@ -89,9 +122,16 @@ void StartUp::handOver()
     m_clipboardWatchers = std::make_unique<ClipboardWatchers>(
         *m_services.clipboard, *m_mainWindow,
         NotificationForm::Services{*m_store, *m_services.sound, *m_services.keyboard,
-                                   *m_services.stacking, *m_services.workArea, &m_baseForms});
-    m_mainWindow->watchClipboard(*m_clipboardWatchers);
+                                   *m_services.stacking, *m_services.workArea, *m_services.clock,
+                                   &m_baseForms});
+    ClipboardWatchers& watchers = *m_clipboardWatchers;
+    connect(m_mainWindow.get(), &LexaroForm::minimised, &watchers,
+            &ClipboardWatchers::MainWindow_Minimised);
+    connect(m_mainWindow.get(), &LexaroForm::clipboardSeen, &watchers,
+            &ClipboardWatchers::markClipboardSeen);
+    m_searchWatcherPause = std::make_unique<WatcherPause>(watchers);
     connectCommands();
+    m_firstWordList.reset();
     m_mainWindow->show();
     m_splash->close();
     Q_EMIT mainWindowShown();
@@ -106,7 +146,7 @@ void StartUp::connectCommands()
 
     m_wordCommands = std::make_unique<WordCommands>(
         WordCommands::Services{*m_store, m_messages, *m_services.keyboard, *m_services.keyboardMap,
-                               m_exit, *m_services.stacking},
+                               m_exit, *m_services.stacking, *m_searchWatcherPause},
         *m_mainWindow);
     WordCommands& words = *m_wordCommands;
     m_router.setCommand(ToolbarCommand::AddWord, [&words] { words.AddwordImage_Click(); });

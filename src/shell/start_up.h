@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/command_router.h"
+#include "store/dictionary_recordset.h"
 #include "translation/base_form_lookup.h"
 #include "translation/inflection_rules.h"
 #include "ui/modal_message_service.h"
@@ -9,6 +10,7 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 namespace lexaro {
 
@@ -16,6 +18,7 @@ class ClipboardWatchers;
 class DictionaryStore;
 class WordCommands;
 class LexaroForm;
+class SearchWatcherPause;
 class SplashForm;
 struct PlatformServices;
 
@@ -59,6 +62,7 @@ Q_SIGNALS:
 
 private:
     void handOver();
+    void readFirstWordList();
     void connectCommands();
 
     PlatformServices& m_services;
@@ -70,9 +74,13 @@ private:
     InflectionRules m_inflections;
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<DictionaryStore> m_store;
+    // The word list the main window opens on, read while the splash counts down and held
+    // until the window has taken it.
+    std::shared_ptr<const std::vector<RowId>> m_firstWordList;
     std::unique_ptr<LexaroForm> m_mainWindow;
     std::unique_ptr<WordCommands> m_wordCommands;
     std::unique_ptr<ClipboardWatchers> m_clipboardWatchers;
+    std::unique_ptr<SearchWatcherPause> m_searchWatcherPause;
 };
 
 // main(): the whole start, returning the program's exit status.

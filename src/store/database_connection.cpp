@@ -89,18 +89,20 @@ int DatabaseConnection::onBusy(void* self, int attempt)
 
 bool DatabaseConnection::keepWaiting(int attempt)
 {
+    using std::chrono::milliseconds;
+    const Clock::TimePoint now = m_clock->now();
     if (attempt == 0)
-        m_waiting.start();
-    int limit = m_writing ? m_waits.writeMs : m_waits.readMs;
+        m_waitingSince = now;
+    milliseconds limit(m_writing ? m_waits.writeMs : m_waits.readMs);
     // A look-up that just gave up says the lock is still there: the next one does not wait.
-    if (!m_writing && m_readGaveUp.isValid() && m_readGaveUp.elapsed() < 1000)
-        limit = 0;
-    if (m_waiting.elapsed() >= limit) {
+    if (!m_writing && m_readGaveUpAt && now - *m_readGaveUpAt < milliseconds(1000))
+        limit = milliseconds(0);
+    if (now - m_waitingSince >= limit) {
         if (!m_writing)
-            m_readGaveUp.start();
+            m_readGaveUpAt = now;
         return false;
     }
-    sqlite3_sleep(std::min(5, limit));
+    m_clock->sleepFor(std::min(milliseconds(5), limit));
     if (m_writing && m_whileWaiting && !m_inCallback) {
         m_inCallback = true;
         m_whileWaiting();
@@ -147,6 +149,19 @@ bool DatabaseConnection::readyToWrite()
     qCDebug(lcStore) << "the database file changed under the program; opening it afresh";
     reopen();
     return false;
+}
+
+std::optional<DatabaseConnection::ChangeStamp> DatabaseConnection::changeStamp() const
+{
+    SqliteStatement versions(m_db, QStringLiteral("Select data_version, schema_version From "
+                                                  "pragma_data_version, pragma_schema_version"));
+    if (versions.step() != SqliteStatement::Step::Row)
+        return std::nullopt;
+    const std::optional<qint64> otherCommits = versions.int64(0);
+    const std::optional<qint64> schema = versions.int64(1);
+    if (!otherCommits || !schema)
+        return std::nullopt;
+    return ChangeStamp{m_generation, sqlite3_total_changes64(m_db), *otherCommits, *schema};
 }
 
 void DatabaseConnection::reopenIfChanged()

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QString>
 
+#include "clock/system_clock.h"
 #include "store/dictionary_catalog.h"
 
 #include <functional>
@@ -62,6 +62,8 @@ public:
     bool execute(const QString& sql);
 
     void setBusyWaits(BusyWaits waits) { m_waits = waits; }
+    // The clock the busy waits are counted on; the system clock until another is set.
+    void setClock(Clock& clock) { m_clock = &clock; }
     // Called every few milliseconds while a write waits for a lock, so that a window can keep
     // painting and its timers running meanwhile. Reads asked for from there fail at once as
     // busy: the connection is in the middle of a statement.
@@ -97,6 +99,19 @@ public:
     void reopenIfChanged();
     // Counts the reopenings: statements and row identities of an earlier generation are void.
     int generation() const { return m_generation; }
+
+    // Moves whenever a table may have changed: a row written through this connection, a commit
+    // by another program, a table made or dropped, the file opened afresh. nullopt when it
+    // cannot be told.
+    struct ChangeStamp
+    {
+        int generation = 0;
+        qint64 ownChanges = 0;
+        qint64 otherCommits = 0;
+        qint64 schema = 0;
+        bool operator==(const ChangeStamp&) const = default;
+    };
+    std::optional<ChangeStamp> changeStamp() const;
 
     // The rules whose forms every write of a headword stores in the forms table; none keeps
     // the forms table as it is.
@@ -137,8 +152,10 @@ private:
     bool m_writing = false;
     bool m_inCallback = false;
     std::function<void()> m_whileWaiting;
-    QElapsedTimer m_waiting;
-    QElapsedTimer m_readGaveUp;
+    SystemClock m_systemClock;
+    Clock* m_clock = &m_systemClock;
+    Clock::TimePoint m_waitingSince;
+    std::optional<Clock::TimePoint> m_readGaveUpAt;
     const WordInflections* m_inflections = nullptr;
     std::vector<DictionaryId> m_formsTablesAdded;
 };

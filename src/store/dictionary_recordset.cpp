@@ -27,6 +27,10 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
     case WordQuery::WordsFrom:
         // A range on the word index: the suggestions never scan the table.
         return u"Select rowid, Word From "_s + table + u" Where Word>=?1 Order by Word Limit 64"_s;
+    case WordQuery::WordOrder:
+        // Every text sorts from the empty one on, a missing word does not: a walk of the word
+        // index that reads no word at all.
+        return u"Select rowid From "_s + table + u" Where Word>='' Order by Word"_s;
     }
     return {};
 }
@@ -84,7 +88,8 @@ bool DictionaryRecordset::open(WordQuery query, QStringView word)
     Prepared* p = prepared(query);
     if (!p)
         return false;
-    const bool takesWord = query != WordQuery::WordList && query != WordQuery::WholeList;
+    const bool takesWord = query != WordQuery::WordList && query != WordQuery::WholeList &&
+                           query != WordQuery::WordOrder;
     if (takesWord && !p->statement.bindText(1, word)) {
         p->statement.reset();
         return false;
@@ -198,6 +203,91 @@ bool DictionaryRecordset::runWrite(SqliteStatement& statement)
     statement.reset();
     m_connection.noteOwnWrite();
     return done;
+}
+
+std::shared_ptr<const std::vector<RowId>> DictionaryRecordset::wordOrder()
+{
+    std::shared_ptr<const std::vector<RowId>> rows;
+    while (!rows)
+        rows = readWordOrder(std::chrono::milliseconds::max());
+    return rows;
+}
+
+std::shared_ptr<const std::vector<RowId>>
+DictionaryRecordset::readWordOrder(std::chrono::milliseconds budget)
+{
+    const auto deadline = budget == std::chrono::milliseconds::max()
+                              ? std::chrono::steady_clock::time_point::max()
+                              : std::chrono::steady_clock::now() + budget;
+    if (m_reading && m_connection.changeStamp() != m_reading->stamp) {
+        // Written to or opened afresh since the last slice: the walk starts over.
+        stopReadingWordOrder();
+    }
+    if (!m_reading) {
+        reopenFileIfChanged();
+        const std::optional<DatabaseConnection::ChangeStamp> stamp = m_connection.changeStamp();
+        if (auto shared = m_wordOrder.lock(); shared && stamp && stamp == m_wordOrderStamp)
+            return shared;
+        m_reading = WordOrderReading{std::make_shared<std::vector<RowId>>(), stamp};
+    }
+    Prepared* p = prepared(WordQuery::WordOrder);
+    SqliteStatement::Step step = SqliteStatement::Step::Error;
+    if (p) {
+        std::vector<RowId>& rows = *m_reading->rows;
+        for (std::size_t n = 1;; ++n) {
+            step = p->statement.step();
+            if (step != SqliteStatement::Step::Row)
+                break;
+            rows.push_back(RowId{p->statement.int64(0).value_or(0)});
+            // The clock is asked now and then: a row costs a tenth of a microsecond.
+            if (n % 1024 == 0 && std::chrono::steady_clock::now() >= deadline)
+                return nullptr;
+        }
+        p->statement.reset();
+    }
+    std::shared_ptr<std::vector<RowId>> rows = std::move(m_reading->rows);
+    rows->shrink_to_fit();
+    if (step == SqliteStatement::Step::Done && m_reading->stamp) {
+        m_wordOrder = rows;
+        m_wordOrderStamp = m_reading->stamp;
+    }
+    m_reading.reset();
+    return rows;
+}
+
+void DictionaryRecordset::stopReadingWordOrder()
+{
+    if (!m_reading)
+        return;
+    // The statement of a connection opened afresh is gone already.
+    if (m_generation == m_connection.generation()) {
+        if (auto& slot = m_statements[std::size_t(WordQuery::WordOrder)])
+            slot->statement.reset();
+    }
+    m_reading.reset();
+}
+
+std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
+{
+    SqliteStatement* statement = prepared(Write::WordOfRow);
+    if (!statement || !statement->bindInt64(1, qint64(row))) {
+        if (statement)
+            statement->reset();
+        return std::nullopt;
+    }
+    std::optional<QString> word;
+    switch (statement->step()) {
+    case SqliteStatement::Step::Row:
+        word = statement->text(0).value_or(QString());
+        break;
+    case SqliteStatement::Step::Done:
+        word = QString();
+        break;
+    case SqliteStatement::Step::Error:
+        break;
+    }
+    statement->reset();
+    return word;
 }
 
 QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "store/database_connection.h"
 #include "store/sqlite_statement.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <chrono>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace lexaro {
 
-class DatabaseConnection;
 struct DictionaryEntry;
 
 // The statements every read goes through.
@@ -21,6 +24,7 @@ enum class WordQuery
     WordLookup, // the rows of one word
     WordExists, // whether a word is stored
     WordsFrom,  // the headwords from a word on, in list order, a page at a time
+    WordOrder,  // the rows of every headword, in list order, without the words
 };
 
 // A row's identity in its table, as the look-up found it. An edit or a delete acts on exactly
@@ -61,6 +65,22 @@ public:
     std::optional<RowId> rowId() const;
     bool moveNext();
     void close();
+
+    // The rows of every headword in list order, read through the word index without reading a
+    // single word: a list of a million headwords costs 8 MB, not a million strings. The last
+    // complete reading is shared while anyone holds it, and handed out again as long as the
+    // database has not changed since. A failing statement gives the rows read so far.
+    std::shared_ptr<const std::vector<RowId>> wordOrder();
+    // The same reading in slices, so that the event loop runs in between: reads on for about
+    // `budget` from where the last slice stopped and gives the rows once they are all read,
+    // nullptr before. A write or a reopening between two slices starts the walk over; while a
+    // walk is paused the database stays readable, and writable by this connection.
+    std::shared_ptr<const std::vector<RowId>> readWordOrder(std::chrono::milliseconds budget);
+    // Abandons a reading in slices (its reader no longer wants it).
+    void stopReadingWordOrder();
+    // The headword of one row; an empty text for a row that is gone, nullopt when it cannot be
+    // read now (another program holds the database).
+    std::optional<QString> wordOfRow(RowId row);
 
     // The headwords that the forms table gives for an inflected form, at most `limit`;
     // none when the database has no forms table.
@@ -110,9 +130,17 @@ private:
     const DictionaryEntry& m_dictionary;
     QString m_table;
     QString m_name;
-    std::array<std::optional<Prepared>, 5> m_statements;
+    std::array<std::optional<Prepared>, 6> m_statements;
     std::array<std::optional<SqliteStatement>, 6> m_writes;
     std::optional<SqliteStatement> m_formsOf;
+    struct WordOrderReading
+    {
+        std::shared_ptr<std::vector<RowId>> rows;
+        std::optional<DatabaseConnection::ChangeStamp> stamp;
+    };
+    std::optional<WordOrderReading> m_reading;
+    std::weak_ptr<const std::vector<RowId>> m_wordOrder;
+    std::optional<DatabaseConnection::ChangeStamp> m_wordOrderStamp;
     Prepared* m_current = nullptr;
     bool m_hasRow = false;
     bool m_lastOpenBusy = false;

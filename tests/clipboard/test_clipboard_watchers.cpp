@@ -23,12 +23,12 @@ class FakeHost final : public ClipboardWatcherHost
 {
 public:
     void writeSearchText(const QString& text) override { written << text; }
-    QString dictionaryCaption() const override { return caption; }
+    std::optional<DictionaryId> currentDictionary() const override { return dictionary; }
     bool isMinimised() const override { return minimised; }
     void hideWindow() override { ++hides; }
 
     QStringList written;
-    QString caption = QStringLiteral("English to persian dictionary");
+    std::optional<DictionaryId> dictionary = DictionaryId::English;
     bool minimised = false;
     int hides = 0;
 };
@@ -46,7 +46,7 @@ struct Watch
         watchers = std::make_unique<ClipboardWatchers>(
             *platform.clipboard, host,
             NotificationForm::Services{*store, *platform.sound, *platform.keyboard,
-                                       *platform.stacking, *platform.workArea});
+                                       *platform.stacking, *platform.workArea, *platform.clock});
     }
     void minimise()
     {
@@ -120,13 +120,13 @@ private Q_SLOTS:
         QVERIFY(popUp && popUp->isVisible());
         QCOMPARE(popUp->wordText()->text(), House);
         QCOMPARE(popUp->translationText()->toPlainText(), HouseFa);
-        QCOMPARE(popUp->dictionaryNameLabel()->text(), w.host.caption);
+        QCOMPARE(popUp->dictionaryNameLabel()->text(),
+                 QStringLiteral("English to persian dictionary"));
         QCOMPARE(w.platform.sound->played.size(), 1);
         QVERIFY(w.platform.sound->played[0].endsWith(u"/Notification/Notification.wav"));
 
         // A new word fifteen seconds later: the same pop-up where it was, the countdown going on.
-        for (int tick = 0; tick < 30; ++tick)
-            popUp->Timer_Timer();
+        w.platform.clock->advance(std::chrono::seconds(15));
         const QPoint place = popUp->pos();
         w.copy(Cat);
         QCOMPARE(w.popUp(), popUp.data());
@@ -148,8 +148,10 @@ private Q_SLOTS:
         QCOMPARE(w.host.hides, 4);
         QCOMPARE(w.platform.sound->played.size(), 2);
 
-        for (int tick = 0; tick < 11; ++tick)
-            popUp->Timer_Timer();
+        // It closes 20.5 s after its load, 5.5 s after the second word.
+        w.platform.clock->advance(std::chrono::milliseconds(5499));
+        QVERIFY(popUp && popUp->isVisible());
+        w.platform.clock->advance(std::chrono::milliseconds(1));
         QTRY_VERIFY(!popUp);
         QVERIFY(!w.popUp());
 

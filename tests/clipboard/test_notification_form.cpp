@@ -20,17 +20,19 @@ const QString Arabic = QStringLiteral("Arabic to persian dictionary");
 
 struct PopUp
 {
-    explicit PopUp(QString mainCaption = English, QRect workArea = QRect(0, 0, 1280, 1024))
-        : caption(std::move(mainCaption))
+    explicit PopUp(const QString& mainCaption = English, QRect workArea = QRect(0, 0, 1280, 1024))
+        : dictionary(DictionaryCatalog::fromDisplayName(mainCaption))
     {
         db.insert(DictionaryId::English,
                   {{QStringLiteral("house"), QStringLiteral("\u062E\u0627\u0646\u0647")}});
         store = db.open();
         platform.workArea->area = workArea;
-        form = new NotificationForm(
-            {*store, *platform.sound, *platform.keyboard, *platform.stacking, *platform.workArea},
-            [this] { return caption; });
+        form = new NotificationForm({*store, *platform.sound, *platform.keyboard,
+                                     *platform.stacking, *platform.workArea, *platform.clock},
+                                    dictionary);
     }
+    // A word copied while the main window's dictionary was current.
+    void copy(const QString& word) { form->setWord(word, dictionary); }
     ~PopUp() { delete form.data(); }
 
     // Shown, then activated as a click into it does.
@@ -41,7 +43,7 @@ struct PopUp
         QVERIFY(QTest::qWaitForWindowActive(form));
     }
 
-    QString caption;
+    std::optional<DictionaryId> dictionary;
     testing::TestDatabase db;
     std::unique_ptr<DictionaryStore> store;
     fakes::FakePlatform platform;
@@ -66,9 +68,6 @@ private Q_SLOTS:
         QCOMPARE(form.windowType(), Qt::Tool); // kept out of the taskbar
         QCOMPARE(p.platform.stacking->calls, (QList<QPair<QWidget*, bool>>{{&form, true}}));
         QCOMPARE(p.platform.stacking->outOfTaskbar, QList<QWidget*>{&form});
-        // The countdown runs from the load, before the pop-up is shown.
-        QVERIFY(form.timer()->isActive());
-        QCOMPARE(form.timer()->interval(), 500);
         QCOMPARE(form.timerLabel()->text(), QStringLiteral("40"));
 
         p.showActive();
@@ -81,23 +80,27 @@ private Q_SLOTS:
     void failedLookUpShowsNotFound()
     {
         PopUp p;
-        p.form->setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         QVERIFY(p.store->connection().execute(QStringLiteral("Drop Table English_to_Persian")));
-        p.form->setWord(QStringLiteral("cat"));
+        p.copy(QStringLiteral("cat"));
         QCOMPARE(p.form->translationText()->toPlainText(), notFoundText());
         QCOMPARE(p.platform.sound->played.size(), 2);
     }
 
-    void countdownClosesOnTheFortyFirstTick()
+    void closesItself20point5SecondsAfterItsLoad()
     {
+        using std::chrono::milliseconds;
         PopUp p;
+        // The countdown runs from the load, not from the showing.
+        p.platform.clock->advance(milliseconds(5000));
+        QCOMPARE(p.form->timerLabel()->text(), QStringLiteral("30"));
         p.form->showPopUp();
-        for (int tick = 0; tick < 40; ++tick)
-            p.form->Timer_Timer();
+        p.platform.clock->advance(milliseconds(15499));
         QCOMPARE(p.form->timerLabel()->text(), QStringLiteral("0"));
         QVERIFY(p.form->isVisible());
-        p.form->Timer_Timer();
+        p.platform.clock->advance(milliseconds(1));
         QTRY_VERIFY(!p.form);
+        QCOMPARE(p.platform.clock->activeTimers(), 0);
     }
 
     void escapeOrTheArrowCloses_data()
@@ -119,7 +122,7 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, click);
         PopUp p;
-        p.form->setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         p.showActive();
         auto* widget = p.form->findChild<QWidget*>(control);
         QVERIFY(widget);
@@ -158,7 +161,7 @@ private Q_SLOTS:
         PopUp p(caption);
         NotificationForm& form = *p.form;
         QCOMPARE(form.wordText()->alignment() & Qt::AlignHorizontal_Mask, alignment);
-        form.setWord(QStringLiteral("house"));
+        p.copy(QStringLiteral("house"));
         QCOMPARE(form.translationText()->toPlainText(), translation);
         QCOMPARE(form.dictionaryNameLabel()->text(), caption);
         QCOMPARE(p.platform.sound->played.size(), caption.isEmpty() ? 0 : 1);
@@ -175,7 +178,7 @@ private Q_SLOTS:
 
         // An emptied word field empties the translation, silently.
         const qsizetype sounds = p.platform.sound->played.size();
-        form.setWord(QString());
+        p.copy(QString());
         QVERIFY(form.translationText()->toPlainText().isEmpty());
         QCOMPARE(p.platform.sound->played.size(), sounds);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_clock.h"
 #include "platform/platform_services.h"
 
 #include <QHash>
@@ -168,6 +169,7 @@ struct FakePlatform
 {
     FakePlatform()
     {
+        services.clock.reset(clock = new FakeClock);
         services.singleInstance.reset(singleInstance = new FakeSingleInstance);
         services.identity.reset(identity = new FakeIdentity);
         services.sound.reset(sound = new FakeSoundPlayer);
@@ -182,6 +184,7 @@ struct FakePlatform
     }
 
     PlatformServices services;
+    FakeClock* clock;
     FakeSingleInstance* singleInstance;
     FakeIdentity* identity;
     FakeSoundPlayer* sound;

@@ -2,9 +2,11 @@
 #include "lookup/dictionary_lookup.h"
 #include "shell/lexaro_form.h"
 #include "store/word_limits.h"
+#include "store/word_lookup.h"
 #include "support/main_window_fixture.h"
 #include "translation/not_found_text.h"
 
+#include "lookup/headword_list_model.h"
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -13,12 +15,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <QTextCursor>
 
 using namespace lexaro;
+using namespace Qt::StringLiterals;
 using namespace lexaro::fakes;
 
 namespace {
@@ -95,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(items(f.combo()), (QStringList{QStringLiteral("apple"), QStringLiteral("don't"),
                                                 QStringLiteral("empty"), QStringLiteral("house"),
                                                 QStringLiteral("Zebra")}));
-        QVERIFY(qobject_cast<QStringListModel*>(f.combo()->model()));
+        QVERIFY(qobject_cast<HeadwordListModel*>(f.combo()->model()));
         QCOMPARE(f.combo()->currentText(), QString());
         QVERIFY(f.translation().isEmpty());
         QCOMPARE(f.combo()->layoutDirection(), Qt::LeftToRight);
@@ -261,6 +263,65 @@ private Q_SLOTS:
         f.form->DictionaryImage_Click(DictionaryId::English); // the list statement fails too
         QCOMPARE(f.combo()->count(), 0);
         QVERIFY(f.translation().isEmpty());
+    }
+
+    // The list holds only the rows' order and reads the words a view asks for. What it shows
+    // must be the index order, row for row, whichever way a view walks it, while it is read in
+    // slices and after a word added in the middle of the reading; and a search through it must
+    // find what Qt's own search of every row would.
+    void wordListReadOnDemand()
+    {
+        Fixture f;
+        QList<testing::Row> rows;
+        for (int i = 0; i < 3000; ++i)
+            rows.append(
+                {(i % 3 ? u"w%1"_s : u"W%1"_s).arg((i * 7919) % 3000, 4, 10, QChar(u'0')), u"x"_s});
+        rows.append({u"w0042"_s, u"y"_s}); // a second row of the same word
+        f.db.insert(DictionaryId::English, rows);
+        DictionaryRecordset& english = f.store->recordset(DictionaryId::English);
+
+        HeadwordListModel model(nullptr, std::chrono::milliseconds(0));
+        model.load(english);
+        QVERIFY(model.isReading()); // a slice is 1024 rows at most
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(english.add(u"aaa"_s, u"x"_s)); // between two slices: the walk starts over
+        QTRY_VERIFY(!model.isReading());
+        const QStringList expected = readWordList(english);
+        QCOMPARE(model.rowCount(), expected.size());
+        QCOMPARE(expected.first(), u"aaa"_s);
+        for (int row = 0; row < expected.size(); ++row)
+            QCOMPARE(model.index(row).data().toString(), expected.at(row));
+        for (int row = expected.size() - 1; row >= 0; row -= 97)
+            QCOMPARE(model.index(row).data().toString(), expected.at(row));
+
+        const auto firstFrom = [&](int start, const QString& prefix) {
+            for (int n = 0; n < expected.size(); ++n) {
+                const int row = (start + n) % expected.size();
+                if (expected.at(row).startsWith(prefix, Qt::CaseInsensitive))
+                    return row;
+            }
+            return -1;
+        };
+        for (const auto& [start, prefix] : {std::pair{0, u"w12"_s},
+                                            {2500, u"W12"_s},
+                                            {1300, u"w"_s},
+                                            {0, u"w2999"_s},
+                                            {10, u"q"_s}}) {
+            const QModelIndexList found = model.match(model.index(start), Qt::DisplayRole, prefix,
+                                                      1, Qt::MatchStartsWith | Qt::MatchWrap);
+            QCOMPARE(found.isEmpty() ? -1 : found.first().row(), firstFrom(start, prefix));
+        }
+        QCOMPARE(model.match(model.index(0), Qt::DisplayRole, u"W0042"_s, -1, Qt::MatchFixedString)
+                     .size(),
+                 2);
+
+        // The search box: refreshed after the add, searched as the user leaves it.
+        f.form->lookup().RefreshdatabaseImage_Click();
+        QCOMPARE(f.combo()->count(), expected.size());
+        const int row = firstFrom(0, u"w0043"_s);
+        QCOMPARE(f.combo()->findText(u"W0043"_s, Qt::MatchFixedString), row);
+        QCOMPARE(f.combo()->findText(expected.at(row)), row);
+        QCOMPARE(f.combo()->findText(u"W0043 "_s), -1);
     }
 
     void focusSwitchesTheLayout()

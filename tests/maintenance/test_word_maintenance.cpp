@@ -2,6 +2,7 @@
 #include "fakes/fake_platform.h"
 #include "maintenance/add_word_form.h"
 #include "maintenance/edit_word_form.h"
+#include "maintenance/search_watcher_pause.h"
 #include "maintenance/word_command_host.h"
 #include "maintenance/word_commands.h"
 #include "store/word_lookup.h"
@@ -29,8 +30,8 @@ namespace {
 const QString Khaneh = QStringLiteral("\u062E\u0627\u0646\u0647");
 const QString Bait = QStringLiteral("\u0628\u064A\u062A"); // with ARABIC YEH
 
-// The main window as the word commands see it.
-struct FakeHost final : WordCommandHost
+// The main window and the clipboard watcher's pause as the word commands see them.
+struct FakeHost final : WordCommandHost, SearchWatcherPause
 {
     QString searchText() const override { return search; }
     std::optional<DictionaryId> currentDictionary() const override { return dictionary; }
@@ -62,7 +63,7 @@ struct Fixture
 
     WordCommands commands()
     {
-        return WordCommands({*store, messages, keyboard, keys, exit, stacking}, host);
+        return WordCommands({*store, messages, keyboard, keys, exit, stacking, host}, host);
     }
     AddWordForm* addForm(DictionaryId id)
     {

@@ -1,3 +1,4 @@
+#include "fakes/fake_clock.h"
 #include "platform/qt/qt_speech_voice.h"
 
 #include <QMutex>
@@ -5,6 +6,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace lexaro;
 using namespace std::chrono_literals;
@@ -12,7 +14,7 @@ using namespace std::chrono_literals;
 namespace {
 
 // Finishes every text at once, except that with `hangs` its first text blocks the engine's
-// thread until the test releases it.
+// thread until the test releases it; then, and only then, the test's time runs on.
 class ScriptedEngine final : public SpeechEngine
 {
 public:
@@ -27,6 +29,7 @@ public:
         QStringList texts;
         QSemaphore release;
         bool hangs = false;
+        std::function<void()> onHang; // on the engine's thread
     };
 
     explicit ScriptedEngine(std::shared_ptr<Log> log) : m_log(std::move(log)) {}
@@ -37,9 +40,10 @@ public:
             QMutexLocker lock(&m_log->mutex);
             m_log->texts << text + u'|' + QLocale::languageToString(language);
         }
-        if (std::exchange(m_log->hangs, false))
+        if (std::exchange(m_log->hangs, false)) {
+            m_log->onHang();
             m_log->release.acquire();
-        else
+        } else
             Q_EMIT finished();
     }
     void stop() override { Q_EMIT finished(); }
@@ -48,23 +52,33 @@ private:
     std::shared_ptr<Log> m_log;
 };
 
+// A voice on a fake clock, with a wait limit of five seconds that passes once the engine
+// hangs.
 struct Voice
 {
-    explicit Voice(bool hangs, std::chrono::milliseconds limit = 50ms)
-        : voice([log = log] { return std::make_unique<ScriptedEngine>(log); },
-                [limit](const QString&) { return limit; })
+    static constexpr std::chrono::milliseconds Limit = 5s;
+
+    explicit Voice(bool hangs)
     {
+        voice.emplace(
+            clock, [log = log] { return std::make_unique<ScriptedEngine>(log); },
+            [](const QString&) { return Limit; });
         log->hangs = hangs;
+        log->onHang = [this] {
+            QMetaObject::invokeMethod(
+                qApp, [this] { clock.advance(Limit); }, Qt::QueuedConnection);
+        };
     }
     // Gives the voice a word and says whether the engine got it.
     bool reaches(const QString& word)
     {
-        voice.speak(word, QLocale::English);
+        voice->speak(word, QLocale::English);
         return log->said().contains(word + QStringLiteral("|English"));
     }
 
+    fakes::FakeClock clock;
     std::shared_ptr<ScriptedEngine::Log> log = std::make_shared<ScriptedEngine::Log>();
-    QtSpeechVoice voice;
+    std::optional<QtSpeechVoice> voice;
 };
 
 } // namespace
@@ -102,13 +116,14 @@ private Q_SLOTS:
 
     void returnsWhenTheWordHasBeenSpoken()
     {
-        Voice speaking(false, 1h); // waiting out the limit would time the test out
-        speaking.voice.speak(QStringLiteral(" Haus "), QLocale::German);
+        // Time stands still on the fake clock: only the engine's answer ends the waits.
+        Voice speaking(false);
+        speaking.voice->speak(QStringLiteral(" Haus "), QLocale::German);
         QCOMPARE(speaking.log->said(), QStringList{QStringLiteral(" Haus |German")});
 
-        QtSpeechVoice none([] { return std::unique_ptr<SpeechEngine>(); },
-                           [](const QString&) { return 1h; });
+        QtSpeechVoice none(speaking.clock, [] { return std::unique_ptr<SpeechEngine>(); });
         none.speak(QStringLiteral("house"), QLocale::English); // no engine: no wait either
+        QVERIFY(speaking.clock.now() == Clock::TimePoint());
     }
 
     void aHungEngineCostsOneWaitAndIsLeftAloneUntilItAnswers()
@@ -123,11 +138,14 @@ private Q_SLOTS:
 
     void theProgramCanEndWhileTheEngineHangs()
     {
-        auto hung = std::make_unique<Voice>(true);
-        hung->voice.speak(QStringLiteral("one"), QLocale::English);
-        const std::shared_ptr<ScriptedEngine::Log> log = hung->log;
-        hung.reset(); // returns, the engine still stuck
-        log->release.release();
+        Voice hung(true);
+        hung.voice->speak(QStringLiteral("one"), QLocale::English);
+        const Clock::TimePoint stuck = hung.clock.now();
+        hung.voice.reset();
+        // It gave the engine its time on the clock, no more, and ended without it.
+        QVERIFY(hung.clock.now() - stuck == QtSpeechVoice::EndWait);
+        QCOMPARE(hung.log->said(), QStringList{QStringLiteral("one|English")});
+        hung.log->release.release();
     }
 };
 

@@ -105,6 +105,22 @@ private Q_SLOTS:
         QCOMPARE(pasted(type.isEmpty() ? QStringLiteral("UTF8_STRING") : type), data);
     }
 
+    void copiedFilesAreNoText()
+    {
+        // As file managers copy a file: a list of files, and its path as text beside it.
+        copy("dog");
+        QTRY_COMPARE_WITH_TIMEOUT(m_clipboard->text(), QStringLiteral("dog"), 20000);
+        const quint64 before = m_clipboard->announcedChanges();
+        const std::unique_ptr<QProcess> files =
+            startOwner({QStringLiteral("files"), QStringLiteral("/home/parisa/house")});
+        QVERIFY(files);
+        QTRY_VERIFY_WITH_TIMEOUT(arrivedAfter(before), 20000);
+        QCOMPARE(m_clipboard->text(), QString());
+        QCOMPARE(pasted(QStringLiteral("UTF8_STRING")), QByteArray("/home/parisa/house"));
+        files->kill();
+        files->waitForFinished();
+    }
+
     void silentOwnerHoldsUpNothing()
     {
         const quint64 before = m_clipboard->announcedChanges();

@@ -4,6 +4,8 @@ Usage:
                                        another program copies
   clipboard_owner.py rapid N LAST      copies N texts in one second, the last one LAST, and
                                        keeps serving LAST until another program copies
+  clipboard_owner.py files PATH        copies a file as file managers do: as a list of files
+                                       and as its path in text, until another program copies
 Prints "ready" once it owns the clipboard (for rapid: once LAST is copied)."""
 import select
 import sys
@@ -18,6 +20,7 @@ window = d.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
 CLIPBOARD = d.intern_atom("CLIPBOARD")
 TARGETS = d.intern_atom("TARGETS")
 UTF8 = d.intern_atom("UTF8_STRING")
+URI_LIST = d.intern_atom("text/uri-list")
 
 
 def take():
@@ -25,12 +28,15 @@ def take():
     d.flush()
 
 
-def answer(request, text):
+def answer(request, text, uri=None):
     prop = request.property or request.target
     if request.target == TARGETS:
-        request.requestor.change_property(prop, Xatom.ATOM, 32, [TARGETS, UTF8])
+        targets = [TARGETS, URI_LIST, UTF8] if uri else [TARGETS, UTF8]
+        request.requestor.change_property(prop, Xatom.ATOM, 32, targets)
     elif request.target == UTF8:
         request.requestor.change_property(prop, UTF8, 8, text.encode())
+    elif uri and request.target == URI_LIST:
+        request.requestor.change_property(prop, URI_LIST, 8, uri.encode())
     else:
         prop = X.NONE
     request.requestor.send_event(event.SelectionNotify(
@@ -39,8 +45,9 @@ def answer(request, text):
     d.flush()
 
 
-def serve(text, until=None):
-    """Answers requests for text; returns when another program copies, or at `until`."""
+def serve(text, until=None, uri=None):
+    """Answers requests for text (and the list of files `uri`); returns when another program
+    copies, or at `until`."""
     while True:
         timeout = None if until is None else max(0.0, until - time.monotonic())
         if d.pending_events() == 0:
@@ -50,7 +57,7 @@ def serve(text, until=None):
         while d.pending_events():
             e = d.next_event()
             if e.type == X.SelectionRequest:
-                answer(e, text)
+                answer(e, text, uri)
             elif e.type == X.SelectionClear:
                 return False
 
@@ -62,6 +69,11 @@ if sys.argv[1] == "silent":
     # server goes.
     while d.next_event().type != X.SelectionClear:
         pass
+elif sys.argv[1] == "files":
+    path = sys.argv[2]
+    take()
+    print("ready", flush=True)
+    serve(path, uri="file://" + path + "\r\n")
 else:
     count, last = int(sys.argv[2]), sys.argv[3]
     start = time.monotonic()

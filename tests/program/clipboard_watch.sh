@@ -3,8 +3,8 @@
 # clipboard reader's connection was closed from outside; whatever else lands
 # on the clipboard, the program keeps answering and the clipboard keeps it; minimised, the
 # main window leaves the taskbar and the pop-up shows the word beside the panel, takes a new
-# word, and closes by itself; the menu brings the main window back, and Exit works while it
-# is hidden.
+# word, and closes on a click on its arrow; the menu brings the main window back, and Exit
+# works while it is hidden.
 source "$(dirname "$0")/desktop_lib.sh"
 owner=("/usr/bin/python3" "$PROGRAM_TESTS/clipboard_owner.py")
 start_openbox
@@ -58,7 +58,6 @@ pass "10 MB of text, an image, files and 100 copies in a second: the clipboard k
 # "water" was copied while the window was open: minimising shows it in the pop-up.
 minimise "$win"
 until_true 10 popup_shown || fail "no pop-up after minimising"
-shown_at=$EPOCHREALTIME
 popup=$(popup_id)
 until_true 10 not_in_taskbar "$win" || fail "the hidden main window is still in the taskbar"
 ! is_viewable "$win" || fail "the main window is still on the screen"
@@ -82,12 +81,12 @@ atspi contains "Translation" $'\n\ncity\n'"$(translation_of city)" \
   || fail "an inflected word does not show its dictionary form in the pop-up"
 pass "an inflected word shows its dictionary form in the pop-up"
 
-until_true 40 popup_gone || fail "the pop-up did not close by itself"
-lasted=$(awk -v a="$shown_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
-awk -v t="$lasted" 'BEGIN { exit !(t >= 18 && t <= 24) }' \
-  || fail "the pop-up closed after $lasted s, not after about 20.5 s from its first word"
+# Its countdown is timed by the widget tests on a fake clock; here the user closes it, with a
+# click on the arrow in its top right corner.
+xdotool mousemove --window "$popup" 505 22 click 1
+until_true 10 popup_gone || fail "a click on the pop-up's arrow did not close it"
 ! is_viewable "$win" || fail "the main window came back with the pop-up's closing"
-pass "the pop-up closed by itself after $lasted s; the main window stays hidden"
+pass "a click on its arrow closes the pop-up; the main window stays hidden"
 
 tray_menu Down Return # "Open Orvenda Lexaro 2019"
 until_true 10 is_viewable "$win" || fail "Open did not bring the main window back"

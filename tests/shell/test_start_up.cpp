@@ -4,10 +4,12 @@
 #include "shell/splash_form.h"
 #include "shell/start_up.h"
 #include "support/test_database.h"
+#include "translation/not_found_text.h"
 #include "ui/message_box_form.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -125,21 +127,26 @@ private Q_SLOTS:
                  QStringLiteral("English to persian dictionary"));
         QCOMPARE(platform.tray->tip, QStringLiteral("TrayIcon"));
 
-        // The clipboard watchers report to the main window: a copy is looked up, not while
-        // the edit command holds the pause, and a minimised window makes way for the pop-up.
+        // The clipboard watchers and the main window are wired together: a copy is looked up,
+        // not during the edit command's pause, and a minimised window makes way for the pop-up.
         LexaroForm& form = *startUp.mainWindow();
         platform.clipboard->copy(QStringLiteral("house"));
         QCOMPARE(form.searchText(), QStringLiteral("house"));
-        form.setSearchWatcherPaused(true);
+        ClipboardWatchers& watchers = *startUp.clipboardWatchers();
+        watchers.setSearchWatcherPaused(true);
         platform.clipboard->copy(QStringLiteral("home"));
-        form.markClipboardSeen();
-        form.setSearchWatcherPaused(false);
+        watchers.markClipboardSeen();
+        watchers.setSearchWatcherPaused(false);
         QCOMPARE(form.searchText(), QStringLiteral("house"));
         platform.clipboard->copy(QStringLiteral("cat"));
         QCOMPARE(form.searchText(), QStringLiteral("cat"));
         form.showMinimized();
         QTRY_VERIFY(!form.isVisible());
-        QVERIFY(startUp.clipboardWatchers()->notificationForm());
+        NotificationForm* popUp = startUp.clipboardWatchers()->notificationForm();
+        QVERIFY(popUp);
+        // The pop-up finds the dictionary form of an inflected word, as the window does.
+        platform.clipboard->copy(QStringLiteral("Houses."));
+        QCOMPARE(popUp->translationText()->toPlainText(), notFoundText() + u"\n\nhouse\nx");
         // Starting the program again brings the window back, restored.
         platform.singleInstance->activate();
         QVERIFY(form.isVisible() && !form.isMinimized());

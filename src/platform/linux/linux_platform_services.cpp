@@ -1,5 +1,6 @@
 #include "platform/platform_services.h"
 
+#include "clock/system_clock.h"
 #include "platform/dbus/kde_keyboard_layout_switcher.h"
 #include "platform/dbus/status_notifier_item.h"
 #include "platform/linux/linux_system_identity.h"
@@ -68,10 +69,11 @@ PlatformServices createPlatformServices()
 {
     Display* display = qtX11Display();
     PlatformServices services;
+    services.clock = std::make_unique<SystemClock>();
     services.singleInstance = std::make_unique<SessionSingleInstance>();
     services.identity = std::make_unique<LinuxSystemIdentity>();
     services.sound = std::make_unique<QtSoundPlayer>();
-    services.speech = std::make_unique<QtSpeechVoice>();
+    services.speech = std::make_unique<QtSpeechVoice>(*services.clock);
     services.keyboard = createKeyboardLayoutSwitcher();
     services.keyboardMap = std::make_unique<X11KeyboardMap>();
     services.shell = std::make_unique<QtShellOpener>();

@@ -1,10 +1,11 @@
 #include "platform/qt/qt_speech_voice.h"
 
+#include "clock/clock.h"
+
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QTextToSpeech>
 #include <QThread>
-#include <QTimer>
 #include <QVoice>
 
 namespace lexaro {
@@ -138,8 +139,9 @@ private:
 
 } // namespace
 
-QtSpeechVoice::QtSpeechVoice(EngineFactory makeEngine, WaitLimit waitLimit)
-    : m_thread(new SpeechThread(std::move(makeEngine))), m_waitLimit(std::move(waitLimit))
+QtSpeechVoice::QtSpeechVoice(Clock& clock, EngineFactory makeEngine, WaitLimit waitLimit)
+    : m_clock(clock), m_thread(new SpeechThread(std::move(makeEngine))),
+      m_waitLimit(std::move(waitLimit))
 {
     m_thread->setObjectName(QStringLiteral("Speech"));
     m_thread->onFinished = [this] { m_busy = false; };
@@ -150,10 +152,22 @@ QtSpeechVoice::~QtSpeechVoice()
 {
     m_thread->onFinished = nullptr;
     m_thread->quit();
-    if (m_thread->wait(QDeadlineTimer(std::chrono::seconds(2))))
+    if (engineEnded())
         delete m_thread;
     else
         abandonedThreads().append(m_thread);
+}
+
+bool QtSpeechVoice::engineEnded()
+{
+    // A healthy engine lets go within a moment; a hung one is given EndWait on the clock.
+    const Clock::TimePoint giveUp = m_clock.now() + EndWait;
+    while (!m_thread->wait(QDeadlineTimer(std::chrono::milliseconds(1)))) {
+        if (m_clock.now() >= giveUp)
+            return false;
+        m_clock.sleepFor(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 void QtSpeechVoice::speak(const QString& text, QLocale::Language language)
@@ -164,9 +178,8 @@ void QtSpeechVoice::speak(const QString& text, QLocale::Language language)
     m_busy = true;
 
     QEventLoop wait;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &wait, &QEventLoop::quit);
+    const std::unique_ptr<ClockTimer> limit =
+        m_clock.makeTimer(m_waitLimit(text), [&wait] { wait.quit(); });
     m_thread->onFinished = [this, &wait] {
         m_busy = false;
         wait.quit();
@@ -185,7 +198,7 @@ void QtSpeechVoice::speak(const QString& text, QLocale::Language language)
                 });
         },
         Qt::QueuedConnection);
-    limit.start(m_waitLimit(text));
+    limit->start();
     // The user's clicks and keys wait until the word has been spoken, as with a blocking
     // call; painting and timers go on.
     wait.exec(QEventLoop::ExcludeUserInputEvents);

@@ -32,6 +32,7 @@ Q_SIGNALS:
     void finished();
 };
 
+class Clock;
 class SpeechThread;
 
 // The desktop's speech engine behind the program's synchronous voice. The engine runs on a
@@ -44,8 +45,9 @@ public:
     using EngineFactory = std::function<std::unique_ptr<SpeechEngine>()>;
     using WaitLimit = std::function<std::chrono::milliseconds(const QString& text)>;
 
-    // The engine is made on the voice's thread when the first text comes.
-    explicit QtSpeechVoice(EngineFactory makeEngine = makeTextToSpeechEngine,
+    // The engine is made on the voice's thread when the first text comes. The waits for it
+    // are kept on the clock.
+    explicit QtSpeechVoice(Clock& clock, EngineFactory makeEngine = makeTextToSpeechEngine,
                            WaitLimit waitLimit = defaultWaitLimit);
     ~QtSpeechVoice() override;
     Q_DISABLE_COPY_MOVE(QtSpeechVoice)
@@ -56,8 +58,13 @@ public:
     static std::unique_ptr<SpeechEngine> makeTextToSpeechEngine();
     // Time for the engine to start, the text at a slow speaking rate, and a margin.
     static std::chrono::milliseconds defaultWaitLimit(const QString& text);
+    // How long the end of the program waits for the engine to let go.
+    static constexpr std::chrono::milliseconds EndWait{2000};
 
 private:
+    bool engineEnded();
+
+    Clock& m_clock;
     SpeechThread* m_thread; // owned, except when abandoned to a hung engine at the end
     WaitLimit m_waitLimit;
     bool m_busy = false; // the engine has not yet finished the last text it was given
