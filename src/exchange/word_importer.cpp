@@ -21,6 +21,8 @@ QString describeWriteError(WordTableWriter::Error error)
     case WordTableWriter::Error::Changed:
         return u"another program replaced or overwrote the database file meanwhile; try "
                u"again"_s;
+    case WordTableWriter::Error::Refused:
+        return u"an entry has an empty translation or one longer than the dictionary takes"_s;
     case WordTableWriter::Error::None:
     case WordTableWriter::Error::Failed:
         break;
