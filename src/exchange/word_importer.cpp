@@ -35,7 +35,7 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
                          const Progress& progress)
 {
     ImportResult result;
-    WordTableWriter writer(connection, dictionary);
+    WordTableWriter writer(connection, dictionary, WordTableWriter::Forms::AtCommit);
     const auto failed = [&](std::size_t entry) {
         result = {};
         result.error = describeWriteError(writer.error());

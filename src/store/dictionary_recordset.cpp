@@ -4,7 +4,6 @@
 #include "store/dictionary_catalog.h"
 #include "store/word_forms_table.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace lexaro {
@@ -165,8 +164,7 @@ QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
     return words;
 }
 
-template <typename Write>
-bool DictionaryRecordset::inTransaction(Write write)
+template <typename Write> bool DictionaryRecordset::inTransaction(Write write)
 {
     if (m_writer.begin() && write() && m_writer.commit())
         return true;

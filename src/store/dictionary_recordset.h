@@ -86,8 +86,7 @@ private:
     // Drops the statements of a connection that has since been opened afresh.
     void followConnection();
     // Runs one write as a transaction of its own, committed before it returns.
-    template <typename Write>
-    bool inTransaction(Write write);
+    template <typename Write> bool inTransaction(Write write);
 
     DatabaseConnection& m_connection;
     const DictionaryEntry& m_dictionary;

@@ -2,6 +2,7 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/word_comparison.h"
 #include "store/word_forms_table.h"
 #include "store/word_inflections.h"
 #include "store/word_limits.h"
@@ -61,6 +62,12 @@ QString WordTableWriter::statementText(Statement statement, const DictionaryEntr
                u" (Form, Word) Values (?1, ?2)"_s;
     case Statement::RemoveForm:
         return u"Delete From "_s + formsTableName(dictionary) + u" Where Form=?1 And Word=?2"_s;
+    case Statement::GatherForm:
+        return u"Insert Into temp.GatheredForms (Form, Word) Values (?1, ?2)"_s;
+    case Statement::WriteGatheredForms:
+        // In the table's order each row lands on the page the last one did.
+        return u"Insert Or Ignore Into "_s + formsTableName(dictionary) +
+               u" (Form, Word) Select Form, Word From temp.GatheredForms Order By Form, Word"_s;
     case Statement::Count:
         break;
     }
@@ -91,8 +98,10 @@ WordTableWriter::Error WordTableWriter::errorOf(int code) const
     }
 }
 
-WordTableWriter::WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary)
-    : m_connection(connection), m_dictionary(dictionary), m_generation(connection.generation())
+WordTableWriter::WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary,
+                                 Forms forms)
+    : m_connection(connection), m_dictionary(dictionary), m_forms(forms),
+      m_generation(connection.generation())
 {
 }
 
@@ -297,21 +306,53 @@ bool WordTableWriter::addForms(QStringView word)
     return m_active ? writeForms(Statement::AddForm, word) : fail();
 }
 
+bool WordTableWriter::gatherForms(QStringView word)
+{
+    if (!m_gathering) {
+        // A table of the connection's own, gone with the transaction.
+        if (!m_connection.execute(u"Create Temp Table If Not Exists GatheredForms (Form Text "
+                                  u"Collate "_s +
+                                  QLatin1StringView(WordComparison::CollationName) +
+                                  u", Word Text)"_s))
+            return fail();
+        m_gathering = true;
+    }
+    SqliteStatement* statement = prepared(Statement::GatherForm);
+    return statement ? writeForms(*statement, word) : fail();
+}
+
+bool WordTableWriter::writeGatheredForms()
+{
+    if (!m_gathering)
+        return true;
+    m_gathering = false;
+    SqliteStatement* statement = prepared(Statement::WriteGatheredForms);
+    // A database whose forms table could not be made keeps its words all the same.
+    if (statement && !run(*statement))
+        return false;
+    return m_connection.execute(u"Drop Table temp.GatheredForms"_s) || fail();
+}
+
 bool WordTableWriter::writeForms(Statement which, QStringView word)
 {
-    const WordInflections* inflections = m_connection.inflections();
-    if (!inflections || word.isNull())
+    if (!m_connection.inflections() || word.isNull())
         return true;
+    if (which == Statement::AddForm && m_forms == Forms::AtCommit)
+        return gatherForms(word);
     SqliteStatement* statement = prepared(which);
     // A database whose forms table could not be made keeps its words all the same.
-    if (!statement)
-        return true;
-    for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
-        if (!statement->bindText(1, form) || !statement->bindText(2, word)) {
-            statement->reset();
+    return !statement || writeForms(*statement, word);
+}
+
+bool WordTableWriter::writeForms(SqliteStatement& statement, QStringView word)
+{
+    for (const QString& form :
+         m_connection.inflections()->formsOf(m_dictionary.id, word.toString())) {
+        if (!statement.bindText(1, form) || !statement.bindText(2, word)) {
+            statement.reset();
             return fail();
         }
-        if (!run(*statement))
+        if (!run(statement))
             return false;
     }
     return true;
@@ -321,6 +362,8 @@ bool WordTableWriter::commit()
 {
     if (!m_active)
         return fail();
+    if (!writeGatheredForms())
+        return false;
     const int code = sqlite3_exec(m_connection.handle(), "Commit", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK) {
         // A busy commit leaves the transaction open; the destructor or rollback() ends it.
@@ -338,6 +381,7 @@ void WordTableWriter::rollback()
     if (m_active && !sqlite3_get_autocommit(m_connection.handle()))
         sqlite3_exec(m_connection.handle(), "Rollback", nullptr, nullptr, nullptr);
     m_active = false;
+    m_gathering = false;
     m_writing.reset();
 }
 

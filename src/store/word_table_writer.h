@@ -47,7 +47,16 @@ public:
         std::optional<RowId> row; // empty when no stored word matches
     };
 
-    WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary);
+    // How a word's forms reach the forms table.
+    enum class Forms
+    {
+        WithEachWord, // as each word is written: the word windows
+        AtCommit,     // gathered, then written in the table's own order when the transaction
+                      // commits: many words at once (an import, the database build)
+    };
+
+    WordTableWriter(DatabaseConnection& connection, const DictionaryEntry& dictionary,
+                    Forms forms = Forms::WithEachWord);
     ~WordTableWriter();
     WordTableWriter(const WordTableWriter&) = delete;
     WordTableWriter& operator=(const WordTableWriter&) = delete;
@@ -86,6 +95,8 @@ private:
         Remove,
         AddForm,
         RemoveForm,
+        GatherForm,
+        WriteGatheredForms,
         Count,
     };
     static QString statementText(Statement statement, const DictionaryEntry& dictionary);
@@ -94,6 +105,9 @@ private:
     bool run(SqliteStatement& statement);
     bool changedOneRow(SqliteStatement& statement);
     bool writeForms(Statement statement, QStringView word);
+    bool writeForms(SqliteStatement& statement, QStringView word);
+    bool gatherForms(QStringView word);
+    bool writeGatheredForms();
     bool refuse();
     bool fail();
     bool checkedBeforeBegin();
@@ -101,6 +115,8 @@ private:
 
     DatabaseConnection& m_connection;
     const DictionaryEntry& m_dictionary;
+    Forms m_forms;
+    bool m_gathering = false; // the gathered forms' table exists in this transaction
     std::optional<DatabaseConnection::WriteWait> m_writing;
     std::array<std::optional<SqliteStatement>, static_cast<std::size_t>(Statement::Count)>
         m_statements;
