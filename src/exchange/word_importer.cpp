@@ -21,6 +21,8 @@ QString describeWriteError(WordTableWriter::Error error)
     case WordTableWriter::Error::Changed:
         return u"another program replaced or overwrote the database file meanwhile; try "
                u"again"_s;
+    case WordTableWriter::Error::Refused:
+        return u"an entry has an empty translation or one longer than the dictionary takes"_s;
     case WordTableWriter::Error::None:
     case WordTableWriter::Error::Failed:
         break;
@@ -28,12 +30,26 @@ QString describeWriteError(WordTableWriter::Error error)
     return u"the database could not be written"_s;
 }
 
+namespace {
+
+// Why an entry cannot be stored; empty when it can.
+QString entryProblem(const WordEntry& e)
+{
+    if (e.word.isEmpty() || e.translation.isEmpty())
+        return u"empty headword or translation"_s;
+    if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation))
+        return u"the headword or the translation is longer than the dictionary takes"_s;
+    return {};
+}
+
+} // namespace
+
 ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& dictionary,
                          const std::vector<WordEntry>& entries, DuplicatePolicy policy,
                          const Progress& progress)
 {
     ImportResult result;
-    WordTableWriter writer(connection, dictionary);
+    WordTableWriter writer(connection, dictionary, WordTableWriter::Forms::AtCommit);
     const auto failed = [&](std::size_t entry) {
         result = {};
         result.error = describeWriteError(writer.error());
@@ -45,17 +61,9 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
         return failed(0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const WordEntry& e = entries[i];
-        if (e.word.isEmpty() || e.translation.isEmpty()) {
+        if (QString why = entryProblem(e); !why.isEmpty()) {
             result = {};
-            result.error =
-                u"entry "_s + QString::number(i + 1) + u": empty headword or translation"_s;
-            return result;
-        }
-        if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation)) {
-            result = {};
-            result.error = u"entry "_s + QString::number(i + 1) +
-                           u": the headword or the translation is longer than the dictionary "
-                           u"takes"_s;
+            result.error = u"entry "_s + QString::number(i + 1) + u": "_s + why;
             return result;
         }
         const WordTableWriter::FoundRow found = writer.find(e.word);
