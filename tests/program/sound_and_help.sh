@@ -89,11 +89,13 @@ windows() {
     echo "$id $WIDTH $HEIGHT $(xdotool getwindowname "$id" 2>/dev/null)"
   done
 }
-message_box() { windows | awk '$2 == 449 && $3 == 185 { print $1; f = 1; exit } END { exit !f }'; }
+# awk reads to the end: one that leaves early makes `windows` die of a broken pipe, and pipefail
+# takes that for no window.
+message_box() { windows | awk '!f && $2 == 449 && $3 == 185 { print $1; f = 1 } END { exit !f }'; }
 no_message_box() { ! message_box >/dev/null; }
 # The icon is the small window named Lexaro (tooltips have no name); with the main window
 # minimised the menu is the program's only tall window.
-tray_icon() { windows | awk '$2 <= 64 && $3 <= 64 && $4 == "Lexaro" { print $1; f = 1; exit } END { exit !f }'; }
+tray_icon() { windows | awk '!f && $2 <= 64 && $3 <= 64 && $4 == "Lexaro" { print $1; f = 1 } END { exit !f }'; }
 menu_open() { windows | awk '$3 >= 100 { f = 1 } END { exit !f }'; }
 menu_closed() { ! menu_open; }
 no_help_window() { ! xdotool search --onlyvisible --name '^Help and support$' >/dev/null 2>&1; }
