@@ -85,7 +85,10 @@ int main(int argc, char** argv)
         !writeFile(base + u".dict.dz"_s, testing::dictzip(stardict.dict, 58315)))
         return 1;
 
-    for (const QString& file : {base + u".tsv"_s, base + u".ifo"_s}) {
+    // Built as strings first: a braced list of string sums would hold references to
+    // temporaries gone before the loop reads them.
+    const QStringList files{base + u".tsv"_s, base + u".ifo"_s};
+    for (const QString& file : files) {
         std::vector<double> seconds;
         for (int i = 0; i < 3; ++i) {
             const QString db = dir.filePath(u"import.db"_s);

@@ -5,8 +5,17 @@ For each language: forms of ranks 300 to 20,000 of its word-frequency list, thre
 longer and no headword of the bundled list, shuffled with a fixed seed; the first COUNT are
 looked up with lexaro-words, one per line out: word, first form shown ("-" for none), the
 others. Usage: bench/sample_forms.py LEXARO_WORDS DATABASE FREQUENCY_FOLDER [COUNT]
+
+With --catalogues in place of FREQUENCY_FOLDER the words come from other text: the translated
+messages of the programs installed (/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English the
+original messages), words written as they stand there, seen in at least two messages, shuffled
+with another seed.
 """
+import collections
+import glob
 import random
+import re
+import struct
 import subprocess
 import sys
 
@@ -15,9 +24,7 @@ LANGUAGES = {'ar': 'Arabic', 'de': 'German', 'en': 'English', 'es': 'Spanish',
 
 
 def draw(code, folder, count):
-    table = f'data/{LANGUAGES[code]}_to_Persian.tsv'
-    with open(table, encoding='utf-8') as f:
-        heads = {line.split('\t')[0].lower() for line in f}
+    heads = headwords(code)
     forms = []
     with open(f'{folder}/{code}.tsv', encoding='utf-8') as f:
         for rank, line in enumerate(f):
@@ -30,11 +37,64 @@ def draw(code, folder, count):
     return forms[:count]
 
 
+def headwords(code):
+    with open(f'data/{LANGUAGES[code]}_to_Persian.tsv', encoding='utf-8') as f:
+        return {line.split('\t')[0].lower() for line in f}
+
+
+def mo_messages(path):
+    """The (original, translation) pairs of a compiled message catalogue."""
+    with open(path, 'rb') as f:
+        data = f.read()
+    order = '<' if data[:4] == b'\xde\x12\x04\x95' else '>'
+    count, originals, translations = struct.unpack(order + '3I', data[8:20])
+    for i in range(count):
+        pair = []
+        for table in (originals, translations):
+            length, offset = struct.unpack(order + '2I', data[table + 8 * i:table + 8 * i + 8])
+            pair.append(data[offset:offset + length].decode('utf-8', 'replace'))
+        yield pair
+
+
+def catalogue_messages(code):
+    """Each message's words: for English the originals, for the others those of the translation
+    that its original does not hold (names, commands and words left untranslated)."""
+    word = re.compile(r"[^\W\d_]+(?:'[^\W\d_]+)?")
+    # Printf codes and tags part words; an access key's mark (&Datei, Ei_genschaften) is inside one.
+    markup = re.compile(r'%[-#0-9.]*[a-zA-Z]|<[^>]*>')
+    access_key = re.compile(r'[&_](?=\w)')
+    locale = 'de' if code == 'en' else code  # English: the originals of the German catalogues
+    for path in sorted(glob.glob(f'/usr/share/locale/{locale}/LC_MESSAGES/*.mo')):
+        if '/iso_' in path:  # lists of language and country names
+            continue
+        for original, translation in mo_messages(path):
+            if not original:  # the empty original holds the catalogue's header
+                continue
+            words = [set(word.findall(access_key.sub('', markup.sub(' ', m.replace('\u2019', "'")))))
+                     for m in (original, translation)]
+            yield words[0] if code == 'en' else words[1] - words[0]
+
+
+def draw_from_catalogues(code, count):
+    heads = headwords(code)
+    seen = collections.Counter()
+    for words in catalogue_messages(code):
+        seen.update(words)
+    # No program names (inner capitals), nothing of another script.
+    forms = sorted(w for w, n in seen.items()
+                   if n >= 2 and len(w) >= 3 and w.lower() not in heads
+                   and not any(c.isupper() for c in w[1:])
+                   and (code == 'ar') == all('\u0600' <= c <= '\u06ff' for c in w))
+    random.Random(2026).shuffle(forms)
+    return forms[:count]
+
+
 def main():
     tool, database, folder = sys.argv[1:4]
     count = int(sys.argv[4]) if len(sys.argv) > 4 else 400
     for code, name in LANGUAGES.items():
-        words = draw(code, folder, count)
+        words = (draw_from_catalogues(code, count) if folder == '--catalogues'
+                 else draw(code, folder, count))
         shown = subprocess.run([tool, 'lookup', name, '--database', database],
                                input='\n'.join(words) + '\n', capture_output=True,
                                text=True, check=True).stdout.split('\n')

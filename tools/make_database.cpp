@@ -157,7 +157,7 @@ private:
 bool insertEntries(DatabaseConnection& db, const DictionaryEntry& dictionary,
                    const std::vector<WordEntry>& entries)
 {
-    WordTableWriter writer(db, dictionary);
+    WordTableWriter writer(db, dictionary, WordTableWriter::Forms::AtCommit);
     if (!writer.begin())
         return false;
     for (const WordEntry& e : entries) {

@@ -84,20 +84,42 @@ QString lineName(qsizetype line, const QString& word = {})
 // starts with the headword as written: the longest start of its first line that reduces to
 // the index's headword, ending before a space or at the end of the line. Empty when there
 // is none.
-// The word with each run of white space made one space.
-QString singleSpaced(QStringView word)
+QString spacesCollapsed(QStringView word)
 {
-    QString spaced;
+    QString out;
     for (const QChar c : word) {
-        if (!c.isSpace() || !spaced.endsWith(u' '))
-            spaced.append(c.isSpace() ? QChar(u' ') : c);
+        if (!c.isSpace() || !out.endsWith(u' '))
+            out.append(c.isSpace() ? QChar(u' ') : c);
     }
-    return spaced;
+    return out;
+}
+
+// The code point at `at`, and how many UTF-16 units it takes.
+char32_t codePointAt(QStringView text, qsizetype at, qsizetype& width)
+{
+    width = 1;
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate()) {
+        width = 2;
+        return QChar::surrogateToUcs4(text[at], text[at + 1]);
+    }
+    return text[at].unicode();
+}
+
+// A character as the index keeps it: letters and digits, runs of spaces as one.
+void appendReduced(QString& reduced, char32_t c, bool caseSensitive)
+{
+    if (QChar::isSpace(c)) {
+        if (!reduced.endsWith(u' '))
+            reduced.append(u' ');
+    } else if (QChar::isLetterOrNumber(c)) {
+        const char32_t kept = caseSensitive ? c : QChar::toLower(c);
+        reduced.append(QString::fromUcs4(&kept, 1));
+    }
 }
 
 QString headwordAsWritten(QStringView indexWord, QStringView definition, bool caseSensitive)
 {
-    const QString target = singleSpaced(indexWord);
+    const QString target = spacesCollapsed(indexWord);
     const qsizetype lineEnd = definition.indexOf(u'\n');
     const QStringView line = lineEnd < 0 ? definition : definition.first(lineEnd);
     QString reduced;
@@ -105,22 +127,11 @@ QString headwordAsWritten(QStringView indexWord, QStringView definition, bool ca
     qsizetype checked = 0;
     qsizetype at = 0;
     while (at < line.size()) {
-        char32_t c = line[at].unicode();
         qsizetype width = 1;
-        if (line[at].isHighSurrogate() && at + 1 < line.size() && line[at + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(line[at], line[at + 1]);
-            width = 2;
-        }
-        const bool space = QChar::isSpace(c);
-        if (space && at > 0 && reduced == target)
+        const char32_t c = codePointAt(line, at, width);
+        if (QChar::isSpace(c) && at > 0 && reduced == target)
             best = at;
-        if (space) {
-            if (!reduced.endsWith(u' '))
-                reduced.append(u' ');
-        } else if (QChar::isLetterOrNumber(c)) {
-            const char32_t kept = caseSensitive ? c : QChar::toLower(c);
-            reduced.append(QString::fromUcs4(&kept, 1));
-        }
+        appendReduced(reduced, c, caseSensitive);
         at += width;
         // Only what was just added needs comparing: the rest matched before.
         if (reduced.size() > target.size() ||
@@ -134,29 +145,51 @@ QString headwordAsWritten(QStringView indexWord, QStringView definition, bool ca
     return best > 0 ? line.first(best).trimmed().toString() : QString();
 }
 
-// A headword of the 00-database-* entries is no word: the flags it names are taken, and
-// true returned.
-bool takeDatabaseFlags(const QString& word, DatabaseFlags& flags)
+// One line of the index, as written: what is wrong with it, or nothing. `line` stays empty for
+// a blank line.
+QString parseIndexLine(QByteArrayView raw, qsizetype number, std::optional<IndexLine>& line)
 {
-    if (!isDatabaseEntry(word))
-        return false;
-    flags.allChars = flags.allChars || isDatabaseEntry(word, u"allchars");
-    flags.caseSensitive = flags.caseSensitive || isDatabaseEntry(word, u"case-sensitive");
-    return true;
+    // A line holds a headword of at most MaxHeadwordLength characters (four bytes each at
+    // most), possibly twice, and two numbers.
+    if (raw.size() > ImportLimits::MaxHeadwordLength * 8 + 64)
+        return lineName(number) + u": longer than any entry of an index (a headword "_s +
+               u"longer than "_s + QString::number(ImportLimits::MaxHeadwordLength) +
+               u" characters)"_s;
+    if (raw.endsWith('\r'))
+        raw.chop(1);
+    if (raw.isEmpty())
+        return {};
+    const std::optional<QString> text = strictUtf8(raw);
+    if (!text)
+        return lineName(number) + u": not valid UTF-8"_s;
+    const QList<QStringView> fields = QStringView(*text).split(u'\t');
+    if (fields.size() < 3)
+        return lineName(number) + u": expected headword, offset and length between tabs"_s;
+    line = IndexLine{number, fields[0].toString(),
+                     fields.size() > 3 ? fields[3].trimmed().toString() : QString()};
+    if (!decodeNumber(fields[1], line->offset) || !decodeNumber(fields[2], line->length))
+        return lineName(number, line->word) + u": the offset or length is not a dictd number"_s;
+    return {};
 }
 
-// Why a line of the index cannot be imported after `count` others: a definition or a
-// number of entries beyond what an import takes. Empty when it can.
-QString beyondLimits(const IndexLine& line, std::size_t count)
+// What an import cannot take of a line, or nothing.
+QString beyondLimits(const IndexLine& line, std::size_t linesBefore)
 {
     if (line.length > ImportLimits::MaxDefinitionBytes)
         return lineName(line.line, line.word) + u": its definition at offset "_s +
                QString::number(line.offset) + u" is "_s + QString::number(line.length) +
                u" bytes, longer than "_s + QString::number(ImportLimits::MaxDefinitionBytes);
-    if (count >= ImportLimits::MaxEntries)
+    if (linesBefore >= ImportLimits::MaxEntries)
         return lineName(line.line) + u": more than "_s + QString::number(ImportLimits::MaxEntries) +
                u" entries, more than an import takes"_s;
     return {};
+}
+
+// The 00-database-* entries say how the index reduces its headwords.
+void readDatabaseFlag(const QString& word, DatabaseFlags& flags)
+{
+    flags.allChars = flags.allChars || isDatabaseEntry(word, u"allchars");
+    flags.caseSensitive = flags.caseSensitive || isDatabaseEntry(word, u"case-sensitive");
 }
 
 // Lines whose headword is longer than the store takes are left out, their places noted in
@@ -170,54 +203,67 @@ QString readIndex(QByteArrayView bytes, std::vector<IndexLine>& lines, DatabaseF
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        QByteArrayView raw = bytes.sliced(start, end - start);
+        std::optional<IndexLine> line;
+        if (QString why = parseIndexLine(bytes.sliced(start, end - start), number, line);
+            !why.isEmpty())
+            return why;
         start = end + 1;
-        // A line holds a headword of at most MaxHeadwordLength characters (four bytes each at
-        // most), possibly twice, and two numbers.
-        if (raw.size() > ImportLimits::MaxHeadwordLength * 8 + 64)
-            return lineName(number) + u": longer than any entry of an index (a headword "_s +
-                   u"longer than "_s + QString::number(ImportLimits::MaxHeadwordLength) +
-                   u" characters)"_s;
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        if (raw.isEmpty())
+        if (!line)
             continue;
-        const std::optional<QString> text = strictUtf8(raw);
-        if (!text)
-            return lineName(number) + u": not valid UTF-8"_s;
-        const QList<QStringView> fields = QStringView(*text).split(u'\t');
-        if (fields.size() < 3)
-            return lineName(number) + u": expected headword, offset and length between tabs"_s;
-        IndexLine line{number, fields[0].toString(),
-                       fields.size() > 3 ? fields[3].trimmed().toString() : QString()};
-        if (!decodeNumber(fields[1], line.offset) || !decodeNumber(fields[2], line.length))
-            return lineName(number, line.word) + u": the offset or length is not a dictd number"_s;
-        if (line.word.size() > ImportLimits::MaxHeadwordLength ||
-            line.asWritten.size() > ImportLimits::MaxHeadwordLength) {
+        if (line->word.size() > ImportLimits::MaxHeadwordLength ||
+            line->asWritten.size() > ImportLimits::MaxHeadwordLength) {
             leftOut << lineName(number);
             continue;
         }
-        if (QString why = beyondLimits(line, lines.size()); !why.isEmpty())
+        if (QString why = beyondLimits(*line, lines.size()); !why.isEmpty())
             return why;
-        if (takeDatabaseFlags(line.word, flags))
-            continue;
-        lines.push_back(std::move(line));
+        if (isDatabaseEntry(line->word))
+            readDatabaseFlag(line->word, flags);
+        else
+            lines.push_back(std::move(*line));
     }
     return {};
 }
 
-// The headword an entry is stored under: as the index writes it beside the reduced one, else
-// as its definition starts, else the index's own.
-QString headwordOf(IndexLine& line, QStringView translation, const DatabaseFlags& flags)
+// The entry a line's definition gives: what is wrong with it, or nothing.
+QString entryOf(IndexLine& line, const QByteArray& definition, const DatabaseFlags& flags,
+                WordEntry& entry)
 {
-    QString word;
+    std::optional<QString> text = strictUtf8(definition);
+    if (!text)
+        return lineName(line.line, line.word) + u": the definition is not valid UTF-8"_s;
+    entry.translation = text->trimmed();
+    if (entry.translation.isEmpty())
+        return lineName(line.line, line.word) + u": empty definition"_s;
     if (!line.asWritten.isEmpty())
-        word = std::move(line.asWritten);
+        entry.word = std::move(line.asWritten);
     else if (!flags.allChars)
-        word = headwordAsWritten(line.word, translation, flags.caseSensitive);
-    if (word.isEmpty() || !WordLimits::wordFits(word))
-        word = line.word.trimmed();
-    return word;
+        entry.word = headwordAsWritten(line.word, entry.translation, flags.caseSensitive);
+    if (entry.word.isEmpty() || !WordLimits::wordFits(entry.word))
+        entry.word = line.word.trimmed();
+    return {};
+}
+
+// A headword of punctuation alone reduces to nothing in the index and cannot be told from its
+// definition; such entries are left out and counted. Where the index keeps headwords as
+// written, an empty one is an error like any other.
+QString dropEmptyHeadwords(std::vector<WordEntry>& entries, const std::vector<IndexLine>& index,
+                           const DatabaseFlags& flags, std::size_t& leftOut)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].word.isEmpty()) {
+            if (kept != i)
+                entries[kept] = std::move(entries[i]);
+            ++kept;
+            continue;
+        }
+        if (flags.allChars)
+            return lineName(index[i].line) + u": empty headword"_s;
+        ++leftOut;
+    }
+    entries.resize(kept);
+    return {};
 }
 
 } // namespace
@@ -252,37 +298,16 @@ ReadResult parseWith(QByteArrayView indexBytes,
             return ReadResult::failure(lineName(line.line, line.word) +
                                        u": its definition lies "_s +
                                        why.replace(u"the text"_s, u"the .dict file"_s));
-        std::optional<QString> text = strictUtf8(data);
-        if (!text)
-            return ReadResult::failure(lineName(line.line, line.word) +
-                                       u": the definition is not valid UTF-8"_s);
-        WordEntry& entry = entries[order[done]];
-        entry.translation = text->trimmed();
-        if (entry.translation.isEmpty())
-            return ReadResult::failure(lineName(line.line, line.word) + u": empty definition"_s);
-        entry.word = headwordOf(line, entry.translation, flags);
+        if (QString bad = entryOf(line, data, flags, entries[order[done]]); !bad.isEmpty())
+            return ReadResult::failure(bad);
         if (progress && done % 4096 == 0)
             progress(std::int64_t(done), std::int64_t(order.size()));
     }
 
     ReadResult result;
-    // A headword of punctuation alone reduces to nothing in the index and cannot be told
-    // from its definition; such entries are left out. Where the index keeps headwords as
-    // written, an empty one is an error like any other.
     std::size_t leftOut = 0;
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].word.isEmpty()) {
-            if (kept != i)
-                entries[kept] = std::move(entries[i]);
-            ++kept;
-            continue;
-        }
-        if (flags.allChars)
-            return ReadResult::failure(lineName(index[i].line) + u": empty headword"_s);
-        ++leftOut;
-    }
-    entries.resize(kept);
+    if (QString bad = dropEmptyHeadwords(entries, index, flags, leftOut); !bad.isEmpty())
+        return ReadResult::failure(bad);
     result.entries = std::move(entries);
     if (!longHeadwords.isEmpty())
         result.notes << longHeadwordsNote(longHeadwords);

@@ -14,6 +14,16 @@ using namespace Qt::StringLiterals;
 
 namespace lexaro {
 
+// What a gzip header says: where the deflate data starts and, for a dictzip file, its table
+// of independently compressed chunks.
+struct GzipHeader
+{
+    std::size_t dataStart = 0;
+    bool chunked = false;
+    std::uint32_t chunkLength = 0;
+    std::vector<std::uint32_t> chunkSizes;
+};
+
 namespace {
 
 constexpr unsigned char FlagHeaderCrc = 0x02;
@@ -113,6 +123,106 @@ bool inflateWhole(QByteArrayView in, QByteArray& out)
     return code == Z_STREAM_END;
 }
 
+// Reads a header field by field, each reader taking its field at `pos` and saying what is
+// wrong in `error` when it cannot.
+class GzipHeaderReader
+{
+public:
+    GzipHeaderReader(QByteArrayView bytes, QString& error)
+        : m_p(bytesOf(bytes)), m_size(std::size_t(bytes.size())), m_error(error)
+    {
+    }
+
+    std::optional<GzipHeader> read()
+    {
+        if (!readFields())
+            return std::nullopt;
+        m_header.dataStart = m_pos;
+        return std::move(m_header);
+    }
+
+private:
+    bool readFields()
+    {
+        if (m_size < 10 + TrailerSize || m_p[0] != 0x1f || m_p[1] != 0x8b || m_p[2] != Z_DEFLATED)
+            return refuse(u"not a gzip or dictzip file"_s);
+        const unsigned char flags = m_p[3];
+        if (flags & FlagReserved)
+            return refuse(damaged(u"unknown header flags"_s));
+        m_pos = 10;
+        if ((flags & FlagExtra) && !readExtraFields())
+            return false;
+        for (const unsigned char flag : {FlagName, FlagComment}) {
+            if ((flags & flag) && !skipZeroTerminated())
+                return false;
+        }
+        if (flags & FlagHeaderCrc)
+            m_pos += 2;
+        return m_pos <= m_size || refuse(damaged(u"the header is cut short"_s));
+    }
+
+    bool refuse(const QString& why)
+    {
+        m_error = why;
+        return false;
+    }
+
+    bool readExtraFields()
+    {
+        if (m_size - m_pos < 2)
+            return refuse(damaged(u"the header is cut short"_s));
+        const std::size_t extraLength = le16(m_p + m_pos);
+        m_pos += 2;
+        if (m_size - m_pos < extraLength)
+            return refuse(damaged(u"the header is cut short"_s));
+        const std::size_t extraEnd = m_pos + extraLength;
+        while (extraEnd - m_pos >= 4) {
+            const std::size_t fieldLength = le16(m_p + m_pos + 2);
+            if (extraEnd - m_pos - 4 < fieldLength)
+                return refuse(damaged(u"an extra header field is cut short"_s));
+            const bool chunkTable = m_p[m_pos] == 'R' && m_p[m_pos + 1] == 'A';
+            // Only the first chunk table counts.
+            if (chunkTable && !m_header.chunked && !readChunkTable(m_p + m_pos + 4, fieldLength))
+                return false;
+            m_pos += 4 + fieldLength;
+        }
+        m_pos = extraEnd;
+        return true;
+    }
+
+    bool readChunkTable(const unsigned char* field, std::size_t fieldLength)
+    {
+        if (fieldLength < 6 || le16(field) != 1)
+            return refuse(damaged(u"unknown chunk table version"_s));
+        m_header.chunkLength = le16(field + 2);
+        const std::uint32_t chunkCount = le16(field + 4);
+        if (fieldLength < 6 + 2 * std::size_t(chunkCount))
+            return refuse(damaged(u"the chunk table is cut short"_s));
+        if (m_header.chunkLength == 0 && chunkCount > 0)
+            return refuse(damaged(u"chunks of length zero"_s));
+        for (std::uint32_t i = 0; i < chunkCount; ++i)
+            m_header.chunkSizes.push_back(le16(field + 6 + 2 * i));
+        m_header.chunked = true;
+        return true;
+    }
+
+    // The file name and the comment end with a zero byte.
+    bool skipZeroTerminated()
+    {
+        const void* end = std::memchr(m_p + m_pos, 0, m_size - m_pos);
+        if (!end)
+            return refuse(damaged(u"the header is cut short"_s));
+        m_pos = std::size_t(static_cast<const unsigned char*>(end) - m_p) + 1;
+        return true;
+    }
+
+    const unsigned char* m_p;
+    std::size_t m_size;
+    QString& m_error;
+    std::size_t m_pos = 0;
+    GzipHeader m_header;
+};
+
 } // namespace
 
 bool DictzipFile::looksCompressed(QByteArrayView bytes)
@@ -122,95 +232,57 @@ bool DictzipFile::looksCompressed(QByteArrayView bytes)
 
 std::optional<DictzipFile> DictzipFile::open(QByteArrayView compressed, QString& error)
 {
-    const auto refuse = [&](const QString& why) {
-        error = why;
+    std::optional<GzipHeader> header = GzipHeaderReader(compressed, error).read();
+    if (!header)
         return std::nullopt;
-    };
-    const unsigned char* p = bytesOf(compressed);
-    const std::size_t size = std::size_t(compressed.size());
-    if (size < 10 + TrailerSize || !looksCompressed(compressed) || p[2] != Z_DEFLATED)
-        return refuse(u"not a gzip or dictzip file"_s);
-    const unsigned char flags = p[3];
-    if (flags & FlagReserved)
-        return refuse(damaged(u"unknown header flags"_s));
-
     DictzipFile file;
     file.m_compressed = compressed;
-    std::size_t pos = 10;
-    bool chunked = false;
-    std::uint32_t chunkCount = 0;
-    std::vector<std::uint32_t> chunkSizes;
-    if (flags & FlagExtra) {
-        if (size - pos < 2)
-            return refuse(damaged(u"the header is cut short"_s));
-        const std::size_t extraLength = le16(p + pos);
-        pos += 2;
-        if (size - pos < extraLength)
-            return refuse(damaged(u"the header is cut short"_s));
-        const std::size_t extraEnd = pos + extraLength;
-        while (extraEnd - pos >= 4) {
-            const std::size_t fieldLength = le16(p + pos + 2);
-            const unsigned char* field = p + pos + 4;
-            if (extraEnd - pos - 4 < fieldLength)
-                return refuse(damaged(u"an extra header field is cut short"_s));
-            if (p[pos] == 'R' && p[pos + 1] == 'A' && !chunked) {
-                if (fieldLength < 6 || le16(field) != 1)
-                    return refuse(damaged(u"unknown chunk table version"_s));
-                file.m_chunkLength = le16(field + 2);
-                chunkCount = le16(field + 4);
-                if (fieldLength < 6 + 2 * std::size_t(chunkCount))
-                    return refuse(damaged(u"the chunk table is cut short"_s));
-                if (file.m_chunkLength == 0 && chunkCount > 0)
-                    return refuse(damaged(u"chunks of length zero"_s));
-                for (std::uint32_t i = 0; i < chunkCount; ++i)
-                    chunkSizes.push_back(le16(field + 6 + 2 * i));
-                chunked = true;
-            }
-            pos += 4 + fieldLength;
-        }
-        pos = extraEnd;
-    }
-    for (const unsigned char flag : {FlagName, FlagComment}) {
-        if (!(flags & flag))
-            continue;
-        const void* end = std::memchr(p + pos, 0, size - pos);
-        if (!end)
-            return refuse(damaged(u"the header is cut short"_s));
-        pos = std::size_t(static_cast<const unsigned char*>(end) - p) + 1;
-    }
-    if (flags & FlagHeaderCrc)
-        pos += 2;
-    if (pos > size)
-        return refuse(damaged(u"the header is cut short"_s));
+    const bool opened = header->chunked ? file.openChunks(*header, error) : file.openWhole(error);
+    if (!opened)
+        return std::nullopt;
+    return file;
+}
 
-    if (!chunked) {
-        if (!inflateWhole(compressed, file.m_whole)) {
-            if (std::uint64_t(file.m_whole.size()) >= MaxWholeSize)
-                return refuse(u"it decompresses to more than "_s + QString::number(MaxWholeSize) +
-                              u" bytes, more than an import takes"_s);
-            return refuse(damaged(u"it does not inflate"_s));
-        }
-        file.m_size = std::uint64_t(file.m_whole.size());
-        return file;
+bool DictzipFile::openWhole(QString& error)
+{
+    if (inflateWhole(m_compressed, m_whole)) {
+        m_size = std::uint64_t(m_whole.size());
+        return true;
     }
+    if (std::uint64_t(m_whole.size()) >= MaxWholeSize)
+        error = u"it decompresses to more than "_s + QString::number(MaxWholeSize) +
+                u" bytes, more than an import takes"_s;
+    else
+        error = damaged(u"it does not inflate"_s);
+    return false;
+}
 
-    std::uint64_t start = pos;
-    for (const std::uint32_t chunkSize : chunkSizes) {
-        file.m_chunkStarts.push_back(start);
+bool DictzipFile::openChunks(const GzipHeader& header, QString& error)
+{
+    m_chunkLength = header.chunkLength;
+    std::uint64_t start = header.dataStart;
+    for (const std::uint32_t chunkSize : header.chunkSizes) {
+        m_chunkStarts.push_back(start);
         start += chunkSize;
     }
-    file.m_chunkStarts.push_back(start);
-    if (start + TrailerSize > size)
-        return refuse(damaged(u"it is shorter than its chunk table says"_s));
-    if (chunkCount > 0) {
-        if (!file.loadChunk(chunkCount - 1, error))
-            return std::nullopt;
-        file.m_size =
-            std::uint64_t(chunkCount - 1) * file.m_chunkLength + std::uint64_t(file.m_cache.size());
+    m_chunkStarts.push_back(start);
+    const std::size_t size = std::size_t(m_compressed.size());
+    if (start + TrailerSize > size) {
+        error = damaged(u"it is shorter than its chunk table says"_s);
+        return false;
     }
-    if (le32(p + size - 4) != std::uint32_t(file.m_size))
-        return refuse(damaged(u"its length does not match its chunks"_s));
-    return file;
+    // The last chunk, inflated, gives the text's length, which the gzip trailer must repeat.
+    const std::size_t chunkCount = header.chunkSizes.size();
+    if (chunkCount > 0) {
+        if (!loadChunk(chunkCount - 1, error))
+            return false;
+        m_size = std::uint64_t(chunkCount - 1) * m_chunkLength + std::uint64_t(m_cache.size());
+    }
+    if (le32(bytesOf(m_compressed) + size - 4) != std::uint32_t(m_size)) {
+        error = damaged(u"its length does not match its chunks"_s);
+        return false;
+    }
+    return true;
 }
 
 bool DictzipFile::loadChunk(std::size_t chunk, QString& error)

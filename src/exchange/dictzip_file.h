@@ -12,6 +12,7 @@
 namespace lexaro {
 
 class InputFile;
+struct GzipHeader;
 
 // Random access to the text of a dictzip file (.dict.dz): a gzip file whose extra field
 // lists independently compressed chunks, so any range is read by inflating only the chunks
@@ -31,6 +32,9 @@ public:
 
 private:
     DictzipFile() = default;
+    // A plain gzip file, inflated whole.
+    bool openWhole(QString& error);
+    bool openChunks(const GzipHeader& header, QString& error);
     bool loadChunk(std::size_t chunk, QString& error);
 
     QByteArrayView m_compressed;

@@ -127,88 +127,131 @@ private:
     QString m_text;
 };
 
+// Reads markup from start to end, one piece at a time: text, an entity, a comment, a CDATA
+// section or a tag. Each reader takes its piece and returns false when what stands at the
+// position is not one, so the next reader may try.
+class MarkupReader
+{
+public:
+    MarkupReader(QStringView markup, Markup kind) : m_markup(markup), m_kind(kind), m_out(kind) {}
+
+    QString read()
+    {
+        while (m_at < m_markup.size()) {
+            if (!readEntity() && !readComment() && !readCData() && !readTag())
+                m_out.character(m_markup[m_at++]);
+        }
+        return m_out.finish();
+    }
+
+private:
+    QStringView rest() const { return m_markup.sliced(m_at); }
+
+    bool readEntity()
+    {
+        if (m_markup[m_at] != u'&')
+            return false;
+        const QStringView head = rest().first(std::min(LongestEntity, rest().size()));
+        const qsizetype semicolon = head.indexOf(u';');
+        if (semicolon <= 1)
+            return false;
+        const char32_t value = entityValue(head.sliced(1, semicolon - 1));
+        if (!value)
+            return false;
+        m_out.codePoint(value);
+        m_at += semicolon + 1;
+        return true;
+    }
+
+    // A '<' opens markup only when a '>' could still close it and something follows.
+    bool atMarkup() const
+    {
+        return m_markup[m_at] == u'<' && m_tagsCanClose && m_at + 1 < m_markup.size();
+    }
+
+    bool readComment()
+    {
+        if (!atMarkup() || !rest().startsWith(u"<!--"))
+            return false;
+        skipPast(rest().indexOf(u"-->", 4), 3);
+        return true;
+    }
+
+    bool readCData()
+    {
+        if (!atMarkup() || !rest().startsWith(u"<![CDATA["))
+            return false;
+        const qsizetype end = rest().indexOf(u"]]>", 9);
+        m_out.text(rest().sliced(9, (end < 0 ? rest().size() : end) - 9));
+        skipPast(end, 3);
+        return true;
+    }
+
+    // Moves past a terminator found `offset` characters on (or to the end when not found).
+    void skipPast(qsizetype offset, qsizetype terminatorLength)
+    {
+        m_at = offset < 0 ? m_markup.size() : m_at + offset + terminatorLength;
+    }
+
+    bool readTag()
+    {
+        if (!atMarkup())
+            return false;
+        const QChar next = m_markup[m_at + 1];
+        if (!next.isLetter() && next != u'/' && next != u'!' && next != u'?')
+            return false; // "a < b"
+        const qsizetype close = m_markup.indexOf(u'>', m_at + 1);
+        if (close < 0) {
+            m_tagsCanClose = false;
+            return false;
+        }
+        const QStringView tag = m_markup.sliced(m_at + 1, close - m_at - 1);
+        m_at = close + 1;
+        const bool closing = tag.startsWith(u'/');
+        tagRead(tagName(closing ? tag.sliced(1) : tag), closing);
+        return true;
+    }
+
+    static QString tagName(QStringView tag)
+    {
+        qsizetype end = 0;
+        while (end < tag.size() && tag[end].isLetterOrNumber())
+            ++end;
+        return tag.first(end).toString().toLower();
+    }
+
+    void tagRead(const QString& name, bool closing)
+    {
+        if (name == u"br")
+            m_out.lineBreak();
+        else if (m_kind == Markup::Xml && name == u"tr") // XDXF transcription
+            m_out.character(closing ? u']' : u'[');
+        else if (m_kind == Markup::Html && isHtmlBlock(name))
+            m_out.blockBoundary();
+        else if (m_kind == Markup::Html && !closing && (name == u"script" || name == u"style"))
+            skipElementBody(name);
+    }
+
+    // What a script or style element holds is no text: skip to its end tag.
+    void skipElementBody(const QString& name)
+    {
+        const qsizetype end = rest().indexOf(QString(u"</"_s + name), 0, Qt::CaseInsensitive);
+        const qsizetype gt = end < 0 ? -1 : m_markup.indexOf(u'>', m_at + end);
+        m_at = gt < 0 ? m_markup.size() : gt + 1;
+    }
+
+    QStringView m_markup;
+    Markup m_kind;
+    TextBuilder m_out;
+    qsizetype m_at = 0;
+    bool m_tagsCanClose = true; // false once no '>' is left: every later '<' is text
+};
+
 } // namespace
 
 QString markupToText(QStringView markup, Markup kind)
 {
-    TextBuilder out(kind);
-    bool tagsCanClose = true; // false once no '>' is left: every later '<' is text
-    qsizetype i = 0;
-    const qsizetype n = markup.size();
-    while (i < n) {
-        const QChar c = markup[i];
-        if (c == u'&') {
-            const qsizetype semicolon =
-                markup.sliced(i, std::min(LongestEntity, n - i)).indexOf(u';');
-            if (semicolon > 1) {
-                if (const char32_t value = entityValue(markup.sliced(i + 1, semicolon - 1))) {
-                    out.codePoint(value);
-                    i += semicolon + 1;
-                    continue;
-                }
-            }
-            out.character(c);
-            ++i;
-            continue;
-        }
-        if (c != u'<' || !tagsCanClose || i + 1 == n) {
-            out.character(c);
-            ++i;
-            continue;
-        }
-        const QStringView rest = markup.sliced(i);
-        if (rest.startsWith(u"<!--")) {
-            const qsizetype end = rest.indexOf(u"-->", 4);
-            i = end < 0 ? n : i + end + 3;
-            continue;
-        }
-        if (rest.startsWith(u"<![CDATA[")) {
-            const qsizetype end = rest.indexOf(u"]]>", 9);
-            out.text(rest.sliced(9, (end < 0 ? rest.size() : end) - 9));
-            i = end < 0 ? n : i + end + 3;
-            continue;
-        }
-        const QChar next = markup[i + 1];
-        if (!next.isLetter() && next != u'/' && next != u'!' && next != u'?') {
-            out.character(c); // "a < b"
-            ++i;
-            continue;
-        }
-        const qsizetype close = markup.indexOf(u'>', i + 1);
-        if (close < 0) {
-            tagsCanClose = false;
-            out.character(c);
-            ++i;
-            continue;
-        }
-        const QStringView tag = markup.sliced(i + 1, close - i - 1);
-        const bool closing = tag.startsWith(u'/');
-        qsizetype nameEnd = closing ? 1 : 0;
-        while (nameEnd < tag.size() && tag[nameEnd].isLetterOrNumber())
-            ++nameEnd;
-        const QString name =
-            tag.sliced(closing ? 1 : 0, nameEnd - (closing ? 1 : 0)).toString().toLower();
-        i = close + 1;
-        if (name == u"br") {
-            out.lineBreak();
-        } else if (kind == Markup::Html) {
-            if (isHtmlBlock(name)) {
-                out.blockBoundary();
-            } else if (!closing && (name == u"script" || name == u"style")) {
-                const qsizetype end =
-                    markup.sliced(i).indexOf(QString(u"</"_s + name), 0, Qt::CaseInsensitive);
-                if (end < 0) {
-                    i = n;
-                } else {
-                    const qsizetype gt = markup.indexOf(u'>', i + end);
-                    i = gt < 0 ? n : gt + 1;
-                }
-            }
-        } else if (name == u"tr") { // XDXF transcription
-            out.character(closing ? u']' : u'[');
-        }
-    }
-    return out.finish();
+    return MarkupReader(markup, kind).read();
 }
 
 } // namespace lexaro

@@ -201,64 +201,119 @@ std::optional<QString> fieldText(char type, QByteArrayView data)
     }
 }
 
-// The definition as the user reads it: its text fields, one after another.
-QString definitionText(QByteArrayView data, const QByteArray& sameTypes, QString& text)
+bool isTextType(char type)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(data.data());
-    const std::size_t size = std::size_t(data.size());
-    std::size_t pos = 0;
-    QStringList parts;
-    QString types;
-    const auto field = [&](char type, bool last) -> QString {
-        std::size_t length = 0;
-        if (last) {
-            length = size - pos;
-        } else if (std::islower(static_cast<unsigned char>(type))) {
-            const void* nul = pos < size ? std::memchr(p + pos, 0, size - pos) : nullptr;
-            // Without a type sequence the final string may lack its NUL.
-            if (!nul && !sameTypes.isEmpty())
-                return u"a text field is cut short"_s;
-            length =
-                nul ? std::size_t(static_cast<const unsigned char*>(nul) - (p + pos)) : size - pos;
-        } else {
-            if (size - pos < 4)
-                return u"a field is cut short before its size"_s;
-            length = std::size_t(bigEndian(p + pos, 4));
-            pos += 4;
-            if (length > size - pos)
-                return u"a field is longer than the definition"_s;
+    return std::islower(static_cast<unsigned char>(type)) != 0;
+}
+
+// Reads a definition field by field: a text field (a lower-case type) ends with a NUL, except
+// the last one of a type sequence; any other field starts with its size. Each step returns
+// what is wrong, or nothing.
+class DefinitionReader
+{
+public:
+    DefinitionReader(QByteArrayView data, const QByteArray& sameTypes)
+        : m_data(data), m_sameTypes(sameTypes)
+    {
+    }
+
+    // The definition as the user reads it: its text fields, one after another.
+    QString read(QString& text)
+    {
+        if (QString why = m_sameTypes.isEmpty() ? readTypedFields() : readSameTypes();
+            !why.isEmpty())
+            return why;
+        text = m_parts.join(u'\n');
+        if (!text.trimmed().isEmpty())
+            return {};
+        return m_types.isEmpty() ? u"empty definition"_s
+                                 : u"no text in its definition (field types "_s + m_types + u')';
+    }
+
+private:
+    std::size_t left() const { return std::size_t(m_data.size()) - m_pos; }
+    const unsigned char* at() const
+    {
+        return reinterpret_cast<const unsigned char*>(m_data.data()) + m_pos;
+    }
+
+    // The types come from the .ifo file, the same for every definition.
+    QString readSameTypes()
+    {
+        for (qsizetype i = 0; i < m_sameTypes.size(); ++i) {
+            if (QString why = readField(m_sameTypes[i], i + 1 == m_sameTypes.size());
+                !why.isEmpty())
+                return why;
+        }
+        return {};
+    }
+
+    // Each field starts with its type letter.
+    QString readTypedFields()
+    {
+        while (left() > 0) {
+            const unsigned char type = *at();
+            ++m_pos;
+            if (!std::isalpha(type))
+                return u"unknown field type "_s + QString::number(int(type));
+            if (QString why = readField(char(type), false); !why.isEmpty())
+                return why;
+        }
+        return {};
+    }
+
+    QString readField(char type, bool last)
+    {
+        std::size_t length = left();
+        if (!last) {
+            if (QString why = isTextType(type) ? textLength(length) : sizedLength(length);
+                !why.isEmpty())
+                return why;
         }
         const std::optional<QString> t =
-            fieldText(type, data.sliced(qsizetype(pos), qsizetype(length)));
+            fieldText(type, m_data.sliced(qsizetype(m_pos), qsizetype(length)));
         if (!t)
             return u"the definition is not valid UTF-8"_s;
         if (!t->isEmpty())
-            parts << *t;
-        types += QLatin1Char(type);
-        pos += length;
-        if (pos < size && std::islower(static_cast<unsigned char>(type)) && !last)
-            ++pos; // the NUL
+            m_parts << *t;
+        m_types += QLatin1Char(type);
+        m_pos += length;
+        if (left() > 0 && isTextType(type) && !last)
+            ++m_pos; // the NUL
         return {};
-    };
-    if (!sameTypes.isEmpty()) {
-        for (qsizetype i = 0; i < sameTypes.size(); ++i) {
-            if (QString why = field(sameTypes[i], i + 1 == sameTypes.size()); !why.isEmpty())
-                return why;
-        }
-    } else {
-        while (pos < size) {
-            const char type = char(p[pos++]);
-            if (!std::isalpha(static_cast<unsigned char>(type)))
-                return u"unknown field type "_s + QString::number(int(p[pos - 1]));
-            if (QString why = field(type, false); !why.isEmpty())
-                return why;
-        }
     }
-    text = parts.join(u'\n');
-    if (text.trimmed().isEmpty())
-        return types.isEmpty() ? u"empty definition"_s
-                               : u"no text in its definition (field types "_s + types + u')';
-    return {};
+
+    QString textLength(std::size_t& length) const
+    {
+        const void* nul = left() > 0 ? std::memchr(at(), 0, left()) : nullptr;
+        // Without a type sequence the final string may lack its NUL.
+        if (!nul && !m_sameTypes.isEmpty())
+            return u"a text field is cut short"_s;
+        length = nul ? std::size_t(static_cast<const unsigned char*>(nul) - at()) : left();
+        return {};
+    }
+
+    QString sizedLength(std::size_t& length)
+    {
+        if (left() < 4)
+            return u"a field is cut short before its size"_s;
+        length = std::size_t(bigEndian(at(), 4));
+        m_pos += 4;
+        if (length > left())
+            return u"a field is longer than the definition"_s;
+        return {};
+    }
+
+    QByteArrayView m_data;
+    const QByteArray& m_sameTypes;
+    std::size_t m_pos = 0;
+    QStringList m_parts;
+    QString m_types;
+};
+
+QString definitionText(QByteArrayView data, const QByteArray& sameTypes, QString& text)
+{
+    return DefinitionReader(data, sameTypes).read(text);
 }
 
 } // namespace

@@ -21,6 +21,8 @@ QString describeWriteError(WordTableWriter::Error error)
     case WordTableWriter::Error::Changed:
         return u"another program replaced or overwrote the database file meanwhile; try "
                u"again"_s;
+    case WordTableWriter::Error::Refused:
+        return u"an entry has an empty translation or one longer than the dictionary takes"_s;
     case WordTableWriter::Error::None:
     case WordTableWriter::Error::Failed:
         break;
@@ -30,15 +32,13 @@ QString describeWriteError(WordTableWriter::Error error)
 
 namespace {
 
-// Why the entry numbered `number` cannot be imported: an empty headword or translation, or
-// one longer than the dictionary takes. Empty when it can.
-QString entryFault(const WordEntry& e, std::size_t number)
+// Why an entry cannot be stored; empty when it can.
+QString entryProblem(const WordEntry& e)
 {
     if (e.word.isEmpty() || e.translation.isEmpty())
-        return u"entry "_s + QString::number(number) + u": empty headword or translation"_s;
+        return u"empty headword or translation"_s;
     if (!WordLimits::wordFits(e.word) || !WordLimits::translationFits(e.translation))
-        return u"entry "_s + QString::number(number) +
-               u": the headword or the translation is longer than the dictionary takes"_s;
+        return u"the headword or the translation is longer than the dictionary takes"_s;
     return {};
 }
 
@@ -49,7 +49,7 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
                          const Progress& progress)
 {
     ImportResult result;
-    WordTableWriter writer(connection, dictionary);
+    WordTableWriter writer(connection, dictionary, WordTableWriter::Forms::AtCommit);
     const auto failed = [&](std::size_t entry) {
         result = {};
         result.error = describeWriteError(writer.error());
@@ -61,9 +61,9 @@ ImportResult importWords(DatabaseConnection& connection, const DictionaryEntry& 
         return failed(0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const WordEntry& e = entries[i];
-        if (QString fault = entryFault(e, i + 1); !fault.isEmpty()) {
+        if (QString why = entryProblem(e); !why.isEmpty()) {
             result = {};
-            result.error = std::move(fault);
+            result.error = u"entry "_s + QString::number(i + 1) + u": "_s + why;
             return result;
         }
         const WordTableWriter::FoundRow found = writer.find(e.word);

@@ -4,6 +4,7 @@
 
 #include "exchange/word_file.h"
 #include "exchange/word_importer.h"
+#include "translation/inflection_rules.h"
 
 #include <cstdio>
 
@@ -56,6 +57,9 @@ int runImport(const QStringList& arguments, const QString& databaseBefore)
         return DataError;
     }
     const DictionaryEntry& dictionary = DictionaryCatalog::entry(*id);
+    // An imported word is found through its inflections, as one added in the program is.
+    const InflectionRules inflections;
+    store->connection().setInflections(&inflections);
     const ImportResult imported = importWords(
         store->connection(), dictionary, read.entries,
         command.parser().isSet(replace) ? DuplicatePolicy::Replace : DuplicatePolicy::Skip,

@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace lexaro {
 
@@ -143,8 +146,21 @@ void DictionaryLookup::SearchCombo_Change()
     const std::optional<DictionaryId> id = currentDictionary();
     if (!id)
         return;
-    m_controls.translation->setPlainText(
-        translationBoxText(*id, m_store.recordset(*id), text, m_baseForms));
+    showTranslation(translationBoxText(*id, m_store.recordset(*id), text, m_baseForms));
+}
+
+void DictionaryLookup::showTranslation(const QString& text)
+{
+    QPlainTextEdit* box = m_controls.translation;
+    // Typing on through a word that is not stored shows the same text at every key. Laying
+    // the Persian text out again would cost most of a keystroke and change nothing on the
+    // screen, as long as the box is as setting the text leaves it: caret at the start,
+    // nothing selected, scrolled to the top.
+    const QTextCursor cursor = box->textCursor();
+    if (cursor.position() == 0 && !cursor.hasSelection() &&
+        box->verticalScrollBar()->value() == 0 && box->document()->toPlainText() == text)
+        return;
+    box->setPlainText(text);
 }
 
 void DictionaryLookup::SearchCombo_Edited(const QString& text)

@@ -62,6 +62,7 @@ private:
     void keepSearchText();
     void restoreSearchText();
     void setReadingOrder(Qt::LayoutDirection direction);
+    void showTranslation(const QString& text);
 
     DictionaryStore& m_store;
     KeyboardLayoutSwitcher& m_keyboard;

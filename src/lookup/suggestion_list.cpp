@@ -1,12 +1,17 @@
 #include "lookup/suggestion_list.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListView>
+#include <QPainter>
+#include <QPixmap>
 #include <QStringListModel>
+#include <QStyledItemDelegate>
 
 #include <functional>
+#include <memory>
 
 namespace lexaro {
 
@@ -38,6 +43,64 @@ private:
     std::function<void()> m_shown;
 };
 
+// Draws each row as the program's style does, once: a word the list showed before (Backspace
+// brings the longer lists back, a longer prefix keeps some of the words) is copied from the
+// picture kept of it. The style lays a row's word out three times to draw it, and the list is
+// drawn anew at every keystroke.
+class KeptRowsDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const QString key = rowKey(option, index);
+        const qreal ratio = painter->device()->devicePixelRatio();
+        if (const QPixmap* kept = m_rows.object(key)) {
+            painter->drawPixmap(option.rect.topLeft(), *kept);
+            return;
+        }
+        auto row = std::make_unique<QPixmap>(option.rect.size() * ratio);
+        row->setDevicePixelRatio(ratio);
+        // The list's own background, as the row is drawn on it.
+        row->fill(option.palette.color(colourGroup(option), QPalette::Base));
+        {
+            QPainter rowPainter(row.get());
+            rowPainter.setFont(painter->font());
+            QStyleOptionViewItem at(option);
+            at.rect.moveTopLeft(QPoint(0, 0));
+            QStyledItemDelegate::paint(&rowPainter, at, index);
+        }
+        painter->drawPixmap(option.rect.topLeft(), *row);
+        const int cost = row->width() * row->height() * row->depth() / 8;
+        m_rows.insert(key, row.release(), cost);
+    }
+
+private:
+    static QPalette::ColorGroup colourGroup(const QStyleOptionViewItem& option)
+    {
+        if (!(option.state & QStyle::State_Enabled))
+            return QPalette::Disabled;
+        return option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    }
+
+    // Everything that changes how a row looks.
+    static QString rowKey(const QStyleOptionViewItem& option, const QModelIndex& index)
+    {
+        const int look = int(option.state & (QStyle::State_Selected | QStyle::State_Enabled |
+                                             QStyle::State_Active | QStyle::State_MouseOver |
+                                             QStyle::State_HasFocus));
+        return index.data().toString() + QChar(u'\0') + QString::number(look) + u' ' +
+               QString::number(option.rect.width()) + u'x' + QString::number(option.rect.height()) +
+               u' ' + QString::number(int(option.direction)) + u' ' +
+               QString::number(option.palette.cacheKey());
+    }
+
+    // About seventy rows of the list's width.
+    mutable QCache<QString, QPixmap> m_rows{4 * 1024 * 1024};
+};
+
 } // namespace
 
 SuggestionList::SuggestionList(QComboBox& searchBox)
@@ -49,6 +112,7 @@ SuggestionList::SuggestionList(QComboBox& searchBox)
     m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     m_view->setAttribute(Qt::WA_ShowWithoutActivating);
     m_view->setFocusPolicy(Qt::NoFocus);
+    m_view->setItemDelegate(new KeptRowsDelegate(m_view));
     m_view->setObjectName(QStringLiteral("SuggestionList"));
     m_view->setAccessibleName(QStringLiteral("Suggestions"));
     m_view->setUniformItemSizes(true);

@@ -3,8 +3,6 @@
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
 #include "store/word_forms_table.h"
-#include "store/word_inflections.h"
-#include "store/word_limits.h"
 
 #include <sqlite3.h>
 
@@ -38,7 +36,7 @@ QString DictionaryRecordset::statementText(WordQuery query, const QString& table
 DictionaryRecordset::DictionaryRecordset(DatabaseConnection& connection,
                                          const DictionaryEntry& dictionary)
     : m_connection(connection), m_dictionary(dictionary), m_table(dictionary.tableName),
-      m_name(dictionary.recordsetName())
+      m_name(dictionary.recordsetName()), m_writer(connection, dictionary)
 {
 }
 
@@ -48,8 +46,8 @@ void DictionaryRecordset::followConnection()
         return;
     for (auto& slot : m_statements)
         slot.reset();
-    for (auto& slot : m_writes)
-        slot.reset();
+    m_formsOf.reset();
+    m_wordOfRow.reset();
     m_generation = m_connection.generation();
 }
 
@@ -149,62 +147,6 @@ void DictionaryRecordset::close()
     m_hasRow = false;
 }
 
-SqliteStatement* DictionaryRecordset::prepared(Write write)
-{
-    followConnection();
-    auto& slot = m_writes[static_cast<std::size_t>(write)];
-    if (!slot || !slot->isValid()) {
-        QString sql;
-        switch (write) {
-        case Write::Add:
-            sql = u"Insert Into "_s + m_table + u" (Word, Translati0n) Values (?1, ?2)"_s;
-            break;
-        case Write::UpdateTranslation:
-            sql = u"Update "_s + m_table +
-                  u" Set Translati0n=?2 Where rowid=?1 And Word=?3 Collate Binary"_s;
-            break;
-        case Write::Remove:
-            sql = u"Delete From "_s + m_table + u" Where rowid=?1"_s;
-            break;
-        case Write::AddForm:
-            sql = u"Insert Or Ignore Into "_s + formsTableName(m_dictionary) +
-                  u" (Form, Word) Values (?1, ?2)"_s;
-            break;
-        case Write::RemoveForm:
-            sql =
-                u"Delete From "_s + formsTableName(m_dictionary) + u" Where Form=?1 And Word=?2"_s;
-            break;
-        case Write::WordOfRow:
-            sql = u"Select Word From "_s + m_table + u" Where rowid=?1"_s;
-            break;
-        }
-        slot.emplace(m_connection.handle(), sql);
-        if (!slot->isValid()) {
-            slot.reset();
-            return nullptr;
-        }
-    }
-    return &*slot;
-}
-
-bool DictionaryRecordset::runWrite(SqliteStatement& statement)
-{
-    // Outside any explicit transaction SQLite commits the statement on its own, durably,
-    // before step() returns. A file deleted or replaced under the program would take the
-    // row into a file no one reads, and a file made read-only is the user's no to writing:
-    // both are failures, not successes.
-    const DatabaseConnection::WriteWait writing(m_connection);
-    if (m_connection.isWaiting() || !m_connection.readyToWrite()) {
-        statement.reset();
-        return false;
-    }
-    const bool done = statement.step() == SqliteStatement::Step::Done &&
-                      sqlite3_changes(m_connection.handle()) == 1;
-    statement.reset();
-    m_connection.noteOwnWrite();
-    return done;
-}
-
 std::shared_ptr<const std::vector<RowId>> DictionaryRecordset::wordOrder()
 {
     std::shared_ptr<const std::vector<RowId>> rows;
@@ -269,10 +211,18 @@ void DictionaryRecordset::stopReadingWordOrder()
 
 std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
 {
-    SqliteStatement* statement = prepared(Write::WordOfRow);
-    if (!statement || !statement->bindInt64(1, qint64(row))) {
-        if (statement)
-            statement->reset();
+    followConnection();
+    if (!m_wordOfRow || !m_wordOfRow->isValid()) {
+        m_wordOfRow.emplace(m_connection.handle(),
+                            u"Select Word From "_s + m_table + u" Where rowid=?1"_s);
+        if (!m_wordOfRow->isValid()) {
+            m_wordOfRow.reset();
+            return std::nullopt;
+        }
+    }
+    SqliteStatement* statement = &*m_wordOfRow;
+    if (!statement->bindInt64(1, qint64(row))) {
+        statement->reset();
         return std::nullopt;
     }
     std::optional<QString> word;
@@ -290,9 +240,24 @@ std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
     return word;
 }
 
+DictionaryRecordset::ReadTogether::ReadTogether(DictionaryRecordset& recordset)
+    : m_connection(recordset.m_connection)
+{
+    sqlite3* db = m_connection.handle();
+    m_began = db && sqlite3_get_autocommit(db) && m_connection.execute(u"Begin"_s);
+}
+
+DictionaryRecordset::ReadTogether::~ReadTogether()
+{
+    sqlite3* db = m_connection.handle();
+    if (m_began && db && !sqlite3_get_autocommit(db))
+        m_connection.execute(u"Commit"_s);
+}
+
 QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
 {
     QStringList words;
+    followConnection();
     if (!m_formsOf || !m_formsOf->isValid()) {
         m_formsOf.emplace(m_connection.handle(), u"Select Word From "_s +
                                                      formsTableName(m_dictionary) +
@@ -314,116 +279,35 @@ QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
     return words;
 }
 
-bool DictionaryRecordset::writeForms(Write write, QStringView word)
+template <typename Write> bool DictionaryRecordset::inTransaction(Write write)
 {
-    const WordInflections* inflections = m_connection.inflections();
-    SqliteStatement* statement = prepared(write);
-    // A database whose forms table could not be made keeps its words all the same.
-    if (!statement)
+    if (m_writer.begin() && write() && m_writer.commit())
         return true;
-    for (const QString& form : inflections->formsOf(m_dictionary.id, word.toString())) {
-        const bool done = statement->bindText(1, form) && statement->bindText(2, word) &&
-                          statement->step() == SqliteStatement::Step::Done;
-        statement->reset();
-        if (!done)
-            return false;
-    }
-    return true;
+    m_writer.rollback();
+    return false;
 }
 
 std::optional<RowId> DictionaryRecordset::add(QStringView word, QStringView translation)
 {
-    if (!m_connection.inflections())
-        return addInTransaction(word, translation);
-    // The word and its forms together, or neither; the file checked and the lock waited for
-    // as for any write, before the transaction begins.
-    const DatabaseConnection::WriteWait writing(m_connection);
-    if (m_connection.isWaiting() || !m_connection.readyToWrite() ||
-        !m_connection.execute(u"Begin Immediate"_s))
+    std::optional<RowId> row;
+    if (!inTransaction([&] { return (row = m_writer.insert(word, translation)).has_value(); }))
         return std::nullopt;
-    std::optional<RowId> row = addInTransaction(word, translation);
-    if (row && writeForms(Write::AddForm, word) && m_connection.execute(u"Commit"_s)) {
-        m_connection.noteOwnWrite();
-        return row;
-    }
-    m_connection.execute(u"Rollback"_s);
-    return std::nullopt;
-}
-
-bool DictionaryRecordset::remove(RowId row)
-{
-    if (!m_connection.inflections())
-        return removeInTransaction(row);
-    SqliteStatement* wordOfRow = prepared(Write::WordOfRow);
-    std::optional<QString> word;
-    if (wordOfRow && wordOfRow->bindInt64(1, qint64(row)) &&
-        wordOfRow->step() == SqliteStatement::Step::Row)
-        word = wordOfRow->text(0);
-    if (wordOfRow)
-        wordOfRow->reset();
-    const DatabaseConnection::WriteWait writing(m_connection);
-    if (m_connection.isWaiting() || !m_connection.readyToWrite() ||
-        !m_connection.execute(u"Begin Immediate"_s))
-        return false;
-    bool done = removeInTransaction(row);
-    // The forms stay while another row holds the same word.
-    if (done && word && open(WordQuery::WordExists, *word)) {
-        const bool stillThere = !atEnd();
-        close();
-        done = stillThere || writeForms(Write::RemoveForm, *word);
-    }
-    if (done && m_connection.execute(u"Commit"_s)) {
-        m_connection.noteOwnWrite();
-        return true;
-    }
-    m_connection.execute(u"Rollback"_s);
-    return false;
-}
-
-std::optional<RowId> DictionaryRecordset::addInTransaction(QStringView word,
-                                                           QStringView translation)
-{
-    // Databases made before the table refused empty translations are held to the same rule.
-    if (translation.isEmpty() || !WordLimits::wordFits(word) ||
-        !WordLimits::translationFits(translation))
-        return std::nullopt;
-    SqliteStatement* insert = prepared(Write::Add);
-    if (!insert || !insert->bindText(1, word) || !insert->bindText(2, translation)) {
-        if (insert)
-            insert->reset();
-        return std::nullopt;
-    }
-    if (!runWrite(*insert))
-        return std::nullopt;
-    return RowId{sqlite3_last_insert_rowid(m_connection.handle())};
+    return row;
 }
 
 bool DictionaryRecordset::updateTranslation(RowId row, QStringView word, QStringView translation)
 {
-    if (translation.isEmpty() || !WordLimits::translationFits(translation) ||
-        m_lookupGeneration != m_connection.generation())
+    // The row's identity holds only in the file the look-up read.
+    if (m_lookupGeneration != m_connection.generation())
         return false;
-    SqliteStatement* update = prepared(Write::UpdateTranslation);
-    if (!update || !update->bindInt64(1, qint64(row)) || !update->bindText(2, translation) ||
-        !update->bindText(3, word)) {
-        if (update)
-            update->reset();
-        return false;
-    }
-    return runWrite(*update);
+    return inTransaction([&] { return m_writer.updateTranslation(row, word, translation); });
 }
 
-bool DictionaryRecordset::removeInTransaction(RowId row)
+bool DictionaryRecordset::remove(RowId row)
 {
     if (m_lookupGeneration != m_connection.generation())
         return false;
-    SqliteStatement* del = prepared(Write::Remove);
-    if (!del || !del->bindInt64(1, qint64(row))) {
-        if (del)
-            del->reset();
-        return false;
-    }
-    return runWrite(*del);
+    return inTransaction([&] { return m_writer.remove(row); });
 }
 
 } // namespace lexaro

@@ -2,6 +2,7 @@
 
 #include "store/database_connection.h"
 #include "store/sqlite_statement.h"
+#include "store/word_table_writer.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,14 +28,9 @@ enum class WordQuery
     WordOrder,  // the rows of every headword, in list order, without the words
 };
 
-// A row's identity in its table, as the look-up found it. An edit or a delete acts on exactly
-// this row, however many rows hold the same word.
-enum class RowId : qint64
-{
-};
-
-// A forward cursor over one dictionary's table, and the three writes the word commands make.
-// Statements are prepared once, on first use, and reused; every word is bound as a parameter.
+// A forward cursor over one dictionary's table, and the three writes the word commands make
+// (through the table's writer). Statements are prepared once, on first use, and reused; every
+// word is bound as a parameter.
 //
 // A recordset is open only while one command reads through it; opening it again while it is
 // open fails and keeps its row. No command holds it open across a window: the edit command
@@ -82,6 +78,22 @@ public:
     // read now (another program holds the database).
     std::optional<QString> wordOfRow(RowId row);
 
+    // Look-ups made while it lives share one read of the file: one lock taken and given back,
+    // not one for each (the dictionary forms of one word ask the index a dozen times). Does
+    // nothing inside a transaction already open.
+    class ReadTogether
+    {
+    public:
+        explicit ReadTogether(DictionaryRecordset& recordset);
+        ~ReadTogether();
+        ReadTogether(const ReadTogether&) = delete;
+        ReadTogether& operator=(const ReadTogether&) = delete;
+
+    private:
+        DatabaseConnection& m_connection;
+        bool m_began = false;
+    };
+
     // The headwords that the forms table gives for an inflected form, at most `limit`;
     // none when the database has no forms table.
     QStringList headwordsOfForm(QStringView form, int limit);
@@ -106,32 +118,19 @@ private:
         int translationColumn = -1;
         int rowIdColumn = -1;
     };
-    enum class Write
-    {
-        Add,
-        UpdateTranslation,
-        Remove,
-        AddForm,
-        RemoveForm,
-        WordOfRow,
-    };
     Prepared* prepared(WordQuery query);
-    SqliteStatement* prepared(Write write);
-    // Runs a bound write to its end; true when it changed exactly one row.
-    bool runWrite(SqliteStatement& statement);
     // Drops the statements of a connection that has since been opened afresh.
     void followConnection();
-    // The word's forms into or out of the forms table, inside the caller's transaction.
-    bool writeForms(Write write, QStringView word);
-    std::optional<RowId> addInTransaction(QStringView word, QStringView translation);
-    bool removeInTransaction(RowId row);
+    // Runs one write as a transaction of its own, committed before it returns.
+    template <typename Write> bool inTransaction(Write write);
 
     DatabaseConnection& m_connection;
     const DictionaryEntry& m_dictionary;
     QString m_table;
     QString m_name;
     std::array<std::optional<Prepared>, 6> m_statements;
-    std::array<std::optional<SqliteStatement>, 6> m_writes;
+    WordTableWriter m_writer;
+    std::optional<SqliteStatement> m_wordOfRow;
     std::optional<SqliteStatement> m_formsOf;
     struct WordOrderReading
     {

@@ -34,7 +34,7 @@ bool fillFormsTable(DatabaseConnection& connection, const DictionaryEntry& dicti
             words.append(std::move(*word));
     }
     list.reset();
-    WordTableWriter writer(connection, dictionary);
+    WordTableWriter writer(connection, dictionary, WordTableWriter::Forms::AtCommit);
     if (!writer.begin())
         return false;
     for (const QString& word : std::as_const(words)) {

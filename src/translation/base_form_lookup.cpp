@@ -1,5 +1,6 @@
 #include "translation/base_form_lookup.h"
 
+#include "store/dictionary_recordset.h"
 #include "store/word_comparison.h"
 #include "store/word_limits.h"
 #include "store/word_lookup.h"
@@ -127,8 +128,13 @@ public:
         m_noNouns.reset();
         if (!stored) {
             addHeadword(word);
-            for (const QString& headword : headwordsOfForm(word, analysed))
+            for (const QString& headword : headwordsOfForm(word, analysed)) {
+                // The rules make every ending for every headword; where the analyser knows the
+                // word as a form of other lemmas only, the rule's headword is a chance match.
+                if (ruledOut(word, headword))
+                    continue;
                 addHeadword(headword);
+            }
         }
         for (const QString& candidate : analysed) {
             addHeadword(candidate);
@@ -175,6 +181,42 @@ public:
     }
 
 private:
+    // Whether the analyser shows that the rules' headword cannot have made the word.
+    bool ruledOut(const QString& word, const QString& headword) const
+    {
+        if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
+            return false;
+        if (m_analyser->namesOtherLemmas(word, headword))
+            return true;
+        // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
+        // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
+        if (m_id != DictionaryId::German || !word.endsWith(u"en") ||
+            !umlautOf(word.chopped(2), headword))
+            return false;
+        QString plural = word.chopped(1);
+        plural[0] = headword.front();
+        return !m_analyser->isWord(plural);
+    }
+
+    // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
+    static bool umlautOf(const QString& word, const QString& headword)
+    {
+        if (word.size() != headword.size())
+            return false;
+        int umlauts = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            const QChar w = word[i].toLower();
+            const QChar h = headword[i].toLower();
+            if (w == h)
+                continue;
+            const bool umlaut =
+                (h == u'a' && w == u'ä') || (h == u'o' && w == u'ö') || (h == u'u' && w == u'ü');
+            if (!umlaut || ++umlauts > 1)
+                return false;
+        }
+        return umlauts == 1;
+    }
+
     QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
     {
         QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
@@ -202,6 +244,9 @@ private:
         else if (m_id == DictionaryId::Italian)
             mismatch =
                 (w.endsWith(u'e') && h.endsWith(u'o')) || (w.endsWith(u'i') && h.endsWith(u'a'));
+        // The Arabic plural in ات is mostly of a word in ة: عربات of عربة (carts), not of عرب.
+        else if (m_id == DictionaryId::Arabic)
+            mismatch = w.endsWith(u"\u0627\u062A") && !h.endsWith(u'\u0629');
         qsizetype common = 0;
         while (common < w.size() && common < h.size() && w[common] == h[common])
             ++common;
@@ -334,12 +379,133 @@ QStringList BaseFormLookup::otherSpellings(DictionaryId id, const QString& word)
     return spellings;
 }
 
+namespace {
+
+bool isHeadword(DictionaryRecordset& recordset, const QString& word)
+{
+    return lookUpTranslation(recordset, word).outcome == LookupResult::Outcome::Found;
+}
+
+// A Swedish verb in -s keeps it in every form (lyckas, lyckades, lyckats): where such a verb is
+// a headword, it comes before the verb or noun without the -s (lycka).
+QStringList swedishDeponent(DictionaryId id, DictionaryRecordset& recordset, const QString& word)
+{
+    if (id != DictionaryId::Swedish)
+        return {};
+    for (const QStringView ending : {u"ades", u"ats", u"des", u"tes"}) {
+        if (word.size() > ending.size() + 2 && word.endsWith(ending)) {
+            const QString deponent = word.chopped(ending.size()) + u"as";
+            return isHeadword(recordset, deponent) ? QStringList{deponent} : QStringList{};
+        }
+    }
+    return {};
+}
+
+// Every sense of an Arabic headword's translation (one a line) as a Persian verb phrase in the
+// past tense ending in a light verb (کامل کرد, آواز خواند): a verb beyond doubt, with no noun
+// sense (نقل has حمل‌ونقل too). An adjective such as ثروتمند ends in د too, so
+// the ending alone does not tell.
+bool clearlyVerb(const DictionaryForm& form)
+{
+    static const QStringList lightVerbs = {u"\u06A9\u0631\u062F"_s,             // کرد
+                                           u"\u0634\u062F"_s,                   // شد
+                                           u"\u062F\u0627\u062F"_s,             // داد
+                                           u"\u0632\u062F"_s,                   // زد
+                                           u"\u06AF\u0631\u0641\u062A"_s,       // گرفت
+                                           u"\u062F\u0627\u0634\u062A"_s,       // داشت
+                                           u"\u0622\u0648\u0631\u062F"_s,       // آورد
+                                           u"\u062E\u0648\u0627\u0646\u062F"_s, // خواند
+                                           u"\u06A9\u0634\u06CC\u062F"_s,       // کشید
+                                           u"\u0646\u0645\u0648\u062F"_s,       // نمود
+                                           u"\u06CC\u0627\u0641\u062A"_s};      // یافت
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), [](const QString& s) {
+        const QStringList words =
+            s.section(u'\u060C', 0, 0).section(u',', 0, 0).split(u' ', Qt::SkipEmptyParts);
+        return words.size() >= 2 && lightVerbs.contains(words.last());
+    });
+}
+
+// Whether the Arabic word carries the article or the prepositions ب, ك in front of the
+// headword: those stand before nouns only (بأكملها is "in its entirety", not أكمل "completed").
+bool nominalProclitic(const QString& word, const QString& headword)
+{
+    QStringView rest(word);
+    if (rest.startsWith(u'\u0648') || rest.startsWith(u'\u0641')) // و ف
+        rest = rest.mid(1);
+    if (rest.startsWith(u"\u0627\u0644") || rest.startsWith(u"\u0644\u0644")) // ال لل
+        return !headword.startsWith(u"\u0627\u0644");
+    const bool preposition = rest.startsWith(u'\u0628') || rest.startsWith(u'\u0643'); // ب ك
+    return preposition && !rest.startsWith(QStringView(headword).left(2));
+}
+
+// A Spanish verb form with its object pronouns attached (créeme, dámelo, haciéndolo,
+// sentirme): the verb form alone, its written accent taken off, when it is a word; empty
+// otherwise. The accent marks the stress the pronouns shifted, so a word without one counts
+// only where an infinitive or a gerund stands in front (calle is no cal with le).
+QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
+{
+    static const QStringList pronouns = {u"nos"_s, u"los"_s, u"las"_s, u"les"_s, u"me"_s,
+                                         u"te"_s,  u"se"_s,  u"lo"_s,  u"la"_s,  u"le"_s};
+    QString verb = word;
+    for (int attached = 0; attached < 2; ++attached) {
+        const auto pronoun = std::find_if(pronouns.cbegin(), pronouns.cend(),
+                                          [&](const QString& p) { return verb.endsWith(p); });
+        if (pronoun == pronouns.cend() || verb.size() < pronoun->size() + 3)
+            break;
+        verb.chop(pronoun->size());
+    }
+    if (verb == word)
+        return {};
+    static const QString accented = u"áéíóú"_s;
+    static const QString plain = u"aeiou"_s;
+    QString unaccented = verb;
+    for (QChar& c : unaccented) {
+        if (const qsizetype at = accented.indexOf(c); at >= 0)
+            c = plain[at];
+    }
+    const bool stressMoved = unaccented != verb;
+    const bool infinitiveOrGerund = verb.endsWith(u"ar") || verb.endsWith(u"er") ||
+                                    verb.endsWith(u"ir") || verb.endsWith(u"ndo");
+    const bool verbForm = (stressMoved || infinitiveOrGerund) && forms && forms->isWord(unaccented);
+    return verbForm ? unaccented : QString();
+}
+
+} // namespace
+
+QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
+                                                  const QString& verb,
+                                                  const QList<DictionaryForm>& found)
+{
+    // In the order the verb form's own look-up gives them (cree of creer before cree of
+    // crear), and the verb form itself, a headword as a noun too, last (ayúdame: ayudar, ayuda).
+    QStringList ofVerb;
+    if (BaseForms* forms = analyser(DictionaryId::Spanish))
+        ofVerb << forms->candidates(verb);
+    ofVerb << recordset.headwordsOfForm(verb, MostForms) << verb;
+    const auto rank = [&](const DictionaryForm& f) {
+        return std::find_if(
+                   ofVerb.cbegin(), ofVerb.cend(),
+                   [&](const QString& h) { return WordComparison::sameWord(h, f.headword); }) -
+               ofVerb.cbegin();
+    };
+    QList<DictionaryForm> kept;
+    for (const DictionaryForm& f : found) {
+        if (rank(f) < ofVerb.size())
+            kept << f;
+    }
+    std::stable_sort(kept.begin(), kept.end(),
+                     [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    return kept;
+}
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
     const QString word = withoutPunctuation(text);
     if (word.isEmpty())
         return {};
+    const DictionaryRecordset::ReadTogether together(recordset);
     Search search(id, recordset, text, analyser(id));
     QStringList written;
     // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),
@@ -358,6 +524,11 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
     if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
         written << word.mid(apostrophe + 1);
+    written = swedishDeponent(id, recordset, word) + written;
+    const QString withoutPronouns =
+        id == DictionaryId::Spanish ? spanishWithoutPronouns(word, analyser(id)) : QString();
+    if (!withoutPronouns.isEmpty())
+        written << withoutPronouns;
     for (const QString& w : std::as_const(written))
         search.addFormsOf(w);
     if (search.isEmpty()) {
@@ -370,6 +541,15 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (search.isEmpty() && splitsCompounds(id) && oneWord)
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
+    // With pronouns attached, only a form of the verb form alone is right: créeme is cree of
+    // creer, not of crear, whatever the spell-checker's classes say.
+    if (!withoutPronouns.isEmpty())
+        found = formsOfVerb(recordset, withoutPronouns, found);
+    if (id == DictionaryId::Arabic) {
+        found.removeIf([&](const DictionaryForm& f) {
+            return nominalProclitic(word, f.headword) && clearlyVerb(f);
+        });
+    }
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
     // tense.

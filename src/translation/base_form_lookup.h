@@ -57,6 +57,8 @@ public:
 private:
     class Search;
     BaseForms* analyser(DictionaryId id);
+    QList<DictionaryForm> formsOfVerb(DictionaryRecordset& recordset, const QString& verb,
+                                      const QList<DictionaryForm>& found);
 
     AnalyserFactory m_factory;
     std::array<std::optional<std::unique_ptr<BaseForms>>, DictionaryCount> m_analysers;

@@ -25,6 +25,22 @@ public:
         Q_UNUSED(word);
         return false;
     }
+    // True when the analyser knows the word as none of the headword's forms: it names every
+    // lemma of the word and the headword is none of them (heu is an interjection, not a form
+    // of heure), or it derives the word from another (köpare, the buyer, is no comparative of
+    // köp). A rule that made the word of the headword then erred.
+    virtual bool namesOtherLemmas(const QString& word, const QString& headword) const
+    {
+        Q_UNUSED(word);
+        Q_UNUSED(headword);
+        return false;
+    }
+    // Whether the analyser's language has the word; true where it cannot tell.
+    virtual bool isWord(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return true;
+    }
     // False when the analyser knows the word as a simple word, which no split into parts
     // may then second-guess (terrorist is no ist, zurückzukehren no Ehre).
     virtual bool mayBeCompound(const QString& word) const

@@ -5,6 +5,8 @@
 
 #include <hunspell/hunspell.hxx>
 
+#include <algorithm>
+
 namespace lexaro {
 
 namespace {
@@ -22,11 +24,13 @@ const QSet<QString>& englishInflections()
 }
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
-// Beachtung).
+// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler).
 QSet<QString> derivationFlags(const QString& language)
 {
     if (language.startsWith(u"de_"))
         return {QStringLiteral("J")};
+    if (language.startsWith(u"sv_"))
+        return {QStringLiteral("T")};
     return {};
 }
 
@@ -59,15 +63,16 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
     if (!QFile::exists(QFile::decodeName(affixes)) || !QFile::exists(QFile::decodeName(words)))
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
-    return std::unique_ptr<HunspellBaseForms>(
-        new HunspellBaseForms(std::move(speller), prefixFlags(affixes), derivationFlags(language),
-                              language.startsWith(u"en_")));
+    return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(
+        std::move(speller), prefixFlags(affixes), derivationFlags(language), language));
 }
 
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
-                                     QSet<QString> derivations, bool english)
+                                     QSet<QString> derivations, const QString& language)
     : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
-      m_derivationFlags(std::move(derivations)), m_english(english)
+      m_derivationFlags(std::move(derivations)), m_english(language.startsWith(u"en_")),
+      // The French dictionary gives every form it knows with its lemma and word class.
+      m_lemmatises(language.startsWith(u"fr_"))
 {
 }
 
@@ -103,12 +108,16 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
 
 const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
 {
-    if (word != m_analysed || m_analysed.isNull()) {
-        // Debian's dictionaries are all UTF-8.
-        m_analyses = m_speller->analyze(word.toStdString());
-        m_analysed = word;
+    for (const Analysed& kept : m_analysed) {
+        if (!kept.word.isNull() && kept.word == word)
+            return kept.analyses;
     }
-    return m_analyses;
+    Analysed& slot = m_analysed[m_nextAnalysed];
+    m_nextAnalysed = (m_nextAnalysed + 1) % KeptAnalyses;
+    // Debian's dictionaries are all UTF-8.
+    slot.analyses = m_speller->analyze(word.toStdString());
+    slot.word = word;
+    return slot.analyses;
 }
 
 QStringList HunspellBaseForms::candidates(const QString& word) const
@@ -131,6 +140,35 @@ bool HunspellBaseForms::isDictionaryForm(const QString& word) const
             return true;
     }
     return false;
+}
+
+bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& headword) const
+{
+    // The French dictionary names every lemma; the others only where they derive the word
+    // from another stem (köpare, the buyer, of köpa), whose derived word, longer than the stem,
+    // may be the headword (Beteiligungen of Beteiligung, of beteiligen) but a shorter one may
+    // not (köpare is no comparative of köp).
+    const std::vector<std::string>& known = analyses(word);
+    const QString stem = u"st:" + headword;
+    bool derivedFromLonger = false;
+    for (const std::string& analysis : known) {
+        const QStringList fields = QString::fromStdString(analysis).split(u' ', Qt::SkipEmptyParts);
+        QStringView base;
+        for (const QString& f : fields) {
+            if (f.compare(stem, Qt::CaseInsensitive) == 0)
+                return false;
+            if (f.startsWith(u"st:"))
+                base = QStringView(f).mid(3);
+            else if (f.startsWith(u"fl:") && m_derivationFlags.contains(f.mid(3)))
+                derivedFromLonger = derivedFromLonger || headword.size() <= base.size();
+        }
+    }
+    return derivedFromLonger || (m_lemmatises && !known.empty());
+}
+
+bool HunspellBaseForms::isWord(const QString& word) const
+{
+    return m_speller->spell(word.toStdString());
 }
 
 bool HunspellBaseForms::mayBeCompound(const QString& word) const

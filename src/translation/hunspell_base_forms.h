@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <array>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,20 +29,30 @@ public:
     QStringList candidates(const QString& word) const override;
     bool mayBeCompound(const QString& word) const override;
     bool isDictionaryForm(const QString& word) const override;
+    bool namesOtherLemmas(const QString& word, const QString& headword) const override;
+    bool isWord(const QString& word) const override;
 
 private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
-                      QSet<QString> derivations, bool english);
+                      QSet<QString> derivations, const QString& language);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
-    // One look-up asks about the same word several times: the last analysis is kept.
+    // One look-up asks about the same few words several times (as written, written small, with
+    // a capital): the last analyses are kept.
     const std::vector<std::string>& analyses(const QString& word) const;
 
     std::unique_ptr<Hunspell> m_speller;
     QSet<QString> m_prefixFlags;
     QSet<QString> m_derivationFlags;
     bool m_english = false;
-    mutable QString m_analysed;
-    mutable std::vector<std::string> m_analyses;
+    bool m_lemmatises = false;
+    struct Analysed
+    {
+        QString word;
+        std::vector<std::string> analyses;
+    };
+    static constexpr std::size_t KeptAnalyses = 4;
+    mutable std::array<Analysed, KeptAnalyses> m_analysed;
+    mutable std::size_t m_nextAnalysed = 0;
 };
 
 } // namespace lexaro

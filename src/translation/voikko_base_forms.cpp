@@ -21,16 +21,20 @@ QString attribute(voikko_mor_analysis* analysis, const char* key)
 }
 
 // The dictionary forms of the word's parts, from "+tieto(tieto)+kone(kone)+ohjelma(ohjelma)";
-// derivational endings ("+tu(+tu)", "+t") are not parts. `segments` counts all of them.
-QStringList wordBases(const QString& bases, int& segments)
+// derivational endings ("+tu(+tu)", "+t") are not parts. `segments` counts all of them;
+// `derivedLast` tells whether an ending follows the last part, whose dictionary form is then
+// no form of the word's head (kopiointi is derived from kopioida, not a form of it).
+QStringList wordBases(const QString& bases, int& segments, bool& derivedLast)
 {
     static const QRegularExpression part(QStringLiteral("\\+([^+(]*)(?:\\(([^)]*)\\))?"));
     QStringList parts;
     segments = 0;
+    derivedLast = false;
     for (const QRegularExpressionMatch& m : part.globalMatch(bases)) {
         ++segments;
         const QString base = m.captured(2);
-        if (!base.isEmpty() && !base.startsWith(u'+'))
+        derivedLast = base.isEmpty() || base.startsWith(u'+');
+        if (!derivedLast)
             parts << base;
     }
     return parts;
@@ -64,7 +68,8 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
     for (voikko_mor_analysis** a = analyses; a && *a; ++a) {
         Analysis analysis;
         analysis.baseForm = attribute(*a, "BASEFORM");
-        analysis.parts = wordBases(attribute(*a, "WORDBASES"), analysis.segments);
+        analysis.parts =
+            wordBases(attribute(*a, "WORDBASES"), analysis.segments, analysis.derivedHead);
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
         visit(analysis);
     }
@@ -93,14 +98,17 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
     // oike+uden+käynti.
     QStringList parts;
     int fewest = 0;
+    bool derived = false;
     analyse(word, [&](const Analysis& a) {
         if (a.parts.size() < 2 || (fewest > 0 && a.segments >= fewest))
             return;
         fewest = a.segments;
         parts = a.parts;
+        derived = a.derivedHead;
         std::reverse(parts.begin(), parts.end());
     });
-    return parts;
+    // A head derived from another word has no dictionary form among the parts.
+    return derived ? QStringList() : parts;
 }
 
 bool VoikkoBaseForms::mayBeCompound(const QString& word) const

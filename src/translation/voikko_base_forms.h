@@ -29,6 +29,7 @@ private:
         QStringList parts; // the dictionary forms of its parts, first to last
         int segments = 0;  // parts and derivational endings
         bool participle = false;
+        bool derivedHead = false; // a derivational ending follows the last part
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

@@ -12,8 +12,13 @@ namespace lexaro::Keys {
 
 int shortcutKey(const QKeyEvent& event, const KeyboardMap& keys)
 {
-    if (const int latin = keys.latinKey(event.nativeScanCode()))
-        return latin;
+    // Every shortcut of a letter or a digit is held with Alt, and the others (F1, F5) have no
+    // Latin name: a typed letter need not ask the key map, which costs a round trip to the
+    // X server on every keystroke.
+    if (event.modifiers() & Qt::AltModifier) {
+        if (const int latin = keys.latinKey(event.nativeScanCode()))
+            return latin;
+    }
     return event.key();
 }
 

@@ -13,8 +13,8 @@ class KeyboardMap;
 // key that carries A in the Latin layout. These helpers keep that rule in one place.
 namespace Keys {
 
-// The key of a press as a shortcut sees it: the Latin letter or digit of the physical key
-// where it has one, the key Qt reports otherwise.
+// The key of a press as a shortcut sees it: held with Alt, the Latin letter or digit of the
+// physical key where it has one; the key Qt reports otherwise.
 int shortcutKey(const QKeyEvent& event, const KeyboardMap& keys);
 
 // A press with Alt that would type a character. Such a press never types, as on the desktop

@@ -5,6 +5,7 @@
 #include "exchange/word_file.h"
 #include "exchange/word_importer.h"
 #include "store/dictionary_store.h"
+#include "store/word_inflections.h"
 #include "support/test_database.h"
 #include "support/word_file_builders.h"
 
@@ -50,6 +51,16 @@ Rows entriesOf(const std::vector<WordEntry>& entries)
         rows.append({e.word, e.translation});
     return rows;
 }
+
+// Every word's one form: its plural with -s.
+class PluralS final : public WordInflections
+{
+public:
+    QStringList formsOf(DictionaryId, const QString& headword) const override
+    {
+        return {headword + u's'};
+    }
+};
 
 Rows tableRows(DictionaryStore& store, DictionaryId id)
 {
@@ -351,6 +362,23 @@ private Q_SLOTS:
         QVERIFY(!readOnly.ok);
         QVERIFY2(readOnly.error.contains(u"read-only"_s), qPrintable(readOnly.error));
         QCOMPARE(tableRows(*store, DictionaryId::English), before);
+
+        // The forms of the words come with them, and go with a failed import; one import after
+        // another, each finds its words through their forms.
+        QVERIFY(store->connection().execute(u"Pragma query_only = 0"_s));
+        const PluralS plurals;
+        store->connection().setInflections(&plurals);
+        DictionaryRecordset& rs = store->recordset(DictionaryId::English);
+        QVERIFY(!importWords(store->connection(), english, {{u"book"_s, u"k"_s}, {u"pen"_s, {}}},
+                             DuplicatePolicy::Skip)
+                     .ok);
+        QVERIFY(rs.headwordsOfForm(u"books", 5).isEmpty());
+        for (const QString& word : {u"book"_s, u"pen"_s})
+            QVERIFY(
+                importWords(store->connection(), english, {{word, u"k"_s}}, DuplicatePolicy::Skip)
+                    .ok);
+        QCOMPARE(rs.headwordsOfForm(u"BOOKS", 5), QStringList{u"book"_s});
+        QCOMPARE(rs.headwordsOfForm(u"pens", 5), QStringList{u"pen"_s});
     }
 
     void duplicatePolicies_data()

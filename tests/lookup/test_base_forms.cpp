@@ -46,31 +46,37 @@ testing::TestDatabase& database()
                u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,   u"use"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,   u"Stadt"_s,  u"sehen"_s,
-               u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,    u"Rätsel"_s, u"Kreuz"_s,
-               u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,  u"müssen"_s, u"ist"_s,
-               u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s});
-        words(DictionaryId::French,
-              {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s, u"œuvre"_s, u"sœur"_s});
+              {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
+               u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
+               u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
+               u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s});
+        words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
+                                     u"œuvre"_s, u"sœur"_s, u"heure"_s});
         words(DictionaryId::Italian,
               {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
                u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s});
-        words(DictionaryId::Spanish, {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s,
-                                      u"estar"_s, u"capacidad"_s, u"texto"_s, u"país"_s});
-        words(DictionaryId::Swedish, {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s,
-                                      u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s});
+        words(DictionaryId::Spanish,
+              {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
+               u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s});
+        words(DictionaryId::Swedish,
+              {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s, u"utveckling"_s, u"hand"_s,
+               u"hända"_s, u"köpa"_s, u"köp"_s, u"lycka"_s, u"lyckas"_s});
         words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
                                       u"tieto"_s, u"kone"_s, u"ohjelma"_s});
         words(DictionaryId::Arabic,
               {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
                u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
-               u"\u062A\u062D\u062A"_s});
+               u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
-             {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s}});
+             {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
+             // أكمل "completed, went on": a verb in every sense.
+             {u"\u0623\u0643\u0645\u0644"_s,
+              u"\u06A9\u0627\u0645\u0644 \u06A9\u0631\u062F\u060C \u0627\u062F\u0627\u0645\u0647 "
+              u"\u062F\u0627\u062F"_s}});
         return true;
     }();
     Q_UNUSED(filled);
@@ -179,6 +185,12 @@ private Q_SLOTS:
             u"\u0641\u062A\u062D"_s);
         row("ar imperfect shows the verb", D::Arabic, u"\u064A\u0631\u0633\u0644"_s,
             u"\u0623\u0631\u0633\u0644"_s);
+        // Where two headwords make the word, the one whose rule fits comes first.
+        row("ar plural in at of the word in a", D::Arabic,
+            u"\u0627\u0644\u0639\u0631\u0628\u0627\u062A"_s, u"\u0639\u0631\u0628\u0629"_s);
+        row("sv verb in -s", D::Swedish, u"lyckats"_s, u"lyckas"_s);
+        row("es pronouns attached", D::Spanish, u"créeme"_s, u"creer"_s);
+        row("de umlaut dative", D::German, u"Städten"_s, u"Stadt"_s);
     }
 
     void findsTheDictionaryForm()
@@ -212,6 +224,12 @@ private Q_SLOTS:
             << int(D::German) << u"Wortspiel"_s << u"Wort"_s;
         QTest::newRow("ar hollow verb of a noun")
             << int(D::Arabic) << u"\u0642\u064A\u062F"_s << u"\u0642\u0627\u062F"_s;
+        QTest::newRow("fr interjection") << int(D::French) << u"heu"_s << u"heure"_s;
+        QTest::newRow("de umlaut dative of another word")
+            << int(D::German) << u"Gräben"_s << u"Grab"_s;
+        QTest::newRow("ar verb after a preposition")
+            << int(D::Arabic) << u"\u0628\u0623\u0643\u0645\u0644\u0647\u0627"_s
+            << u"\u0623\u0643\u0645\u0644"_s;
         QTest::newRow("ar deep stem")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
             << u"\u0632\u0627\u0631"_s;
@@ -248,6 +266,7 @@ private Q_SLOTS:
         QCOMPARE(de.headwordsOfForm(u"Füchse"_s, 4), QStringList{u"Fuchs"_s});
         QCOMPARE(m_lookup.find(DictionaryId::German, de, u"Füchsen"_s).first().headword,
                  u"Fuchs"_s);
+        // A write right after: the look-up's shared read has ended.
         QVERIFY(de.remove(*row));
         QVERIFY(de.headwordsOfForm(u"Füchse"_s, 4).isEmpty());
         QVERIFY(m_lookup.find(DictionaryId::German, de, u"Füchse"_s).isEmpty());

@@ -10,11 +10,14 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace lexaro;
 using namespace Qt::StringLiterals;
@@ -179,6 +182,46 @@ private Q_SLOTS:
         // Picking from the list shows the translation at once.
         f.combo()->setCurrentIndex(f.combo()->findText(QStringLiteral("Zebra")));
         QCOMPARE(f.translation(), QStringLiteral("\u06AF\u0648\u0631\u062E\u0631"));
+
+        // The same text again is shown afresh when the box is not as a new text leaves it.
+        f.type(QStringLiteral("hou"));
+        QTextCursor backwards = f.form->translationText()->textCursor();
+        backwards.movePosition(QTextCursor::End);
+        backwards.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+        f.form->translationText()->setTextCursor(backwards);
+        f.type(QStringLiteral("ho"));
+        QCOMPARE(f.translation(), notFoundText());
+        QVERIFY(!f.form->translationText()->textCursor().hasSelection());
+    }
+
+    // The suggestion list keeps the rows it drew; a row drawn again from them, highlighted or
+    // not, left to right or right to left, is what the style draws.
+    void suggestionRowsLookAsTheStyleDrawsThem()
+    {
+        Fixture f;
+        auto* list = f.combo()->findChild<QAbstractItemView*>(QStringLiteral("SuggestionList"));
+        QVERIFY(list);
+        QAbstractItemDelegate* kept = list->itemDelegate();
+        QStyledItemDelegate plain;
+        const auto drawnBy = [list](QAbstractItemDelegate* delegate) {
+            list->setItemDelegate(delegate);
+            return list->grab().toImage();
+        };
+        const std::pair<DictionaryId, QString> typed[] = {
+            {DictionaryId::English, QStringLiteral("h")},
+            {DictionaryId::Arabic, QStringLiteral("\u0628")}};
+        for (const auto& [dictionary, prefix] : typed) {
+            f.form->DictionaryImage_Click(dictionary);
+            QTest::sendKeyEvent(QTest::Click, f.combo(), Qt::Key_unknown, prefix, Qt::NoModifier);
+            QVERIFY(list->isVisible());
+            for (int highlighted = 0; highlighted < 2; ++highlighted) {
+                const QImage style = drawnBy(&plain);
+                QCOMPARE(drawnBy(kept), style); // drawn and kept
+                QCOMPARE(drawnBy(kept), style); // from what was kept
+                QTest::keyClick(f.combo(), Qt::Key_Down);
+            }
+            list->setItemDelegate(kept);
+        }
     }
 
     // An older database may hold values longer than the program now takes: the window shows

@@ -88,8 +88,8 @@ windows() {
     echo "$id $WIDTH $HEIGHT $(xdotool getwindowname "$id" 2>/dev/null)"
   done
 }
-# The awk scripts read to the end: leaving early would end `windows` with SIGPIPE, and the
-# pipe would fail (pipefail) though a window was found.
+# awk reads to the end: one that leaves early makes `windows` die of a broken pipe, and pipefail
+# takes that for no window.
 message_box() { windows | awk '!f && $2 == 449 && $3 == 185 { print $1; f = 1 } END { exit !f }'; }
 no_message_box() { ! message_box >/dev/null; }
 # The icon is the small window named Lexaro (tooltips have no name); with the main window

@@ -74,6 +74,13 @@ expect_status 1 "$words" --database "$db" import English x.tsv --replace --skip
 expect_status 1 "$words" frobnicate
 printf 'a\tb\n' >"$WORK/good.tsv"
 "$words" --database "$db" import English "$WORK/good.tsv" >/dev/null
+# An imported word no spell-checker knows is found through its inflections (the forms table).
+printf 'zorbify\tZORBTEXT\n' >"$WORK/forms.tsv"
+empty_database "$WORK/forms.db"
+"$words" --database "$WORK/forms.db" import English "$WORK/forms.tsv" >/dev/null \
+  || fail "import into a copy"
+"$words" --database "$WORK/forms.db" lookup English zorbified | grep -q ZORBTEXT \
+  || fail "an imported word not found through its inflection"
 printf 'c\td\nno tab here\n' >"$WORK/bad.tsv"
 expect_status 2 "$words" --database "$db" import English "$WORK/bad.tsv"
 grep -q 'bad.tsv: line 2: expected one tab' "$WORK/err" || fail "message: $(cat "$WORK/err")"

@@ -1,8 +1,11 @@
 #include "support/test_database.h"
 
+#include "store/sqlite_statement.h"
 #include "store/word_table_writer.h"
 
 #include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
 
 namespace lexaro::testing {
 
@@ -33,8 +36,19 @@ void TestDatabase::insert(DictionaryId id, const QList<Row>& rows)
     sqlite3* db = m_writer->handle();
     WordTableWriter writer(*m_writer, DictionaryCatalog::entry(id));
     require(writer.begin(), "Begin", db);
-    for (const Row& row : rows)
-        require(writer.insert(row.word, row.translation), "inserting a row", db);
+    // The program never stores a row without a translation; older databases may hold some.
+    SqliteStatement untranslated(db, u"Insert Into "_s + DictionaryCatalog::entry(id).tableName +
+                                         u" (Word) Values (?1)"_s);
+    for (const Row& row : rows) {
+        if (!row.translation.isNull()) {
+            require(writer.insert(row.word, row.translation).has_value(), "inserting a row", db);
+            continue;
+        }
+        require(untranslated.bindText(1, row.word) &&
+                    untranslated.step() == SqliteStatement::Step::Done,
+                "inserting a row without translation", db);
+        untranslated.reset();
+    }
     require(writer.commit(), "Commit", db);
 }
 
