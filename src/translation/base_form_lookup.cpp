@@ -471,6 +471,31 @@ QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
     return verbForm ? unaccented : QString();
 }
 
+// How the word of `text` may stand in the dictionary: with an accent typed as an apostrophe
+// (Italian), without a sentence's capital, without an English possessive or an elided
+// article or pronoun in front.
+QStringList writtenForms(DictionaryId id, const QString& text, const QString& word)
+{
+    QStringList written;
+    // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),
+    // not an elision: the accented word comes before the bare one (e, cosi).
+    if (id == DictionaryId::Italian && text.trimmed().endsWith(u'\'') && word.size() < text.size())
+        written << BaseFormLookup::otherSpellings(id, word);
+    written << word;
+    // A capital at the start of a sentence is not part of the word.
+    if (const QString lower = word.toLower(); lower != word)
+        written << lower;
+    const bool english = id == DictionaryId::English || id == DictionaryId::ComputerAndInternet;
+    if (english && (word.endsWith(u"'s") || word.endsWith(u"s'")))
+        written << word.chopped(word.endsWith(u"'s") ? 2 : 1);
+    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il.
+    const qsizetype apostrophe = word.indexOf(u'\'');
+    const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
+    if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
+        written << word.mid(apostrophe + 1);
+    return written;
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
@@ -507,23 +532,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         return {};
     const DictionaryRecordset::ReadTogether together(recordset);
     Search search(id, recordset, text, analyser(id));
-    QStringList written;
-    // An Italian vowel with an apostrophe after it is an accent typed plain (perche', e'),
-    // not an elision: the accented word comes before the bare one (e, cosi).
-    if (id == DictionaryId::Italian && text.trimmed().endsWith(u'\'') && word.size() < text.size())
-        written << otherSpellings(id, word);
-    written << word;
-    // A capital at the start of a sentence is not part of the word.
-    if (const QString lower = word.toLower(); lower != word)
-        written << lower;
-    const bool english = id == DictionaryId::English || id == DictionaryId::ComputerAndInternet;
-    if (english && (word.endsWith(u"'s") || word.endsWith(u"s'")))
-        written << word.chopped(word.endsWith(u"'s") ? 2 : 1);
-    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il.
-    const qsizetype apostrophe = word.indexOf(u'\'');
-    const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
-    if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
-        written << word.mid(apostrophe + 1);
+    QStringList written = writtenForms(id, text, word);
     written = swedishDeponent(id, recordset, word) + written;
     const QString withoutPronouns =
         id == DictionaryId::Spanish ? spanishWithoutPronouns(word, analyser(id)) : QString();
