@@ -66,7 +66,8 @@ struct Voice
         log->hangs = hangs;
         log->onHang = [this] {
             QMetaObject::invokeMethod(
-                qApp, [this] { clock.advance(Limit); }, Qt::QueuedConnection);
+                QCoreApplication::instance(), [this] { clock.advance(Limit); },
+                Qt::QueuedConnection);
         };
     }
     // Gives the voice a word and says whether the engine got it.
