@@ -27,39 +27,43 @@ on_terminal() { script -qec "$(printf '%q ' "$@")" /dev/null; }
 
 db="$WORK/Lexaro.db"
 empty_database "$db"
-"$words" --database "$db" import German "$freedict.index" >"$WORK/out" 2>"$WORK/err" \
-  || fail "the FreeDict import failed: $(cat "$WORK/err")"
-grep -q '^German to persian dictionary: [0-9]* words added, 0 replaced, 0 already there' "$WORK/out" \
-  || fail "import summary: $(cat "$WORK/out")"
-grep -q $'\r' "$WORK/err" && fail "a progress bar was drawn where standard error is a file"
-grep -q 'left out 2 entries whose headword is longer than 256 characters: .index line 18429' \
-  "$WORK/err" || fail "no note of the sentences left out: $(cat "$WORK/err")"
-pass "FreeDict imported: $(cat "$WORK/out")"
+# Under the sanitizer the FreeDict round trip is left to the plain build: it is the same code
+# over 369,000 entries and takes a minute and a half there; the readers are fuzzed under it.
+if ! ldd "$words" | grep -q libasan; then
+  "$words" --database "$db" import German "$freedict.index" >"$WORK/out" 2>"$WORK/err" \
+    || fail "the FreeDict import failed: $(cat "$WORK/err")"
+  grep -q '^German to persian dictionary: [0-9]* words added, 0 replaced, 0 already there' "$WORK/out" \
+    || fail "import summary: $(cat "$WORK/out")"
+  grep -q $'\r' "$WORK/err" && fail "a progress bar was drawn where standard error is a file"
+  grep -q 'left out 2 entries whose headword is longer than 256 characters: .index line 18429' \
+    "$WORK/err" || fail "no note of the sentences left out: $(cat "$WORK/err")"
+  pass "FreeDict imported: $(cat "$WORK/out")"
 
-# Looked up from standard input, one result a line, exactly the stored definitions; a word
-# not there gives the not-found text, an empty line an empty result.
-/usr/bin/python3 "$here/dictd_sample.py" "$freedict.index" "$freedict.dict.dz" 300 run >"$WORK/sample"
-{ cut -f1 "$WORK/sample"; echo; echo "qqq not a word"; } >"$WORK/words"
-{ cut -f2- "$WORK/sample"; echo; echo "اين واژه در بانک اطلاعاتي برنامه موجود نيست"; } >"$WORK/expected"
-"$words" --database "$db" lookup German <"$WORK/words" >"$WORK/results" || fail "lookup failed"
-diff -q "$WORK/expected" "$WORK/results" >/dev/null \
-  || fail "look-ups differ from the dictionary: $(diff "$WORK/expected" "$WORK/results" | head -5)"
-pass "$(wc -l <"$WORK/words") words looked up through standard input"
-"$words" --database "$db" lookup "German to persian dictionary" "cam-and-roller steering gear" \
-  >"$WORK/one"
-[ "$(head -n 1 "$WORK/one")" = "cam-and-roller steering gear /kˈam and ɹˈəʊlə stˈiəɹɪŋ ɡˈiə/" ] \
-  || fail "headword as written: $(head -n 2 "$WORK/one")"
-pass "a headword with hyphens found as written, by display name"
+  # Looked up from standard input, one result a line, exactly the stored definitions; a word
+  # not there gives the not-found text, an empty line an empty result.
+  /usr/bin/python3 "$here/dictd_sample.py" "$freedict.index" "$freedict.dict.dz" 300 run >"$WORK/sample"
+  { cut -f1 "$WORK/sample"; echo; echo "qqq not a word"; } >"$WORK/words"
+  { cut -f2- "$WORK/sample"; echo; echo "اين واژه در بانک اطلاعاتي برنامه موجود نيست"; } >"$WORK/expected"
+  "$words" --database "$db" lookup German <"$WORK/words" >"$WORK/results" || fail "lookup failed"
+  diff -q "$WORK/expected" "$WORK/results" >/dev/null \
+    || fail "look-ups differ from the dictionary: $(diff "$WORK/expected" "$WORK/results" | head -5)"
+  pass "$(wc -l <"$WORK/words") words looked up through standard input"
+  "$words" --database "$db" lookup "German to persian dictionary" "cam-and-roller steering gear" \
+    >"$WORK/one"
+  [ "$(head -n 1 "$WORK/one")" = "cam-and-roller steering gear /kˈam and ɹˈəʊlə stˈiəɹɪŋ ɡˈiə/" ] \
+    || fail "headword as written: $(head -n 2 "$WORK/one")"
+  pass "a headword with hyphens found as written, by display name"
 
-# Exported and imported into an empty table: the same rows, in the same order.
-"$words" --database "$db" export German "$WORK/first.tsv"
-copy="$WORK/copy.db"
-empty_database "$copy"
-on_terminal "$words" --database "$copy" import German "$WORK/first.tsv" >"$WORK/terminal"
-grep -q 'Writing.*%' "$WORK/terminal" || fail "no progress bar on a terminal"
-"$words" --database "$copy" export German >"$WORK/second.tsv"
-cmp -s "$WORK/first.tsv" "$WORK/second.tsv" || fail "the re-imported export differs"
-pass "export imported again gives the same $(wc -l <"$WORK/first.tsv") rows"
+  # Exported and imported into an empty table: the same rows, in the same order.
+  "$words" --database "$db" export German "$WORK/first.tsv"
+  copy="$WORK/copy.db"
+  empty_database "$copy"
+  on_terminal "$words" --database "$copy" import German "$WORK/first.tsv" >"$WORK/terminal"
+  grep -q 'Writing.*%' "$WORK/terminal" || fail "no progress bar on a terminal"
+  "$words" --database "$copy" export German >"$WORK/second.tsv"
+  cmp -s "$WORK/first.tsv" "$WORK/second.tsv" || fail "the re-imported export differs"
+  pass "export imported again gives the same $(wc -l <"$WORK/first.tsv") rows"
+fi
 
 # Errors: one line on standard error, status 1 for usage and 2 for data, nothing changed.
 expect_status() { # STATUS COMMAND...
