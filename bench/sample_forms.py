@@ -4,7 +4,8 @@
 For each language: forms of ranks 300 to 20,000 of its word-frequency list, three letters or
 longer and no headword of the bundled list, shuffled with a fixed seed; the first COUNT are
 looked up with lexaro-words, one per line out: word, first form shown ("-" for none), the
-others. Usage: bench/sample_forms.py LEXARO_WORDS DATABASE FREQUENCY_FOLDER [COUNT]
+others. Usage: bench/sample_forms.py LEXARO_WORDS DATABASE FREQUENCY_FOLDER [COUNT [FIRST-LAST SEED]]
+(FIRST-LAST: other ranks, SEED: another shuffle, for a draw of words not seen before.)
 
 With --catalogues in place of FREQUENCY_FOLDER the words come from other text: the translated
 messages of the programs installed (/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English the
@@ -23,17 +24,17 @@ LANGUAGES = {'ar': 'Arabic', 'de': 'German', 'en': 'English', 'es': 'Spanish',
              'fi': 'Finnish', 'fr': 'French', 'it': 'Italian', 'sv': 'Swedish'}
 
 
-def draw(code, folder, count):
+def draw(code, folder, count, ranks=(300, 20000), seed=21):
     heads = headwords(code)
     forms = []
     with open(f'{folder}/{code}.tsv', encoding='utf-8') as f:
         for rank, line in enumerate(f):
             word = line.split('\t')[0]
-            if line.startswith('#') or not 300 <= rank <= 20000 or len(word) < 3:
+            if line.startswith('#') or not ranks[0] <= rank <= ranks[1] or len(word) < 3:
                 continue
             if all(c.isalpha() or c == "'" for c in word) and word.lower() not in heads:
                 forms.append(word)
-    random.Random(21).shuffle(forms)
+    random.Random(seed).shuffle(forms)
     return forms[:count]
 
 
@@ -92,9 +93,12 @@ def draw_from_catalogues(code, count):
 def main():
     tool, database, folder = sys.argv[1:4]
     count = int(sys.argv[4]) if len(sys.argv) > 4 else 400
+    ranks, seed = (300, 20000), 21
+    if len(sys.argv) > 6:
+        ranks, seed = tuple(int(r) for r in sys.argv[5].split('-')), int(sys.argv[6])
     for code, name in LANGUAGES.items():
         words = (draw_from_catalogues(code, count) if folder == '--catalogues'
-                 else draw(code, folder, count))
+                 else draw(code, folder, count, ranks, seed))
         shown = subprocess.run([tool, 'lookup', name, '--database', database],
                                input='\n'.join(words) + '\n', capture_output=True,
                                text=True, check=True).stdout.split('\n')
