@@ -213,8 +213,7 @@ std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
 {
     followConnection();
     if (!m_wordOfRow || !m_wordOfRow->isValid()) {
-        m_wordOfRow.emplace(m_connection.handle(),
-                            u"Select Word From "_s + m_table + u" Where rowid=?1"_s);
+        m_wordOfRow.emplace(m_connection.handle(), WordTableWriter::wordOfRowText(m_table));
         if (!m_wordOfRow->isValid()) {
             m_wordOfRow.reset();
             return std::nullopt;

@@ -40,6 +40,11 @@ bool translationStorable(QStringView translation)
 
 } // namespace
 
+QString WordTableWriter::wordOfRowText(const QString& table)
+{
+    return u"Select Word From "_s + table + u" Where rowid=?1"_s;
+}
+
 QString WordTableWriter::statementText(Statement statement, const DictionaryEntry& dictionary)
 {
     const QString& table = dictionary.tableName;
@@ -47,7 +52,7 @@ QString WordTableWriter::statementText(Statement statement, const DictionaryEntr
     case Statement::Find:
         return u"Select rowid From "_s + table + u" Where Word=?1"_s;
     case Statement::WordOfRow:
-        return u"Select Word From "_s + table + u" Where rowid=?1"_s;
+        return wordOfRowText(table);
     case Statement::Insert:
         return u"Insert Into "_s + table + u" (Word, Translati0n) Values (?1, ?2)"_s;
     case Statement::ReplaceTranslation:

@@ -41,6 +41,9 @@ public:
         Failed,   // any other failure of the database
     };
 
+    // The word of one row, the one statement the writer shares with the reads.
+    static QString wordOfRowText(const QString& table);
+
     struct FoundRow
     {
         bool ok = false;

@@ -5,17 +5,19 @@
 #include <QList>
 
 #include <algorithm>
+#include <atomic>
 
 namespace lexaro::fakes {
 
 // Time that moves only when the test moves it: advance() fires every timer that falls due on
-// the way, in order, with now() at its moment; sleeping moves the time on at once.
+// the way, in order, with now() at its moment; sleeping moves the time on at once. now() may
+// be read on other threads (the clipboard readers'); the rest belongs to the test's thread.
 class FakeClock final : public Clock
 {
 public:
     using Milliseconds = std::chrono::milliseconds;
 
-    TimePoint now() const override { return m_now; }
+    TimePoint now() const override { return m_now.load(); }
     void sleepFor(Milliseconds pause) override
     {
         ++sleeps;
@@ -29,13 +31,13 @@ public:
 
     void advance(Milliseconds by)
     {
-        const TimePoint end = m_now + by;
+        const TimePoint end = m_now.load() + by;
         while (Timer* next = nextDue(end)) {
-            m_now = next->due;
+            m_now.store(next->due);
             next->due += next->interval;
             next->onTimeout(); // may stop or delete any timer
         }
-        m_now = end;
+        m_now.store(end);
     }
     // Timers now counting.
     int activeTimers() const
@@ -59,7 +61,7 @@ private:
         void start() override
         {
             active = true;
-            due = clock.m_now + interval;
+            due = clock.m_now.load() + interval;
         }
         void stop() override { active = false; }
         bool isActive() const override { return active; }
@@ -81,7 +83,7 @@ private:
         return next;
     }
 
-    TimePoint m_now;
+    std::atomic<TimePoint> m_now{};
     QList<Timer*> m_timers;
 };
 

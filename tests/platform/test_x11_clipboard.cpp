@@ -1,3 +1,4 @@
+#include "fakes/fake_clock.h"
 #include "platform/linux/x11_clipboard.h"
 #include "platform/linux/x11_selection_reader.h"
 #include "platform/linux/x11_work_area.h"
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <memory>
+#include <mutex>
 
 using namespace lexaro;
 
@@ -20,6 +22,7 @@ class TestX11Clipboard : public QObject
 {
     Q_OBJECT
 
+    fakes::FakeClock m_clock;
     std::unique_ptr<X11Clipboard> m_clipboard;
 
     // Another program copies; xclip keeps serving the data until the next copy.
@@ -71,7 +74,7 @@ private Q_SLOTS:
             QSKIP("needs an X server");
         if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
             QSKIP("xclip is not installed");
-        m_clipboard = std::make_unique<X11Clipboard>();
+        m_clipboard = std::make_unique<X11Clipboard>(m_clock);
         QVERIFY(m_clipboard->isWatching());
     }
 
@@ -134,6 +137,64 @@ private Q_SLOTS:
                                   X11SelectionReader::AnswerTimeoutMs - 500);
         silent->kill();
         silent->waitForFinished();
+    }
+
+private:
+    // Records every text a reader delivers, with its change.
+    struct Deliveries
+    {
+        std::mutex mutex;
+        QList<std::pair<quint64, QString>> list;
+        void add(quint64 change, const QString& text)
+        {
+            const std::lock_guard lock(mutex);
+            list.append({change, text});
+        }
+        QList<std::pair<quint64, QString>> all()
+        {
+            const std::lock_guard lock(mutex);
+            return list;
+        }
+    };
+
+    // An owner answers the first request only after the reader's clock has moved on by
+    // `after`; then another program copies, and that text is read. `change`: the owner's.
+    void answerLate(const X11SelectionReader& reader, Deliveries& delivered, const QString& text,
+                    std::chrono::milliseconds after, quint64& change)
+    {
+        const std::unique_ptr<QProcess> owner = startOwner({QStringLiteral("late"), text});
+        QVERIFY(owner);
+        QByteArray said;
+        QTRY_VERIFY((said += owner->readAll()).contains("asked"));
+        change = reader.announcedChanges();
+        m_clock.advance(after);
+        owner->write("\n");
+        QTRY_VERIFY((said += owner->readAll()).contains("answered"));
+        copy("dog"); // the late owner's answer reaches the reader before this copy does
+        QTRY_VERIFY(!delivered.all().isEmpty() && delivered.all().constLast().second == u"dog");
+        owner->waitForFinished();
+    }
+
+private Q_SLOTS:
+    // An owner's answer is awaited for two seconds of the reader's clock: one that answers
+    // within them is read, one that answers after them is not, and no test waits them out.
+    void lateAnswerCountsOnTheClock()
+    {
+        Deliveries delivered;
+        const X11SelectionReader reader(
+            m_clock, [&](quint64 change, const QString& text) { delivered.add(change, text); });
+        using std::chrono::milliseconds;
+        quint64 inTime = 0;
+        answerLate(reader, delivered, QStringLiteral("lamp"),
+                   milliseconds(X11SelectionReader::AnswerTimeoutMs - 1), inTime);
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(delivered.all().contains(std::pair(inTime, QStringLiteral("lamp"))));
+        quint64 tooLate = 0;
+        answerLate(reader, delivered, QStringLiteral("moon"),
+                   milliseconds(X11SelectionReader::AnswerTimeoutMs), tooLate);
+        QVERIFY(!QTest::currentTestFailed());
+        for (const auto& [change, text] : delivered.all())
+            QVERIFY2(change != tooLate, qPrintable(text));
     }
 
     void rapidCopiesEndOnTheLast()

@@ -4,6 +4,9 @@ Usage:
                                        another program copies
   clipboard_owner.py rapid N LAST      copies N texts in one second, the last one LAST, and
                                        keeps serving LAST until another program copies
+  clipboard_owner.py late TEXT         takes the clipboard; at the first request prints "asked"
+                                       and answers only once a line comes on standard input,
+                                       then serves TEXT at once until another program copies
   clipboard_owner.py files PATH        copies a file as file managers do: as a list of files
                                        and as its path in text, until another program copies
 Prints "ready" once it owns the clipboard (for rapid: once LAST is copied)."""
@@ -69,6 +72,17 @@ if sys.argv[1] == "silent":
     # server goes.
     while d.next_event().type != X.SelectionClear:
         pass
+elif sys.argv[1] == "late":
+    take()
+    print("ready", flush=True)
+    first = d.next_event()
+    while first.type != X.SelectionRequest:
+        first = d.next_event()
+    print("asked", flush=True)
+    sys.stdin.readline()
+    answer(first, sys.argv[2])
+    print("answered", flush=True)
+    serve(sys.argv[2])
 elif sys.argv[1] == "files":
     path = sys.argv[2]
     take()

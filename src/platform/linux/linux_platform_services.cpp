@@ -21,8 +21,6 @@
 
 #include <QGuiApplication>
 
-#include <QGuiApplication>
-
 #include <X11/Xlib.h>
 
 namespace lexaro {
@@ -41,15 +39,15 @@ Display* qtX11Display()
 // window has the focus; where it is not offered (GNOME) the compositor hands copies to X11 at
 // once. Qt's own X11 read waits for the owning program on the user-interface thread, and its
 // Wayland one learns of a copy only while the program has the keyboard.
-std::unique_ptr<Clipboard> createClipboard()
+std::unique_ptr<Clipboard> createClipboard(const Clock& clock)
 {
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        auto wayland = std::make_unique<WaylandClipboard>();
+        auto wayland = std::make_unique<WaylandClipboard>(clock);
         if (wayland->isWatching())
             return wayland;
     }
     if (QGuiApplication::platformName() == u"xcb")
-        return std::make_unique<X11Clipboard>();
+        return std::make_unique<X11Clipboard>(clock);
     return std::make_unique<QtClipboard>();
 }
 
@@ -85,7 +83,7 @@ PlatformServices createPlatformServices()
         display ? std::make_unique<X11NotificationAreaWatcher>(DisplayString(display))
                 : std::make_unique<NotificationAreaWatcher>(),
         std::make_unique<StatusNotifierItem>());
-    services.clipboard = createClipboard();
+    services.clipboard = createClipboard(*services.clock);
     services.workArea = std::make_unique<X11WorkArea>();
     return services;
 }

@@ -4,10 +4,10 @@
 
 namespace lexaro {
 
-X11Clipboard::X11Clipboard(QObject* parent)
+X11Clipboard::X11Clipboard(const Clock& clock, QObject* parent)
     : ThreadedClipboard(parent),
       m_reader(std::make_unique<X11SelectionReader>(
-          [this](quint64 change, const QString& text) { deliver(change, text); }))
+          clock, [this](quint64 change, const QString& text) { deliver(change, text); }))
 {
 }
 

@@ -6,6 +6,7 @@
 
 namespace lexaro {
 
+class Clock;
 class X11SelectionReader;
 
 // The X11 CLIPBOARD selection, read in the background by an X11SelectionReader.
@@ -14,7 +15,8 @@ class X11Clipboard final : public ThreadedClipboard
     Q_OBJECT
 
 public:
-    explicit X11Clipboard(QObject* parent = nullptr);
+    // The clock times the other programs' answers.
+    explicit X11Clipboard(const Clock& clock, QObject* parent = nullptr);
     ~X11Clipboard() override;
 
     // False without an X server with XFixes: the clipboard then never holds text.

@@ -1,5 +1,7 @@
 #include "platform/linux/x11_selection_reader.h"
 
+#include "clock/clock.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -22,8 +24,6 @@
 namespace lexaro {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct FreeXcb
 {
@@ -62,12 +62,12 @@ class X11SelectionReader::Session
 public:
     // first: the program's first session, whose owner at start is change 1; a later one
     // counts the owner it finds as a new change, since a copy may have come in between.
-    static std::unique_ptr<Session> connect(std::atomic<quint64>& announced,
+    static std::unique_ptr<Session> connect(std::atomic<quint64>& announced, const Clock& clock,
                                             const Delivery& deliver, bool first)
     {
         int screenNumber = 0;
         xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
-        auto session = std::unique_ptr<Session>(new Session(c, announced, deliver));
+        auto session = std::unique_ptr<Session>(new Session(c, announced, clock, deliver));
         if (!session->setUp(screenNumber))
             return nullptr;
         if (!first)
@@ -92,6 +92,10 @@ public:
             startReading();
         const int xFd = xcb_get_file_descriptor(m_c);
         for (;;) {
+            // Time is looked at before the events: an answer that comes after its time is
+            // not taken, however soon the reader wakes for it.
+            if (m_step != Step::Idle && m_clock.now() >= m_deadline)
+                abandon(); // the owner did not answer in time
             while (XcbPtr<xcb_generic_event_t> event{xcb_poll_for_event(m_c)})
                 handle(*event);
             if (xcb_connection_has_error(m_c))
@@ -99,11 +103,9 @@ public:
             int timeout = -1; // idle: sleep until the X server or the owner of the reader speaks
             if (m_step != Step::Idle) {
                 const auto left =
-                    std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
-                if (left.count() <= 0) {
-                    abandon(); // the owner did not answer in time
+                    std::chrono::ceil<std::chrono::milliseconds>(m_deadline - m_clock.now());
+                if (left.count() <= 0)
                     continue;
-                }
                 timeout = int(left.count());
             }
             pollfd fds[2] = {{xFd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
@@ -122,8 +124,9 @@ private:
         Text     // asking for the text in one of them
     };
 
-    Session(xcb_connection_t* c, std::atomic<quint64>& announced, const Delivery& deliver)
-        : m_c(c), m_announced(announced), m_deliver(deliver)
+    Session(xcb_connection_t* c, std::atomic<quint64>& announced, const Clock& clock,
+            const Delivery& deliver)
+        : m_c(c), m_announced(announced), m_clock(clock), m_deliver(deliver)
     {
     }
 
@@ -222,7 +225,7 @@ private:
         m_incremental = false;
         xcb_convert_selection(m_c, m_window, atom(Clipboard), target, m_property, XCB_CURRENT_TIME);
         xcb_flush(m_c);
-        m_deadline = Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs);
+        m_deadline = m_clock.now() + std::chrono::milliseconds(AnswerTimeoutMs);
     }
 
     void answered(const xcb_selection_notify_event_t& event)
@@ -246,7 +249,7 @@ private:
         if (reply->type == atom(Incr)) {
             // A long answer comes in pieces; deleting the property asked for the first.
             m_incremental = true;
-            m_deadline = Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs);
+            m_deadline = m_clock.now() + std::chrono::milliseconds(AnswerTimeoutMs);
             return;
         }
         if (append(*reply))
@@ -269,7 +272,7 @@ private:
             return;
         }
         if (append(*reply))
-            m_deadline = Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs);
+            m_deadline = m_clock.now() + std::chrono::milliseconds(AnswerTimeoutMs);
     }
 
     // Reads and deletes the answer; deleting also asks for the next piece of a long one.
@@ -356,6 +359,7 @@ private:
 
     xcb_connection_t* m_c;
     std::atomic<quint64>& m_announced;
+    const Clock& m_clock;
     Delivery m_deliver;
     uint8_t m_xfixesEvent = 0;
     std::array<xcb_atom_t, AtomCount> m_atoms{};
@@ -370,11 +374,12 @@ private:
     QList<xcb_atom_t> m_candidates;
     bool m_incremental = false;
     QByteArray m_data;
-    Clock::time_point m_deadline;
+    Clock::TimePoint m_deadline;
 };
 
-X11SelectionReader::X11SelectionReader(Delivery deliver)
-    : m_deliver(std::move(deliver)), m_session(Session::connect(m_announced, m_deliver, true))
+X11SelectionReader::X11SelectionReader(const Clock& clock, Delivery deliver)
+    : m_clock(clock), m_deliver(std::move(deliver)),
+      m_session(Session::connect(m_announced, m_clock, m_deliver, true))
 {
     if (!m_session)
         return;
@@ -402,7 +407,7 @@ void X11SelectionReader::watch()
         }
         if (!waitUnlessStopped(pause))
             return;
-        m_session = Session::connect(m_announced, m_deliver, false);
+        m_session = Session::connect(m_announced, m_clock, m_deliver, false);
         pause = m_session ? std::chrono::milliseconds(RetryFirstMs)
                           : std::min(pause * 2, std::chrono::milliseconds(RetryLastMs));
     }

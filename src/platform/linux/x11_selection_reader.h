@@ -11,6 +11,8 @@
 
 namespace lexaro {
 
+class Clock;
+
 // Reads the text of the X11 CLIPBOARD selection whenever its owner changes, on a thread and
 // an X connection of its own. Another program's answer can take as long as it likes, or
 // never come, and can be megabytes long: only this thread waits for it. The reader never
@@ -23,9 +25,10 @@ public:
     // none. A change whose owner does not answer in time is never delivered.
     using Delivery = std::function<void(quint64 change, const QString& text)>;
 
-    // Watches the display named by $DISPLAY. Called on the reader's thread. A connection
-    // that fails later is made again; the owner found then counts as a new change.
-    explicit X11SelectionReader(Delivery deliver);
+    // Watches the display named by $DISPLAY; deliver is called on the reader's thread. A
+    // connection that fails later is made again; the owner found then counts as a new change.
+    // The clock times the owners' answers; it is read on the reader's thread.
+    X11SelectionReader(const Clock& clock, Delivery deliver);
     ~X11SelectionReader();
     Q_DISABLE_COPY_MOVE(X11SelectionReader)
 
@@ -51,6 +54,7 @@ private:
     bool waitUnlessStopped(std::chrono::milliseconds pause) const;
 
     std::atomic<quint64> m_announced{1};
+    const Clock& m_clock;
     Delivery m_deliver;
     std::unique_ptr<Session> m_session;
     int m_wakeFd = -1;

@@ -4,10 +4,10 @@
 
 namespace lexaro {
 
-WaylandClipboard::WaylandClipboard(QObject* parent)
+WaylandClipboard::WaylandClipboard(const Clock& clock, QObject* parent)
     : ThreadedClipboard(parent),
       m_reader(std::make_unique<WaylandSelectionReader>(
-          [this](quint64 change, const QString& text) { deliver(change, text); }))
+          clock, [this](quint64 change, const QString& text) { deliver(change, text); }))
 {
 }
 

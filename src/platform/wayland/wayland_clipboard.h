@@ -6,6 +6,7 @@
 
 namespace lexaro {
 
+class Clock;
 class WaylandSelectionReader;
 
 // The Wayland clipboard of the session, read by a WaylandSelectionReader.
@@ -14,7 +15,8 @@ class WaylandClipboard final : public ThreadedClipboard
     Q_OBJECT
 
 public:
-    explicit WaylandClipboard(QObject* parent = nullptr);
+    // The clock times the other programs' answers.
+    explicit WaylandClipboard(const Clock& clock, QObject* parent = nullptr);
     ~WaylandClipboard() override;
 
     // False without a compositor that offers the data-control protocol.

@@ -1,9 +1,10 @@
 #include "platform/wayland/wayland_selection_reader.h"
 
+#include "clock/clock.h"
+
 #include "ext-data-control-v1-client-protocol.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QStringList>
 
@@ -14,6 +15,7 @@
 #include <wayland-client.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <future>
 
@@ -44,8 +46,8 @@ struct OfferForms
 class WaylandSelectionReader::Session
 {
 public:
-    Session(std::atomic<quint64>& announced, Delivery deliver)
-        : m_announced(announced), m_deliver(std::move(deliver))
+    Session(std::atomic<quint64>& announced, const Clock& clock, Delivery deliver)
+        : m_announced(announced), m_clock(clock), m_deliver(std::move(deliver))
     {
     }
 
@@ -104,8 +106,7 @@ public:
             wl_display_flush(m_display);
             const int readFd = m_readFd;
             pollfd fds[3] = {{displayFd, POLLIN, 0}, {wakeFd, POLLIN, 0}, {readFd, POLLIN, 0}};
-            const int timeout =
-                readFd >= 0 ? int(qMax<qint64>(0, AnswerTimeoutMs - m_sinceAnswer.elapsed())) : -1;
+            const int timeout = readFd >= 0 ? millisecondsLeft(m_answerDue) : -1;
             if (::poll(fds, readFd >= 0 ? 3 : 2, timeout) < 0 && errno != EINTR) {
                 wl_display_cancel_read(m_display);
                 return;
@@ -132,10 +133,23 @@ private:
         // A newer copy may have replaced the read while the events were handled.
         if (readFd < 0 || readFd != m_readFd)
             return;
-        if (revents & (POLLIN | POLLHUP))
-            readSome();
-        else if (m_sinceAnswer.elapsed() >= AnswerTimeoutMs)
+        // Time is looked at first: bytes that come after their time are not taken, however
+        // soon the reader wakes for them.
+        if (m_clock.now() >= m_answerDue)
             abandonRead(); // the owner did not answer in time
+        else if (revents & (POLLIN | POLLHUP))
+            readSome();
+    }
+
+    int millisecondsLeft(Clock::TimePoint due) const
+    {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - m_clock.now());
+        return int(std::max<std::chrono::milliseconds::rep>(0, left.count()));
+    }
+
+    void answerDueIn(int milliseconds)
+    {
+        m_answerDue = m_clock.now() + std::chrono::milliseconds(milliseconds);
     }
 
     // wl_display_roundtrip, but given up after ConnectTimeoutMs or when woken.
@@ -146,8 +160,7 @@ private:
         static const wl_callback_listener listener = {
             [](void* data, wl_callback*, uint32_t) { *static_cast<bool*>(data) = true; }};
         wl_callback_add_listener(callback, &listener, &done);
-        QElapsedTimer waited;
-        waited.start();
+        const Clock::TimePoint due = m_clock.now() + std::chrono::milliseconds(ConnectTimeoutMs);
         const int displayFd = wl_display_get_fd(m_display);
         while (!done) {
             while (wl_display_prepare_read(m_display) != 0) {
@@ -158,7 +171,7 @@ private:
                 break;
             wl_display_flush(m_display);
             pollfd fds[2] = {{displayFd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
-            const int left = int(ConnectTimeoutMs - waited.elapsed());
+            const int left = millisecondsLeft(due);
             if (left <= 0 || ::poll(fds, 2, left) <= 0 || (fds[1].revents & POLLIN) ||
                 !(fds[0].revents & POLLIN)) {
                 wl_display_cancel_read(m_display);
@@ -271,7 +284,7 @@ private:
         m_readFd = pipeFds[0];
         m_isLatin1 = std::strcmp(form, "STRING") == 0;
         m_data.clear();
-        m_sinceAnswer.start();
+        answerDueIn(AnswerTimeoutMs);
     }
 
     void readSome()
@@ -284,7 +297,7 @@ private:
                 return;
             }
             m_data.append(buffer, got);
-            m_sinceAnswer.start();
+            answerDueIn(AnswerTimeoutMs);
         } else if (got == 0) {
             const QString text =
                 m_isLatin1 ? QString::fromLatin1(m_data) : QString::fromUtf8(m_data);
@@ -306,6 +319,7 @@ private:
     void deliver(const QString& text) { m_deliver(m_change, text); }
 
     std::atomic<quint64>& m_announced;
+    const Clock& m_clock;
     Delivery m_deliver;
     wl_display* m_display = nullptr;
     wl_registry* m_registry = nullptr;
@@ -321,10 +335,10 @@ private:
     int m_readFd = -1;
     bool m_isLatin1 = false;
     QByteArray m_data;
-    QElapsedTimer m_sinceAnswer;
+    Clock::TimePoint m_answerDue;
 };
 
-WaylandSelectionReader::WaylandSelectionReader(Delivery deliver)
+WaylandSelectionReader::WaylandSelectionReader(const Clock& clock, Delivery deliver)
 {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
@@ -336,8 +350,8 @@ WaylandSelectionReader::WaylandSelectionReader(Delivery deliver)
     auto ready = std::make_shared<std::promise<bool>>();
     std::future<bool> answer = ready->get_future();
     const int wakeFd = m_wakeFd;
-    std::thread thread([this, ready, wakeFd, deliver = std::move(deliver)]() mutable {
-        Session session(m_announced, std::move(deliver));
+    std::thread thread([this, &clock, ready, wakeFd, deliver = std::move(deliver)]() mutable {
+        Session session(m_announced, clock, std::move(deliver));
         const bool watching = session.setUp(wakeFd);
         ready->set_value(watching);
         if (watching)

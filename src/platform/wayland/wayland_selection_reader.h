@@ -10,6 +10,8 @@
 
 namespace lexaro {
 
+class Clock;
+
 // Reads the text of the Wayland clipboard whenever it changes, on a thread and a Wayland
 // connection of its own, through the data-control protocol that compositors offer clipboard
 // managers (ext_data_control_v1, or its older name zwlr_data_control_manager_v1): with it the
@@ -24,8 +26,9 @@ public:
     // no text. A change whose owner does not answer in time is never delivered.
     using Delivery = std::function<void(quint64 change, const QString& text)>;
 
-    // Connects to the compositor named by $WAYLAND_DISPLAY. Called on the reader's thread.
-    explicit WaylandSelectionReader(Delivery deliver);
+    // Connects to the compositor named by $WAYLAND_DISPLAY; deliver is called on the reader's
+    // thread. The clock times the compositor's and the owners' answers, on the reader's thread.
+    WaylandSelectionReader(const Clock& clock, Delivery deliver);
     ~WaylandSelectionReader();
     Q_DISABLE_COPY_MOVE(WaylandSelectionReader)
 
