@@ -13,6 +13,10 @@ Each round starts the program once per folder, in turn (interleaved), and measur
   cpu per key  processor time of the program's user-interface thread over those keys
   switch       a click on the English picture (from German) to the caption redrawn
   ping switch  longest _NET_WM_PING round trip during that switch
+  ping refresh longest _NET_WM_PING round trip over 2 s from F5 (English shown)
+  ping import  longest _NET_WM_PING round trip while lexaro-words imports 200,000 English
+               words into the program's database beside it, and 1 s after (the program
+               reads the grown list)
   copy         a copy, with the main window minimised, to the pop-up drawn
 Prints min and median of each over all rounds. With LEXARO_BENCH_SHOT=file.png a run that
 finds no pop-up leaves a screenshot there.
@@ -222,11 +226,12 @@ class Pinger:
         self.targets = []
         self.looked = 0.0
 
-    def run(self, seconds, step=None):
-        """Pings for `seconds`, calling step() (which must not block) between pings."""
+    def run(self, seconds, step=None, busy=None):
+        """Pings for `seconds`, and on for as long as busy() holds, calling step() (which
+        must not block) between pings."""
         end = time.perf_counter() + seconds
         next_ping = 0.0
-        while time.perf_counter() < end:
+        while time.perf_counter() < end or (busy and busy()):
             now = time.perf_counter()
             if now >= next_ping:
                 self.ping_all()
@@ -412,6 +417,35 @@ def measure_switch(fast, desk, pid, origin, figures):
     figures.setdefault("switch", []).append(took[0] if took else None)
 
 
+def measure_refresh_and_import(fast, desk, pid, folder, figures):
+    """With English shown: F5, then an import beside the program; the longest ping of each."""
+    f5 = fast.keycode("F5")
+    fast.key(f5, True)
+    fast.key(f5, False)
+    figures.setdefault("ping refresh", []).append(Pinger(desk, pid).run(2.0))
+    words = os.path.join(os.environ.get("WORK", "/tmp"), "import.tsv")
+    stamp = time.monotonic_ns() % 10**12  # new words in every round
+    with open(words, "w", encoding="utf-8") as f:
+        for i in range(200000):
+            f.write(f"imported{stamp}w{i:06d}\tواژه‌ی درون‌ریخته\n")
+    log = open(os.path.join(os.environ.get("WORK", "/tmp"), "import.log"), "ab")
+    tool = subprocess.Popen([os.path.join(folder, "lexaro-words"), "import", "English", words,
+                             "--database", os.path.join(folder, "Lexaro.db")],
+                            stdout=log, stderr=log)
+    ended = []
+
+    def importing():
+        if tool.poll() is None:
+            return True
+        if not ended:
+            ended.append(time.perf_counter())
+        return time.perf_counter() < ended[0] + 1.0
+
+    figures.setdefault("ping import", []).append(Pinger(desk, pid).run(0.0, None, importing))
+    if tool.wait() != 0:
+        raise SystemExit(f"desktop_timing: the import beside the program failed ({words})")
+
+
 def measure_copies(fast, desk, pid, main, owner, figures):
     desk.minimise(main)
     until(lambda: not desk.viewable(main), 5.0)
@@ -472,6 +506,7 @@ def run_once(folder, desk, fast, owner, figures):
         figures.setdefault("cpu per key", []).append(
             (ui_thread_ns(proc.pid) - busy) / 1e9 / keys)
         measure_switch(fast, desk, proc.pid, origin, figures)
+        measure_refresh_and_import(fast, desk, proc.pid, folder, figures)
         fast.click(SEARCH_BOX[0] + origin[0], SEARCH_BOX[1] + origin[1])
         measure_copies(fast, desk, proc.pid, main, owner, figures)
     finally:
