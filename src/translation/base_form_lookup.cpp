@@ -75,6 +75,8 @@ namespace {
 // (Herder is no der, Resort no Ort).
 constexpr qsizetype ShortestPart = 3;
 constexpr qsizetype ShortestHead = 4;
+// A head this long stands alone; a shorter one needs a first part that is a word too.
+constexpr qsizetype StandingHead = 6;
 // Enough for the headwords of every form a real word has.
 constexpr int MostHeadwordsOfForm = 16;
 
@@ -97,6 +99,14 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
     } else if (id == DictionaryId::Swedish && modifier.endsWith(u's')) {
         forms << modifier.chopped(1);
     }
+    // A first part may drop its final e or a: Farb-wahl (Farbe), Schul-buch, flick-skola.
+    if (id == DictionaryId::German)
+        forms << modifier + u'e';
+    else if (id == DictionaryId::Swedish)
+        forms << modifier + u'a' << modifier + u'e';
+    // A Swedish word in -a may join with -u or -o: hårdvaru-stöd, kyrko-gård.
+    if (id == DictionaryId::Swedish && (modifier.endsWith(u'u') || modifier.endsWith(u'o')))
+        forms << modifier.chopped(1) + u'a';
     return forms;
 }
 
@@ -166,11 +176,12 @@ public:
             if (!head)
                 continue;
             const QString modifier = word.left(at);
-            std::optional<DictionaryForm> first;
-            for (const QString& m : withoutLinking(m_id, modifier)) {
-                if (m.size() >= ShortestPart && (first = entryOf(m)))
-                    break;
-            }
+            const std::optional<DictionaryForm> first = modifierEntry(modifier);
+            // A short head is often only the end of a longer word's suffix (rekursering is
+            // no ring, typmodifierare no rar): it stands only where the rest is words too.
+            if (word.size() - at < StandingHead && !first && !analyserKnows(modifier) &&
+                !splitsWholly(modifier))
+                continue;
             add(*head);
             if (first)
                 add(*first);
@@ -181,6 +192,39 @@ public:
     }
 
 private:
+    // The headword or form that a compound's first part stands for, with its linking letters
+    // taken off.
+    std::optional<DictionaryForm> modifierEntry(const QString& modifier)
+    {
+        for (const QString& m : withoutLinking(m_id, modifier)) {
+            if (m.size() < ShortestPart)
+                continue;
+            if (std::optional<DictionaryForm> entry = entryOf(m))
+                return entry;
+        }
+        return std::nullopt;
+    }
+
+    // Whether the analyser knows the first part as a word, with its linking letters taken
+    // off, though it is no headword (vektor-data, Audio-gerät).
+    bool analyserKnows(const QString& modifier) const
+    {
+        const QStringList forms = withoutLinking(m_id, modifier);
+        return m_analyser && std::any_of(forms.cbegin(), forms.cend(), [&](const QString& m) {
+                   return m.size() >= ShortestPart && m_analyser->isWord(m);
+               });
+    }
+
+    // Whether the first part of a compound is two words itself (Lebensmittel-geschäft).
+    bool splitsWholly(const QString& modifier)
+    {
+        for (qsizetype at = ShortestPart; at + ShortestPart <= modifier.size(); ++at) {
+            if (modifierEntry(modifier.mid(at)) && modifierEntry(modifier.left(at)))
+                return true;
+        }
+        return false;
+    }
+
     // Whether the analyser shows that the rules' headword cannot have made the word.
     bool ruledOut(const QString& word, const QString& headword) const
     {
@@ -220,11 +264,29 @@ private:
     QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
     {
         QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
+        if (headwords.size() < 2)
+            return headwords;
+        QHash<QString, int> rarity;
+        for (const QString& h : std::as_const(headwords))
+            rarity.insert(h, rarityOf(h));
         std::stable_sort(headwords.begin(), headwords.end(),
                          [&](const QString& a, const QString& b) {
-                             return likeliness(word, a, analysed) < likeliness(word, b, analysed);
+                             return likeliness(word, a, rarity[a], analysed) <
+                                    likeliness(word, b, rarity[b], analysed);
                          });
         return headwords;
+    }
+
+    // How seldom readers meet the headword, so that the commoner of two headwords of a form
+    // comes first (acciones: acción, not accionar; passes: pass, not passe). Differences under
+    // half a zipf step say little; a word without a frequency (one the user added) comes after
+    // those with one.
+    int rarityOf(const QString& headword)
+    {
+        constexpr int Step = 100;
+        constexpr int Unknown = 1000;
+        const std::optional<int> zipf = m_recordset.zipfPercentOf(headword);
+        return zipf ? -(*zipf / Step) : Unknown;
     }
 
     // Which of the headwords a form belongs to is most likely: one the irregular lists name
@@ -233,8 +295,9 @@ private:
     // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
     // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
     // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
-    std::tuple<int, int, qsizetype, int, qsizetype>
-    likeliness(const QString& word, const QString& headword, const QStringList& analysed) const
+    std::tuple<int, int, int, int, qsizetype, int, qsizetype>
+    likeliness(const QString& word, const QString& headword, int rarity,
+               const QStringList& analysed) const
     {
         const QString w = word.toLower();
         const QString h = headword.toLower();
@@ -242,8 +305,12 @@ private:
         if (m_id == DictionaryId::German)
             mismatch = headword.front().isUpper() != word.front().isUpper();
         else if (m_id == DictionaryId::Italian)
-            mismatch =
-                (w.endsWith(u'e') && h.endsWith(u'o')) || (w.endsWith(u'i') && h.endsWith(u'a'));
+            mismatch = (w.endsWith(u'e') && h.endsWith(u'o')) ||
+                       (w.endsWith(u'i') && h.endsWith(u'a')) || verbsFirstPerson(w, h);
+        // A Spanish plural in -iones is of the noun in -ión (acciones, proporciones), hardly
+        // ever the subjunctive of the verb in -ionar made from it.
+        else if (m_id == DictionaryId::Spanish)
+            mismatch = w.endsWith(u"iones") && h.endsWith(u"ionar");
         // The Arabic plural in ات is mostly of a word in ة: عربات of عربة (carts), not of عرب.
         else if (m_id == DictionaryId::Arabic)
             mismatch = w.endsWith(u"\u0627\u062A") && !h.endsWith(u'\u0629');
@@ -258,8 +325,33 @@ private:
                 : std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
                       return WordComparison::sameWord(a, headword);
                   });
-        return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
+        const bool named = analysedAt != analysed.cend();
+        return {mismatch,
+                int(!listed),
+                int(!named && !analysed.isEmpty()),
+                rarity,
+                analysedAt - analysed.cbegin(),
+                int(common != h.size()),
                 (w.size() - common) + (h.size() - common)};
+    }
+
+    // Whether an Italian word in -a stands on a word in -o that is the first person of an
+    // -are verb (inizia, inizio: iniziare): then it is the verb's third person, since a noun
+    // in -o (l'inizio) has no form in -a; only an adjective has (alta, alto). An adjective
+    // that a rare verb is made of (ultimo, ultimare) is met far more often than the verb.
+    bool verbsFirstPerson(const QString& word, const QString& headword) const
+    {
+        constexpr int FarCommoner = 150; // zipf times 100: thirty times as often
+        if (!m_analyser || !word.endsWith(u'a') || !headword.endsWith(u'o'))
+            return false;
+        const QString verb = headword.chopped(1) + u"are";
+        const QStringList readings = m_analyser->candidates(headword);
+        if (std::none_of(readings.cbegin(), readings.cend(),
+                         [&](const QString& r) { return WordComparison::sameWord(r, verb); }))
+            return false;
+        const std::optional<int> ofWord = m_recordset.zipfPercentOf(headword);
+        const std::optional<int> ofVerb = m_recordset.zipfPercentOf(verb);
+        return !ofWord || (ofVerb && *ofWord - *ofVerb < FarCommoner);
     }
 
     // A German compound's head is a noun: Sicherheitsgründen ends in Gründen, a form of
@@ -560,9 +652,11 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         });
     }
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
-    // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
-    // tense.
-    if (id == DictionaryId::Arabic && QStringView(u"\u064A\u062A\u0646").contains(word.front())) {
+    // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
+    // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
+    const bool imperfect = QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
+                           (word.size() == 4 && word.front() == u'\u0623');
+    if (id == DictionaryId::Arabic && imperfect) {
         const auto verb = [](const DictionaryForm& f) {
             const QString sense = f.translation.section(u'\n', 0, 0)
                                       .section(u'\u060C', 0, 0)
