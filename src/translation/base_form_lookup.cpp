@@ -85,6 +85,31 @@ bool splitsCompounds(DictionaryId id)
     return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
 }
 
+// Whether the word is made of the headword with a suffix that makes another word, which no
+// inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
+// of Ordnung, not of ordnen; läsbara of läsbar, not of läsa.
+bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
+{
+    static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
+                                       u"keit"_s, u"schaft"_s, u"nis"_s};
+    static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};
+    const QStringList* suffixes = id == DictionaryId::German    ? &german
+                                  : id == DictionaryId::Swedish ? &swedish
+                                                                : nullptr;
+    if (!suffixes || InflectionRules::isListedForm(id, headword, word))
+        return false;
+    const QString w = word.toLower();
+    const QString h = headword.toLower();
+    qsizetype common = 0;
+    while (common < w.size() && common < h.size() && w[common] == h[common])
+        ++common;
+    if (common < 3 || common == h.size())
+        return false;
+    const QStringView tail = QStringView(w).mid(common);
+    return std::any_of(suffixes->cbegin(), suffixes->cend(),
+                       [&](const QString& s) { return tail.startsWith(s); });
+}
+
 // What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
 QStringList withoutLinking(DictionaryId id, const QString& modifier)
 {
@@ -141,12 +166,14 @@ public:
             for (const QString& headword : headwordsOfForm(word, analysed)) {
                 // The rules make every ending for every headword; where the analyser knows the
                 // word as a form of other lemmas only, the rule's headword is a chance match.
-                if (ruledOut(word, headword))
+                if (ruledOut(word, headword) || derivedFrom(m_id, word, headword))
                     continue;
                 addHeadword(headword);
             }
         }
         for (const QString& candidate : analysed) {
+            if (derivedFrom(m_id, word, candidate))
+                continue;
             addHeadword(candidate);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
             if (m_id == DictionaryId::Arabic) {
@@ -205,13 +232,14 @@ private:
         return std::nullopt;
     }
 
-    // Whether the analyser knows the first part as a word, with its linking letters taken
-    // off, though it is no headword (vektor-data, Audio-gerät).
+    // Whether the analyser knows the first part as a dictionary form of its own (a singular,
+    // not a genitive or a verb form), with its linking letters taken off, though it is no
+    // headword (vektor-data, hårdvaru-stöd).
     bool analyserKnows(const QString& modifier) const
     {
         const QStringList forms = withoutLinking(m_id, modifier);
         return m_analyser && std::any_of(forms.cbegin(), forms.cend(), [&](const QString& m) {
-                   return m.size() >= ShortestPart && m_analyser->isWord(m);
+                   return m.size() >= ShortestPart && m_analyser->isDictionaryForm(m);
                });
     }
 
@@ -531,6 +559,24 @@ bool nominalProclitic(const QString& word, const QString& headword)
     return preposition && !rest.startsWith(QStringView(headword).left(2));
 }
 
+// Whether the Arabic word is the headword, a noun in ة or its plural in ات, behind a letter
+// that only a verb's imperfect puts there (أ ت ي ن): no noun takes it, so the word is another
+// (أشرطة, tapes, is no form of شرطة, police; تحكمات none of حكمة).
+bool imperfectOnNoun(const QString& word, const QString& headword)
+{
+    QStringView rest(word);
+    if (rest.startsWith(u'\u0648') || rest.startsWith(u'\u0641')) // و ف
+        rest = rest.mid(1);
+    if (rest.size() < 4 || !QStringView(u"\u0623\u062A\u064A\u0646").contains(rest.front()))
+        return false;
+    const QStringView stem = rest.mid(1);
+    const bool nounEnding = stem.endsWith(u'\u0629') || stem.endsWith(u"\u0627\u062A"); // ة ات
+    if (!nounEnding || headword.startsWith(rest.front()))
+        return false;
+    const QString singular = headword.endsWith(u'\u0629') ? headword.chopped(1) : headword;
+    return stem == headword || stem == QString(singular + u"\u0627\u062A");
+}
+
 // A Spanish verb form with its object pronouns attached (créeme, dámelo, haciéndolo,
 // sentirme): the verb form alone, its written accent taken off, when it is a word; empty
 // otherwise. The accent marks the stress the pronouns shifted, so a word without one counts
@@ -648,7 +694,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = formsOfVerb(recordset, withoutPronouns, found);
     if (id == DictionaryId::Arabic) {
         found.removeIf([&](const DictionaryForm& f) {
-            return nominalProclitic(word, f.headword) && clearlyVerb(f);
+            return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
+                   imperfectOnNoun(word, f.headword);
         });
     }
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
