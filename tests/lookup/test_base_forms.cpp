@@ -64,8 +64,9 @@ testing::TestDatabase& database()
         words(DictionaryId::Swedish, {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s,
                                       u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,
                                       u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s, u"krav"_s});
-        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
-                                      u"tieto"_s, u"kone"_s, u"ohjelma"_s});
+        words(DictionaryId::Finnish,
+              {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
+               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s});
         words(DictionaryId::Arabic,
               {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
@@ -206,6 +207,7 @@ private Q_SLOTS:
         row("es plural of -ión before verb", D::Spanish, u"proporciones"_s, u"proporción"_s);
         row("it -a of a verb's first person", D::Italian, u"inizia"_s, u"iniziare"_s);
         row("sv short head after a headword", D::Swedish, u"låskrav"_s, u"krav"_s);
+        row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
     }
 
     void findsTheDictionaryForm()
@@ -252,6 +254,8 @@ private Q_SLOTS:
         QTest::newRow("ar imperfect letter on a noun")
             << int(D::Arabic) << u"\u0623\u0634\u0631\u0637\u0629"_s
             << u"\u0634\u0631\u0637\u0629"_s;
+        QTest::newRow("fi division another reading derives")
+            << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
         QTest::newRow("ar deep stem")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
             << u"\u0632\u0627\u0631"_s;
