@@ -318,11 +318,13 @@ private:
     }
 
     // Which of the headwords a form belongs to is most likely: one the irregular lists name
-    // (händer: hand before hända), then in the analyser's order (hjälper: hjälpa before
-    // hjälp), the one it only adds to (casas: casa before casar), then the fewest letters
-    // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
-    // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
-    // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
+    // (händer: hand before hända), one the analyser names too (vitt: vit before vi), the one
+    // readers meet far more often (luces: luz before lucir), then in the analyser's order
+    // (hjälper: hjälpa before hjälp), the one it only adds to (casas: casa before casar), then
+    // the fewest letters changed. Before all these, what the word's class tells: German writes
+    // nouns and only nouns with a capital (gefahren: fahren before Gefahr; Sprachen: Sprache
+    // before sprechen); an Italian -e plural is of a word in -a (case: casa before caso), an -i
+    // plural seldom so (modi: modo before moda); and the endings below.
     std::tuple<int, int, int, int, qsizetype, int, qsizetype>
     likeliness(const QString& word, const QString& headword, int rarity,
                const QStringList& analysed) const
