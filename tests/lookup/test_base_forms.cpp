@@ -72,7 +72,7 @@ testing::TestDatabase& database()
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
                u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
                u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
-               u"\u0634\u0631\u0637\u0629"_s});
+               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
@@ -208,6 +208,8 @@ private Q_SLOTS:
         row("it -a of a verb's first person", D::Italian, u"inizia"_s, u"iniziare"_s);
         row("sv short head after a headword", D::Swedish, u"låskrav"_s, u"krav"_s);
         row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
+        row("ar no object pronoun after the article", D::Arabic,
+            u"\u0627\u0644\u0644\u0648\u0646\u064A"_s, u"\u0644\u0648\u0646"_s);
     }
 
     void findsTheDictionaryForm()
