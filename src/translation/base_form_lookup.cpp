@@ -721,6 +721,14 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
                 return !verb(f) && !f.headword.startsWith(u'\u064A');
             });
         }
+        // So where ت or ن is taken off and leaves the very letters of a noun: ترصيف (paving)
+        // is no form of رصيف (pavement). تتعارض keeps its verb تعارض.
+        if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646')) {
+            found.removeIf([&](const DictionaryForm& f) {
+                return !verb(f) && QStringView(word).mid(1) == f.headword &&
+                       !f.headword.startsWith(word.front());
+            });
+        }
     }
     return found;
 }

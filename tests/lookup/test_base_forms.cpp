@@ -72,7 +72,8 @@ testing::TestDatabase& database()
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
                u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
                u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
-               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s});
+               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
+               u"\u0631\u0635\u064A\u0641"_s});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
@@ -256,6 +257,9 @@ private Q_SLOTS:
         QTest::newRow("ar imperfect letter on a noun")
             << int(D::Arabic) << u"\u0623\u0634\u0631\u0637\u0629"_s
             << u"\u0634\u0631\u0637\u0629"_s;
+        QTest::newRow("ar imperfect letter on a noun's very letters")
+            << int(D::Arabic) << u"\u062A\u0631\u0635\u064A\u0641"_s
+            << u"\u0631\u0635\u064A\u0641"_s;
         QTest::newRow("fi division another reading derives")
             << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
         QTest::newRow("ar deep stem")
