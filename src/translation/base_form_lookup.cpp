@@ -611,6 +611,36 @@ QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
     return verbForm ? unaccented : QString();
 }
 
+// The word after an elided preposition (French d', Italian dell', nell', all'...): a noun,
+// an adjective or an infinitive, never a verb's other forms. Empty for any other word.
+QString afterPreposition(DictionaryId id, const QString& word)
+{
+    static const QStringList french = {u"d'"_s};
+    static const QStringList italian = {u"d'"_s,    u"dell'"_s, u"dall'"_s, u"nell'"_s,
+                                        u"sull'"_s, u"all'"_s,  u"coll'"_s};
+    const QStringList* prepositions = id == DictionaryId::French    ? &french
+                                      : id == DictionaryId::Italian ? &italian
+                                                                    : nullptr;
+    if (!prepositions)
+        return {};
+    for (const QString& p : *prepositions) {
+        if (word.size() > p.size() + 2 && word.startsWith(p, Qt::CaseInsensitive))
+            return word.mid(p.size());
+    }
+    return {};
+}
+
+// Whether the headword is a verb of which the word is a form other than the infinitive
+// (d'écoute is the noun, not écouter's present). A plural in -s is a noun's (d'officiers).
+bool finiteVerbOf(DictionaryId id, const QString& word, const QString& headword)
+{
+    if (WordComparison::sameWord(word, headword) || word.endsWith(u's'))
+        return false;
+    if (id == DictionaryId::French)
+        return headword.endsWith(u"er") || headword.endsWith(u"ir");
+    return headword.endsWith(u"are") || headword.endsWith(u"ire");
+}
+
 // How the word of `text` may stand in the dictionary: with an accent typed as an apostrophe
 // (Italian), without a sentence's capital, without an English possessive or an elided
 // article or pronoun in front.
@@ -694,6 +724,9 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     // creer, not of crear, whatever the spell-checker's classes say.
     if (!withoutPronouns.isEmpty())
         found = formsOfVerb(recordset, withoutPronouns, found);
+    if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
+        found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
+    }
     if (id == DictionaryId::Arabic) {
         found.removeIf([&](const DictionaryForm& f) {
             return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||

@@ -53,7 +53,7 @@ testing::TestDatabase& database()
                u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,   u"Gefahr"_s,
                u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
-                                     u"œuvre"_s, u"sœur"_s, u"heure"_s});
+                                     u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
                                       u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
                                       u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s});
@@ -245,6 +245,7 @@ private Q_SLOTS:
         QTest::newRow("ar hollow verb of a noun")
             << int(D::Arabic) << u"\u0642\u064A\u062F"_s << u"\u0642\u0627\u062F"_s;
         QTest::newRow("fr interjection") << int(D::French) << u"heu"_s << u"heure"_s;
+        QTest::newRow("fr verb form after d'") << int(D::French) << u"d'écoute"_s << u"écouter"_s;
         QTest::newRow("de umlaut dative of another word")
             << int(D::German) << u"Gräben"_s << u"Grab"_s;
         QTest::newRow("ar verb after a preposition")
