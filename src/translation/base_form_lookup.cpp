@@ -666,6 +666,46 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     return written;
 }
 
+// The readings of an Arabic word that its letters allow, verbs first where it may be an
+// imperfect.
+QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
+{
+    found.removeIf([&](const DictionaryForm& f) {
+        return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
+               imperfectOnNoun(word, f.headword);
+    });
+    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
+    // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
+    // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
+    const bool imperfect = QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
+                           (word.size() == 4 && word.front() == u'\u0623');
+    if (!imperfect)
+        return found;
+    const auto verb = [](const DictionaryForm& f) {
+        const QString sense = f.translation.section(u'\n', 0, 0)
+                                  .section(u'\u060C', 0, 0)
+                                  .section(u',', 0, 0)
+                                  .trimmed();
+        return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+    };
+    std::stable_partition(found.begin(), found.end(), verb);
+    // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
+    // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
+    if (word.startsWith(u'\u064A')) {
+        found.removeIf(
+            [&](const DictionaryForm& f) { return !verb(f) && !f.headword.startsWith(u'\u064A'); });
+    }
+    // So where ت or ن is taken off and leaves the very letters of a noun: ترصيف (paving)
+    // is no form of رصيف (pavement). تتعارض keeps its verb تعارض.
+    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646')) {
+        found.removeIf([&](const DictionaryForm& f) {
+            return !verb(f) && QStringView(word).mid(1) == f.headword &&
+                   !f.headword.startsWith(word.front());
+        });
+    }
+    return found;
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
@@ -727,42 +767,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
-    if (id == DictionaryId::Arabic) {
-        found.removeIf([&](const DictionaryForm& f) {
-            return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
-                   imperfectOnNoun(word, f.headword);
-        });
-    }
-    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
-    // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
-    // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
-    const bool imperfect = QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
-                           (word.size() == 4 && word.front() == u'\u0623');
-    if (id == DictionaryId::Arabic && imperfect) {
-        const auto verb = [](const DictionaryForm& f) {
-            const QString sense = f.translation.section(u'\n', 0, 0)
-                                      .section(u'\u060C', 0, 0)
-                                      .section(u',', 0, 0)
-                                      .trimmed();
-            return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
-        };
-        std::stable_partition(found.begin(), found.end(), verb);
-        // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
-        // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
-        if (word.startsWith(u'\u064A')) {
-            found.removeIf([&](const DictionaryForm& f) {
-                return !verb(f) && !f.headword.startsWith(u'\u064A');
-            });
-        }
-        // So where ت or ن is taken off and leaves the very letters of a noun: ترصيف (paving)
-        // is no form of رصيف (pavement). تتعارض keeps its verb تعارض.
-        if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646')) {
-            found.removeIf([&](const DictionaryForm& f) {
-                return !verb(f) && QStringView(word).mid(1) == f.headword &&
-                       !f.headword.startsWith(word.front());
-            });
-        }
-    }
+    if (id == DictionaryId::Arabic)
+        found = arabicReadings(word, found);
     return found;
 }
 
