@@ -34,8 +34,12 @@ bool writeFrequencyTable(DatabaseConnection& connection, const DictionaryEntry& 
         SqliteStatement insert(connection.handle(),
                                u"Insert Or Ignore Into "_s + table + u" Values (?1, ?2)"_s);
         ok = insert.isValid();
-        for (auto it = zipfPercent.cbegin(); ok && it != zipfPercent.cend(); ++it) {
-            ok = insert.bindText(1, it.key()) && insert.bindInt64(2, it.value()) &&
+        // In the words' order, so that of two spellings one folds to (US, us) the same one
+        // stays in every build.
+        QStringList words = zipfPercent.keys();
+        words.sort();
+        for (auto it = words.cbegin(); ok && it != words.cend(); ++it) {
+            ok = insert.bindText(1, *it) && insert.bindInt64(2, zipfPercent.value(*it)) &&
                  insert.step() == SqliteStatement::Step::Done;
             insert.reset();
         }
