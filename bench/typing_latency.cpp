@@ -8,6 +8,7 @@
 #include "latency.h"
 
 #include "store/dictionary_store.h"
+#include "store/headword_frequency_table.h"
 #include "store/word_list_file.h"
 #include "store/word_lookup.h"
 #include "translation/base_form_lookup.h"
@@ -42,6 +43,11 @@ bool measureMisses(DictionaryId id, const QStringList& misses, bool withKeystrok
         WordListFile::read(QStringLiteral(LEXARO_DATA_DIR "/") + d.tableName + u".tsv");
     for (const WordEntry& e : list.entries)
         rs.add(e.word, e.translation);
+    // As the database build stores them: the ranking of a form's headwords asks for them.
+    if (!writeFrequencyTable(store->connection(), d,
+                             readFrequencyFile(QStringLiteral(LEXARO_DATA_DIR "/frequency/") +
+                                               d.tableName + u".tsv")))
+        return false;
     std::printf("%s: %d generated rows and %lld real headwords, with their forms\n",
                 qPrintable(d.tableName), Rows, static_cast<long long>(list.entries.size()));
 

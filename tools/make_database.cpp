@@ -3,6 +3,7 @@
 // lexaro_make_database <data folder> <output file>
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/headword_frequency_table.h"
 #include "store/word_comparison.h"
 #include "store/word_list_file.h"
 #include "store/word_table_writer.h"
@@ -205,6 +206,13 @@ int main(int argc, char** argv)
     for (const DictionaryEntry& d : DictionaryCatalog::entries()) {
         if (!insertEntries(*db, d, lists[static_cast<std::size_t>(d.id)])) {
             err << dataDir.filePath(d.tableName + u".tsv"_s) << ": cannot store the words\n";
+            ++failures;
+        }
+        // How often readers meet each headword: data/frequency/<table>.tsv.
+        const QString frequency = dataDir.filePath(u"frequency/"_s + d.tableName + u".tsv"_s);
+        if (QFile::exists(frequency) &&
+            !writeFrequencyTable(*db, d, readFrequencyFile(frequency))) {
+            err << frequency << ": cannot store the frequencies\n";
             ++failures;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "store/database_connection.h"
 #include "store/dictionary_catalog.h"
+#include "store/headword_frequency_table.h"
 #include "store/word_forms_table.h"
 
 #include <sqlite3.h>
@@ -47,6 +48,8 @@ void DictionaryRecordset::followConnection()
     for (auto& slot : m_statements)
         slot.reset();
     m_formsOf.reset();
+    m_zipfOf.reset();
+    m_noFrequencies = false;
     m_wordOfRow.reset();
     m_generation = m_connection.generation();
 }
@@ -276,6 +279,28 @@ QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
     }
     m_formsOf->reset();
     return words;
+}
+
+std::optional<int> DictionaryRecordset::zipfPercentOf(QStringView headword)
+{
+    followConnection();
+    if (m_noFrequencies)
+        return std::nullopt;
+    if (!m_zipfOf || !m_zipfOf->isValid()) {
+        m_zipfOf.emplace(m_connection.handle(), u"Select Zipf From "_s +
+                                                    frequencyTableName(m_dictionary) +
+                                                    u" Where Word=?1"_s);
+        if (!m_zipfOf->isValid()) {
+            m_zipfOf.reset();
+            m_noFrequencies = true;
+            return std::nullopt;
+        }
+    }
+    std::optional<qint64> zipf;
+    if (m_zipfOf->bindText(1, headword) && m_zipfOf->step() == SqliteStatement::Step::Row)
+        zipf = m_zipfOf->int64(0);
+    m_zipfOf->reset();
+    return zipf ? std::optional<int>(int(*zipf)) : std::nullopt;
 }
 
 template <typename Write> bool DictionaryRecordset::inTransaction(Write write)

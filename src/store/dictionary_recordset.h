@@ -97,6 +97,9 @@ public:
     // The headwords that the forms table gives for an inflected form, at most `limit`;
     // none when the database has no forms table.
     QStringList headwordsOfForm(QStringView form, int limit);
+    // How often readers meet the headword, as stored when the database was built (zipf times
+    // 100); none for a word the user added or a database without frequencies.
+    std::optional<int> zipfPercentOf(QStringView headword);
 
     // Each write is one transaction, committed before it returns. Translations must not be
     // empty (the table refuses them) nor longer than WordLimits allow. An update or a delete
@@ -132,6 +135,8 @@ private:
     WordTableWriter m_writer;
     std::optional<SqliteStatement> m_wordOfRow;
     std::optional<SqliteStatement> m_formsOf;
+    std::optional<SqliteStatement> m_zipfOf;
+    bool m_noFrequencies = false; // the file has no frequency table
     struct WordOrderReading
     {
         std::shared_ptr<std::vector<RowId>> rows;

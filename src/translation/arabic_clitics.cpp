@@ -46,21 +46,18 @@ void appendUnique(QStringList& list, const QString& word)
         list.append(word);
 }
 
-QStringList withoutPrefixes(const QString& word)
+// Whether the particles in front hold the article: a noun, which takes no ني (me), the
+// object of a verb (اللوني is of لون, not of لو).
+bool withArticle(QStringView prefix)
 {
-    QStringList forms;
-    for (const QStringView prefix : Prefixes) {
-        if (word.startsWith(prefix))
-            appendUnique(forms, word.mid(prefix.size()));
-    }
-    return forms;
+    return prefix.endsWith(u"\u0627\u0644") || prefix.endsWith(u"\u0644\u0644");
 }
 
-QStringList withoutSuffixes(const QString& word)
+QStringList withoutSuffixes(const QString& word, bool noun = false)
 {
     QStringList forms;
     for (const QStringView suffix : Suffixes) {
-        if (!word.endsWith(suffix))
+        if (!word.endsWith(suffix) || (noun && suffix == u"\u0646\u064A"))
             continue;
         QString stem = word.left(word.size() - suffix.size());
         appendUnique(forms, stem);
@@ -125,9 +122,14 @@ QStringList ArabicClitics::candidates(const QString& word) const
     QStringList forms = withoutSuffixes(word);
     for (const QString& verb : verbForms(word))
         appendUnique(forms, verb);
-    for (const QString& front : withoutPrefixes(word)) {
+    for (const QStringView prefix : Prefixes) {
+        if (!word.startsWith(prefix))
+            continue;
+        const QString front = word.mid(prefix.size());
+        if (front.size() < ShortestStem)
+            continue;
         appendUnique(forms, front);
-        for (const QString& both : withoutSuffixes(front))
+        for (const QString& both : withoutSuffixes(front, withArticle(prefix)))
             appendUnique(forms, both);
     }
     if (m_stems) {

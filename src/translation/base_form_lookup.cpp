@@ -75,12 +75,39 @@ namespace {
 // (Herder is no der, Resort no Ort).
 constexpr qsizetype ShortestPart = 3;
 constexpr qsizetype ShortestHead = 4;
+// A head this long stands alone; a shorter one needs a first part that is a word too.
+constexpr qsizetype StandingHead = 6;
 // Enough for the headwords of every form a real word has.
 constexpr int MostHeadwordsOfForm = 16;
 
 bool splitsCompounds(DictionaryId id)
 {
     return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
+}
+
+// Whether the word is made of the headword with a suffix that makes another word, which no
+// inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
+// of Ordnung, not of ordnen; läsbara of läsbar, not of läsa.
+bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
+{
+    static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
+                                       u"keit"_s, u"schaft"_s, u"nis"_s};
+    static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};
+    const QStringList* suffixes = id == DictionaryId::German    ? &german
+                                  : id == DictionaryId::Swedish ? &swedish
+                                                                : nullptr;
+    if (!suffixes || InflectionRules::isListedForm(id, headword, word))
+        return false;
+    const QString w = word.toLower();
+    const QString h = headword.toLower();
+    qsizetype common = 0;
+    while (common < w.size() && common < h.size() && w[common] == h[common])
+        ++common;
+    if (common < 3 || common == h.size())
+        return false;
+    const QStringView tail = QStringView(w).mid(common);
+    return std::any_of(suffixes->cbegin(), suffixes->cend(),
+                       [&](const QString& s) { return tail.startsWith(s); });
 }
 
 // What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
@@ -97,6 +124,14 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
     } else if (id == DictionaryId::Swedish && modifier.endsWith(u's')) {
         forms << modifier.chopped(1);
     }
+    // A first part may drop its final e or a: Farb-wahl (Farbe), Schul-buch, flick-skola.
+    if (id == DictionaryId::German)
+        forms << modifier + u'e';
+    else if (id == DictionaryId::Swedish)
+        forms << modifier + u'a' << modifier + u'e';
+    // A Swedish word in -a may join with -u or -o: hårdvaru-stöd, kyrko-gård.
+    if (id == DictionaryId::Swedish && (modifier.endsWith(u'u') || modifier.endsWith(u'o')))
+        forms << modifier.chopped(1) + u'a';
     return forms;
 }
 
@@ -131,12 +166,14 @@ public:
             for (const QString& headword : headwordsOfForm(word, analysed)) {
                 // The rules make every ending for every headword; where the analyser knows the
                 // word as a form of other lemmas only, the rule's headword is a chance match.
-                if (ruledOut(word, headword))
+                if (ruledOut(word, headword) || derivedFrom(m_id, word, headword))
                     continue;
                 addHeadword(headword);
             }
         }
         for (const QString& candidate : analysed) {
+            if (derivedFrom(m_id, word, candidate))
+                continue;
             addHeadword(candidate);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
             if (m_id == DictionaryId::Arabic) {
@@ -166,11 +203,12 @@ public:
             if (!head)
                 continue;
             const QString modifier = word.left(at);
-            std::optional<DictionaryForm> first;
-            for (const QString& m : withoutLinking(m_id, modifier)) {
-                if (m.size() >= ShortestPart && (first = entryOf(m)))
-                    break;
-            }
+            const std::optional<DictionaryForm> first = modifierEntry(modifier);
+            // A short head is often only the end of a longer word's suffix (rekursering is
+            // no ring, typmodifierare no rar): it stands only where the rest is words too.
+            if (word.size() - at < StandingHead && !first && !analyserKnows(modifier) &&
+                !splitsWholly(modifier))
+                continue;
             add(*head);
             if (first)
                 add(*first);
@@ -181,6 +219,40 @@ public:
     }
 
 private:
+    // The headword or form that a compound's first part stands for, with its linking letters
+    // taken off.
+    std::optional<DictionaryForm> modifierEntry(const QString& modifier)
+    {
+        for (const QString& m : withoutLinking(m_id, modifier)) {
+            if (m.size() < ShortestPart)
+                continue;
+            if (std::optional<DictionaryForm> entry = entryOf(m))
+                return entry;
+        }
+        return std::nullopt;
+    }
+
+    // Whether the analyser knows the first part as a dictionary form of its own (a singular,
+    // not a genitive or a verb form), with its linking letters taken off, though it is no
+    // headword (vektor-data, hårdvaru-stöd).
+    bool analyserKnows(const QString& modifier) const
+    {
+        const QStringList forms = withoutLinking(m_id, modifier);
+        return m_analyser && std::any_of(forms.cbegin(), forms.cend(), [&](const QString& m) {
+                   return m.size() >= ShortestPart && m_analyser->isDictionaryForm(m);
+               });
+    }
+
+    // Whether the first part of a compound is two words itself (Lebensmittel-geschäft).
+    bool splitsWholly(const QString& modifier)
+    {
+        for (qsizetype at = ShortestPart; at + ShortestPart <= modifier.size(); ++at) {
+            if (modifierEntry(modifier.mid(at)) && modifierEntry(modifier.left(at)))
+                return true;
+        }
+        return false;
+    }
+
     // Whether the analyser shows that the rules' headword cannot have made the word.
     bool ruledOut(const QString& word, const QString& headword) const
     {
@@ -220,21 +292,42 @@ private:
     QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
     {
         QStringList headwords = m_recordset.headwordsOfForm(word, MostHeadwordsOfForm);
+        if (headwords.size() < 2)
+            return headwords;
+        QHash<QString, int> rarity;
+        for (const QString& h : std::as_const(headwords))
+            rarity.insert(h, rarityOf(h));
         std::stable_sort(headwords.begin(), headwords.end(),
                          [&](const QString& a, const QString& b) {
-                             return likeliness(word, a, analysed) < likeliness(word, b, analysed);
+                             return likeliness(word, a, rarity[a], analysed) <
+                                    likeliness(word, b, rarity[b], analysed);
                          });
         return headwords;
     }
 
+    // How seldom readers meet the headword, so that the commoner of two headwords of a form
+    // comes first (acciones: acción, not accionar; passes: pass, not passe). Differences under
+    // half a zipf step say little; a word without a frequency (one the user added) comes after
+    // those with one.
+    int rarityOf(const QString& headword)
+    {
+        constexpr int Step = 100;
+        constexpr int Unknown = 1000;
+        const std::optional<int> zipf = m_recordset.zipfPercentOf(headword);
+        return zipf ? -(*zipf / Step) : Unknown;
+    }
+
     // Which of the headwords a form belongs to is most likely: one the irregular lists name
-    // (händer: hand before hända), then in the analyser's order (hjälper: hjälpa before
-    // hjälp), the one it only adds to (casas: casa before casar), then the fewest letters
-    // changed. German writes nouns and only nouns with a capital (gefahren: fahren before
-    // Gefahr; Sprachen: Sprache before sprechen); an Italian -e plural is of a word in -a
-    // (case: casa before caso), an -i plural seldom so (modi: modo before moda).
-    std::tuple<int, int, qsizetype, int, qsizetype>
-    likeliness(const QString& word, const QString& headword, const QStringList& analysed) const
+    // (händer: hand before hända), one the analyser names too (vitt: vit before vi), the one
+    // readers meet far more often (luces: luz before lucir), then in the analyser's order
+    // (hjälper: hjälpa before hjälp), the one it only adds to (casas: casa before casar), then
+    // the fewest letters changed. Before all these, what the word's class tells: German writes
+    // nouns and only nouns with a capital (gefahren: fahren before Gefahr; Sprachen: Sprache
+    // before sprechen); an Italian -e plural is of a word in -a (case: casa before caso), an -i
+    // plural seldom so (modi: modo before moda); and the endings below.
+    std::tuple<int, int, int, int, qsizetype, int, qsizetype>
+    likeliness(const QString& word, const QString& headword, int rarity,
+               const QStringList& analysed) const
     {
         const QString w = word.toLower();
         const QString h = headword.toLower();
@@ -242,8 +335,12 @@ private:
         if (m_id == DictionaryId::German)
             mismatch = headword.front().isUpper() != word.front().isUpper();
         else if (m_id == DictionaryId::Italian)
-            mismatch =
-                (w.endsWith(u'e') && h.endsWith(u'o')) || (w.endsWith(u'i') && h.endsWith(u'a'));
+            mismatch = (w.endsWith(u'e') && h.endsWith(u'o')) ||
+                       (w.endsWith(u'i') && h.endsWith(u'a')) || verbsFirstPerson(w, h);
+        // A Spanish plural in -iones is of the noun in -ión (acciones, proporciones), hardly
+        // ever the subjunctive of the verb in -ionar made from it.
+        else if (m_id == DictionaryId::Spanish)
+            mismatch = w.endsWith(u"iones") && h.endsWith(u"ionar");
         // The Arabic plural in ات is mostly of a word in ة: عربات of عربة (carts), not of عرب.
         else if (m_id == DictionaryId::Arabic)
             mismatch = w.endsWith(u"\u0627\u062A") && !h.endsWith(u'\u0629');
@@ -258,8 +355,33 @@ private:
                 : std::find_if(analysed.cbegin(), analysed.cend(), [&](const auto& a) {
                       return WordComparison::sameWord(a, headword);
                   });
-        return {mismatch, int(!listed), analysedAt - analysed.cbegin(), int(common != h.size()),
+        const bool named = analysedAt != analysed.cend();
+        return {mismatch,
+                int(!listed),
+                int(!named && !analysed.isEmpty()),
+                rarity,
+                analysedAt - analysed.cbegin(),
+                int(common != h.size()),
                 (w.size() - common) + (h.size() - common)};
+    }
+
+    // Whether an Italian word in -a stands on a word in -o that is the first person of an
+    // -are verb (inizia, inizio: iniziare): then it is the verb's third person, since a noun
+    // in -o (l'inizio) has no form in -a; only an adjective has (alta, alto). An adjective
+    // that a rare verb is made of (ultimo, ultimare) is met far more often than the verb.
+    bool verbsFirstPerson(const QString& word, const QString& headword) const
+    {
+        constexpr int FarCommoner = 150; // zipf times 100: thirty times as often
+        if (!m_analyser || !word.endsWith(u'a') || !headword.endsWith(u'o'))
+            return false;
+        const QString verb = headword.chopped(1) + u"are";
+        const QStringList readings = m_analyser->candidates(headword);
+        if (std::none_of(readings.cbegin(), readings.cend(),
+                         [&](const QString& r) { return WordComparison::sameWord(r, verb); }))
+            return false;
+        const std::optional<int> ofWord = m_recordset.zipfPercentOf(headword);
+        const std::optional<int> ofVerb = m_recordset.zipfPercentOf(verb);
+        return !ofWord || (ofVerb && *ofWord - *ofVerb < FarCommoner);
     }
 
     // A German compound's head is a noun: Sicherheitsgründen ends in Gründen, a form of
@@ -439,6 +561,24 @@ bool nominalProclitic(const QString& word, const QString& headword)
     return preposition && !rest.startsWith(QStringView(headword).left(2));
 }
 
+// Whether the Arabic word is the headword, a noun in ة or its plural in ات, behind a letter
+// that only a verb's imperfect puts there (أ ت ي ن): no noun takes it, so the word is another
+// (أشرطة, tapes, is no form of شرطة, police; تحكمات none of حكمة).
+bool imperfectOnNoun(const QString& word, const QString& headword)
+{
+    QStringView rest(word);
+    if (rest.startsWith(u'\u0648') || rest.startsWith(u'\u0641')) // و ف
+        rest = rest.mid(1);
+    if (rest.size() < 4 || !QStringView(u"\u0623\u062A\u064A\u0646").contains(rest.front()))
+        return false;
+    const QStringView stem = rest.mid(1);
+    const bool nounEnding = stem.endsWith(u'\u0629') || stem.endsWith(u"\u0627\u062A"); // ة ات
+    if (!nounEnding || headword.startsWith(rest.front()))
+        return false;
+    const QString singular = headword.endsWith(u'\u0629') ? headword.chopped(1) : headword;
+    return stem == headword || stem == QString(singular + u"\u0627\u062A");
+}
+
 // A Spanish verb form with its object pronouns attached (créeme, dámelo, haciéndolo,
 // sentirme): the verb form alone, its written accent taken off, when it is a word; empty
 // otherwise. The accent marks the stress the pronouns shifted, so a word without one counts
@@ -471,6 +611,36 @@ QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
     return verbForm ? unaccented : QString();
 }
 
+// The word after an elided preposition (French d', Italian dell', nell', all'...): a noun,
+// an adjective or an infinitive, never a verb's other forms. Empty for any other word.
+QString afterPreposition(DictionaryId id, const QString& word)
+{
+    static const QStringList french = {u"d'"_s};
+    static const QStringList italian = {u"d'"_s,    u"dell'"_s, u"dall'"_s, u"nell'"_s,
+                                        u"sull'"_s, u"all'"_s,  u"coll'"_s};
+    const QStringList* prepositions = id == DictionaryId::French    ? &french
+                                      : id == DictionaryId::Italian ? &italian
+                                                                    : nullptr;
+    if (!prepositions)
+        return {};
+    for (const QString& p : *prepositions) {
+        if (word.size() > p.size() + 2 && word.startsWith(p, Qt::CaseInsensitive))
+            return word.mid(p.size());
+    }
+    return {};
+}
+
+// Whether the headword is a verb of which the word is a form other than the infinitive
+// (d'écoute is the noun, not écouter's present). A plural in -s is a noun's (d'officiers).
+bool finiteVerbOf(DictionaryId id, const QString& word, const QString& headword)
+{
+    if (WordComparison::sameWord(word, headword) || word.endsWith(u's'))
+        return false;
+    if (id == DictionaryId::French)
+        return headword.endsWith(u"er") || headword.endsWith(u"ir");
+    return headword.endsWith(u"are") || headword.endsWith(u"ire");
+}
+
 // How the word of `text` may stand in the dictionary: with an accent typed as an apostrophe
 // (Italian), without a sentence's capital, without an English possessive or an elided
 // article or pronoun in front.
@@ -494,6 +664,46 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
         written << word.mid(apostrophe + 1);
     return written;
+}
+
+// The readings of an Arabic word that its letters allow, verbs first where it may be an
+// imperfect.
+QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
+{
+    found.removeIf([&](const DictionaryForm& f) {
+        return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
+               imperfectOnNoun(word, f.headword);
+    });
+    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
+    // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
+    // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
+    const bool imperfect = QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
+                           (word.size() == 4 && word.front() == u'\u0623');
+    if (!imperfect)
+        return found;
+    const auto verb = [](const DictionaryForm& f) {
+        const QString sense = f.translation.section(u'\n', 0, 0)
+                                  .section(u'\u060C', 0, 0)
+                                  .section(u',', 0, 0)
+                                  .trimmed();
+        return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+    };
+    std::stable_partition(found.begin(), found.end(), verb);
+    // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
+    // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
+    if (word.startsWith(u'\u064A')) {
+        found.removeIf(
+            [&](const DictionaryForm& f) { return !verb(f) && !f.headword.startsWith(u'\u064A'); });
+    }
+    // So where ت or ن is taken off and leaves the very letters of a noun: ترصيف (paving)
+    // is no form of رصيف (pavement). تتعارض keeps its verb تعارض.
+    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646')) {
+        found.removeIf([&](const DictionaryForm& f) {
+            return !verb(f) && QStringView(word).mid(1) == f.headword &&
+                   !f.headword.startsWith(word.front());
+        });
+    }
+    return found;
 }
 
 } // namespace
@@ -554,31 +764,11 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     // creer, not of crear, whatever the spell-checker's classes say.
     if (!withoutPronouns.isEmpty())
         found = formsOfVerb(recordset, withoutPronouns, found);
-    if (id == DictionaryId::Arabic) {
-        found.removeIf([&](const DictionaryForm& f) {
-            return nominalProclitic(word, f.headword) && clearlyVerb(f);
-        });
+    if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
+        found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
-    // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
-    // share its letters (يرسل: أرسل before رسل). The Persian translation of a verb is a past
-    // tense.
-    if (id == DictionaryId::Arabic && QStringView(u"\u064A\u062A\u0646").contains(word.front())) {
-        const auto verb = [](const DictionaryForm& f) {
-            const QString sense = f.translation.section(u'\n', 0, 0)
-                                      .section(u'\u060C', 0, 0)
-                                      .section(u',', 0, 0)
-                                      .trimmed();
-            return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
-        };
-        std::stable_partition(found.begin(), found.end(), verb);
-        // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
-        // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
-        if (word.startsWith(u'\u064A')) {
-            found.removeIf([&](const DictionaryForm& f) {
-                return !verb(f) && !f.headword.startsWith(u'\u064A');
-            });
-        }
-    }
+    if (id == DictionaryId::Arabic)
+        found = arabicReadings(word, found);
     return found;
 }
 

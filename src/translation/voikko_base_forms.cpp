@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <vector>
 
 #include <libvoikko/voikko.h>
 
@@ -71,6 +72,8 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.parts =
             wordBases(attribute(*a, "WORDBASES"), analysis.segments, analysis.derivedHead);
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
+        analysis.clitic =
+            !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
         visit(analysis);
     }
     voikko_free_mor_analysis(analyses);
@@ -95,20 +98,32 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
 QStringList VoikkoBaseForms::compoundParts(const QString& word) const
 {
     // Of the ways Voikko divides a word, the one of fewest pieces: oikeuden+käynti, not
-    // oike+uden+käynti.
-    QStringList parts;
-    int fewest = 0;
-    bool derived = false;
+    // oike+uden+käynti; of two as few, the one without an attached particle: kuvake+koko,
+    // not kuva+keko+ko.
+    std::vector<Analysis> divisions;
     analyse(word, [&](const Analysis& a) {
-        if (a.parts.size() < 2 || (fewest > 0 && a.segments >= fewest))
-            return;
-        fewest = a.segments;
-        parts = a.parts;
-        derived = a.derivedHead;
-        std::reverse(parts.begin(), parts.end());
+        if (a.parts.size() >= 2)
+            divisions.push_back(a);
     });
-    // A head derived from another word has no dictionary form among the parts.
-    return derived ? QStringList() : parts;
+    if (divisions.empty())
+        return {};
+    const int fewest = std::min_element(divisions.cbegin(), divisions.cend(),
+                                        [](const Analysis& a, const Analysis& b) {
+                                            return a.segments < b.segments;
+                                        })
+                           ->segments;
+    std::erase_if(divisions, [&](const Analysis& a) { return a.segments > fewest; });
+    // A head derived from another word has no dictionary form among the parts; where one of
+    // the shortest readings derives it, a division is no more than a guess
+    // (paikkariippumattomassa is no form of massa).
+    if (std::any_of(divisions.cbegin(), divisions.cend(),
+                    [](const Analysis& a) { return a.derivedHead; }))
+        return {};
+    const auto plain = std::find_if(divisions.cbegin(), divisions.cend(),
+                                    [](const Analysis& a) { return !a.clitic; });
+    QStringList parts = (plain != divisions.cend() ? *plain : divisions.front()).parts;
+    std::reverse(parts.begin(), parts.end());
+    return parts;
 }
 
 bool VoikkoBaseForms::mayBeCompound(const QString& word) const

@@ -30,6 +30,7 @@ private:
         int segments = 0;  // parts and derivational endings
         bool participle = false;
         bool derivedHead = false; // a derivational ending follows the last part
+        bool clitic = false;      // a particle is attached (-ko, -kin, -han)
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

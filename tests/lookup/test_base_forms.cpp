@@ -1,6 +1,7 @@
 #include "fakes/fake_platform.h"
 #include "lookup/dictionary_lookup.h"
 #include "lookup/suggestion_list.h"
+#include "store/headword_frequency_table.h"
 #include "store/word_forms_table.h"
 #include "store/word_lookup.h"
 #include "support/test_database.h"
@@ -46,28 +47,33 @@ testing::TestDatabase& database()
                u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,   u"use"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
-               u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
-               u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
-               u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s});
+              {u"Haus"_s,    u"Kind"_s,     u"Mann"_s,      u"gehen"_s,    u"Stadt"_s,
+               u"sehen"_s,   u"können"_s,   u"geben"_s,     u"gut"_s,      u"Wort"_s,
+               u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,     u"dass"_s,
+               u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,   u"Gefahr"_s,
+               u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
-                                     u"œuvre"_s, u"sœur"_s, u"heure"_s});
-        words(DictionaryId::Italian,
-              {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
-               u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s});
+                                     u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
+        words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
+                                      u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
+                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s});
         words(DictionaryId::Spanish,
               {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
-               u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s});
-        words(DictionaryId::Swedish,
-              {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s, u"utveckling"_s, u"hand"_s,
-               u"hända"_s, u"köpa"_s, u"köp"_s, u"lycka"_s, u"lyckas"_s});
-        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
-                                      u"tieto"_s, u"kone"_s, u"ohjelma"_s});
+               u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
+               u"proporción"_s, u"proporcionar"_s});
+        words(DictionaryId::Swedish, {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s,
+                                      u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,
+                                      u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s, u"krav"_s});
+        words(DictionaryId::Finnish,
+              {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
+               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s});
         words(DictionaryId::Arabic,
               {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
                u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
-               u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s});
+               u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
+               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
+               u"\u0631\u0635\u064A\u0641"_s});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
@@ -90,7 +96,14 @@ class TestBaseForms : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { m_store = database().open(); }
+    void initTestCase()
+    {
+        m_store = database().open();
+        // Readers meet luz far more often than lucir: luces is the plural first.
+        QVERIFY(writeFrequencyTable(m_store->connection(),
+                                    DictionaryCatalog::entry(DictionaryId::Spanish),
+                                    {{u"luz"_s, 525}, {u"lucir"_s, 356}}));
+    }
 
     void findsTheDictionaryForm_data()
     {
@@ -191,6 +204,13 @@ private Q_SLOTS:
         row("sv verb in -s", D::Swedish, u"lyckats"_s, u"lyckas"_s);
         row("es pronouns attached", D::Spanish, u"créeme"_s, u"creer"_s);
         row("de umlaut dative", D::German, u"Städten"_s, u"Stadt"_s);
+        row("es commoner headword first", D::Spanish, u"luces"_s, u"luz"_s);
+        row("es plural of -ión before verb", D::Spanish, u"proporciones"_s, u"proporción"_s);
+        row("it -a of a verb's first person", D::Italian, u"inizia"_s, u"iniziare"_s);
+        row("sv short head after a headword", D::Swedish, u"låskrav"_s, u"krav"_s);
+        row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
+        row("ar no object pronoun after the article", D::Arabic,
+            u"\u0627\u0644\u0644\u0648\u0646\u064A"_s, u"\u0644\u0648\u0646"_s);
     }
 
     void findsTheDictionaryForm()
@@ -225,11 +245,24 @@ private Q_SLOTS:
         QTest::newRow("ar hollow verb of a noun")
             << int(D::Arabic) << u"\u0642\u064A\u062F"_s << u"\u0642\u0627\u062F"_s;
         QTest::newRow("fr interjection") << int(D::French) << u"heu"_s << u"heure"_s;
+        QTest::newRow("fr verb form after d'") << int(D::French) << u"d'écoute"_s << u"écouter"_s;
         QTest::newRow("de umlaut dative of another word")
             << int(D::German) << u"Gräben"_s << u"Grab"_s;
         QTest::newRow("ar verb after a preposition")
             << int(D::Arabic) << u"\u0628\u0623\u0643\u0645\u0644\u0647\u0627"_s
             << u"\u0623\u0643\u0645\u0644"_s;
+        QTest::newRow("sv short head ending a suffix")
+            << int(D::Swedish) << u"rekursering"_s << u"ring"_s;
+        QTest::newRow("de derived adjective of a verb")
+            << int(D::German) << u"auswählbaren"_s << u"auswählen"_s;
+        QTest::newRow("ar imperfect letter on a noun")
+            << int(D::Arabic) << u"\u0623\u0634\u0631\u0637\u0629"_s
+            << u"\u0634\u0631\u0637\u0629"_s;
+        QTest::newRow("ar imperfect letter on a noun's very letters")
+            << int(D::Arabic) << u"\u062A\u0631\u0635\u064A\u0641"_s
+            << u"\u0631\u0635\u064A\u0641"_s;
+        QTest::newRow("fi division another reading derives")
+            << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
         QTest::newRow("ar deep stem")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
             << u"\u0632\u0627\u0631"_s;
