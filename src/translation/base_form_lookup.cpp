@@ -258,7 +258,7 @@ private:
     {
         if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
             return false;
-        if (m_analyser->namesOtherLemmas(word, headword))
+        if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -268,6 +268,34 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the rules made the word with an ending the headword's class does not take, as
+    // the analyser, which knows the word, shows: a German -er plural without umlaut, made by
+    // a few short nouns only (Kinder, Felder; Schiffer is no plural of Schiff, nor Berger of
+    // Berg); a Spanish feminine in -a of a word in -o, which only adjectives and nouns of
+    // persons have (focas is of foca, not of foco); a Swedish comparative, which only
+    // adjectives have (diskare, who washes up, is no comparative of disk).
+    bool otherWordClass(const QString& word, const QString& headword) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        bool classEnding = false;
+        if (m_id == DictionaryId::German)
+            classEnding = headword.front().isUpper() &&
+                          (w == h + u"er" || w == h + u"ern");
+        else if (m_id == DictionaryId::Spanish)
+            classEnding = h.endsWith(u'o') && (w == h.chopped(1) + u'a' ||
+                                               w == h.chopped(1) + u"as");
+        else if (m_id == DictionaryId::Swedish)
+            classEnding = w == h + u"are" || w == h + u"ast";
+        if (!classEnding)
+            return false;
+        // A German noun is known with its capital.
+        QString asNoun = word;
+        if (m_id == DictionaryId::German)
+            asNoun[0] = asNoun[0].toUpper();
+        return m_analyser->isWord(asNoun) && !m_analyser->derives(asNoun, headword);
     }
 
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
@@ -394,7 +422,7 @@ private:
         if (found && (!noun || result.word.value_or(word).front().isUpper()))
             return DictionaryForm{result.word.value_or(word), result.translation};
         for (const QString& headword : headwordsOfForm(word)) {
-            if (noun && !headword.front().isUpper())
+            if ((noun && !headword.front().isUpper()) || ruledOut(word, headword))
                 continue;
             const LookupResult r = lookUpTranslation(m_recordset, headword);
             if (r.outcome == LookupResult::Outcome::Found)
@@ -548,6 +576,15 @@ bool clearlyVerb(const DictionaryForm& form)
     });
 }
 
+// The Arabic word without the conjunction و or ف in front.
+QStringView withoutConjunction(const QString& word)
+{
+    QStringView rest(word);
+    if (rest.size() > 3 && (rest.startsWith(u'\u0648') || rest.startsWith(u'\u0641'))) // و ف
+        rest = rest.mid(1);
+    return rest;
+}
+
 // Whether the Arabic word carries the article or the prepositions ب, ك in front of the
 // headword: those stand before nouns only (بأكملها is "in its entirety", not أكمل "completed").
 bool nominalProclitic(const QString& word, const QString& headword)
@@ -666,6 +703,49 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     return written;
 }
 
+// Whether the first sense of a translation is a Persian infinitive (تأکید کردن, دویدن): the
+// translation of a verb.
+bool persianInfinitive(const QString& translation)
+{
+    const QString sense =
+        translation.section(u'\n', 0, 0).section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+    return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
+}
+
+// An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
+// the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
+QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    if (w.endsWith(u"ing") || w.endsWith(u"ed")) {
+        std::stable_partition(found.begin(), found.end(), [](const DictionaryForm& f) {
+            return persianInfinitive(f.translation);
+        });
+    }
+    return found;
+}
+
+// Whether a sense of a translation begins with a Persian past tense (فریاد زد, نوشت): the
+// translation of an Arabic verb, whose dictionary form is its perfect.
+bool persianPastTense(const QString& sense)
+{
+    const QString first = sense.section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+    return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
+}
+
+// Whether the Arabic word is the headword with the perfect's ending ت (هولت, she frightened),
+// which only a verb takes, and the headword has no verb among its senses (هول, terror).
+bool perfectOnNoun(const QString& word, const DictionaryForm& form)
+{
+    if (!word.endsWith(u'\u062A'))
+        return false;
+    const QStringView stem = QStringView(word).chopped(1);
+    if (stem != form.headword && withoutConjunction(word).chopped(1) != form.headword)
+        return false;
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -674,6 +754,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
                imperfectOnNoun(word, f.headword);
     });
+    found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
     // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
@@ -682,11 +763,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     if (!imperfect)
         return found;
     const auto verb = [](const DictionaryForm& f) {
-        const QString sense = f.translation.section(u'\n', 0, 0)
-                                  .section(u'\u060C', 0, 0)
-                                  .section(u',', 0, 0)
-                                  .trimmed();
-        return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+        return persianPastTense(f.translation.section(u'\n', 0, 0));
     };
     std::stable_partition(found.begin(), found.end(), verb);
     // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
@@ -769,6 +846,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     }
     if (id == DictionaryId::Arabic)
         found = arabicReadings(word, found);
+    else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
+        found = englishVerbsFirst(word, found);
     return found;
 }
 

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace lexaro {
 
 namespace {
@@ -24,12 +26,15 @@ const QSet<QString>& englishInflections()
 }
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
-// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler).
+// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler) and the fractions of
+// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable).
 QSet<QString> derivationFlags(const QString& language)
 {
     if (language.startsWith(u"de_"))
         return {QStringLiteral("J")};
     if (language.startsWith(u"sv_"))
+        return {QStringLiteral("T"), QStringLiteral("7")};
+    if (language.startsWith(u"es_"))
         return {QStringLiteral("T")};
     return {};
 }
@@ -164,6 +169,16 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
         }
     }
     return derivedFromLonger || (m_lemmatises && !known.empty());
+}
+
+bool HunspellBaseForms::derives(const QString& word, const QString& headword) const
+{
+    // " st:Berg fl:R": the stem as a field of its own, with or without its capital.
+    const QString stem = u" st:"_s + headword.toLower() + u' ';
+    const std::vector<std::string>& known = analyses(word);
+    return std::any_of(known.cbegin(), known.cend(), [&](const std::string& analysis) {
+        return QString(QString::fromStdString(analysis).toLower() + u' ').contains(stem);
+    });
 }
 
 bool HunspellBaseForms::isWord(const QString& word) const

@@ -30,6 +30,7 @@ public:
     bool mayBeCompound(const QString& word) const override;
     bool isDictionaryForm(const QString& word) const override;
     bool namesOtherLemmas(const QString& word, const QString& headword) const override;
+    bool derives(const QString& word, const QString& headword) const override;
     bool isWord(const QString& word) const override;
 
 private:
