@@ -146,8 +146,8 @@ QStringList ArabicClitics::candidates(const QString& word) const
         if (front.size() < ShortestStem)
             continue;
         appendUnique(forms, front);
-        for (const QString& both : withArticle(prefix) ? withoutNounEnding(front)
-                                                         : withoutSuffixes(front))
+        for (const QString& both :
+             withArticle(prefix) ? withoutNounEnding(front) : withoutSuffixes(front))
             appendUnique(forms, both);
     }
     if (m_stems) {

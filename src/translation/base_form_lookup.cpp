@@ -282,11 +282,10 @@ private:
         const QString h = headword.toLower();
         bool classEnding = false;
         if (m_id == DictionaryId::German)
-            classEnding = headword.front().isUpper() &&
-                          (w == h + u"er" || w == h + u"ern");
+            classEnding = headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
         else if (m_id == DictionaryId::Spanish)
-            classEnding = h.endsWith(u'o') && (w == h.chopped(1) + u'a' ||
-                                               w == h.chopped(1) + u"as");
+            classEnding =
+                h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
         else if (m_id == DictionaryId::Swedish)
             classEnding = w == h + u"are" || w == h + u"ast";
         if (!classEnding)
@@ -295,7 +294,17 @@ private:
         QString asNoun = word;
         if (m_id == DictionaryId::German)
             asNoun[0] = asNoun[0].toUpper();
-        return m_analyser->isWord(asNoun) && !m_analyser->derives(asNoun, headword);
+        if (!m_analyser->isWord(asNoun) || m_analyser->derives(asNoun, headword))
+            return false;
+        // The Spanish dictionary files some adjectives' feminines under a neighbour (nueva under
+        // nueve): only where it reads the word as a noun in -a alone is the rule's word wrong.
+        if (m_id == DictionaryId::Spanish) {
+            const QStringList stems = m_analyser->candidates(word);
+            return std::none_of(stems.cbegin(), stems.cend(), [](const QString& stem) {
+                return stem.endsWith(u'o') || stem.endsWith(u'e');
+            });
+        }
+        return true;
     }
 
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
