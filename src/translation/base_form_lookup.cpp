@@ -287,7 +287,7 @@ private:
             classEnding =
                 h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
         else if (m_id == DictionaryId::Swedish)
-            classEnding = w == h + u"are" || w == h + u"ast";
+            classEnding = w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
         if (!classEnding)
             return false;
         // A German noun is known with its capital.
@@ -296,6 +296,16 @@ private:
             asNoun[0] = asNoun[0].toUpper();
         if (!m_analyser->isWord(asNoun) || m_analyser->derives(asNoun, headword))
             return false;
+        // The Swedish dictionary files many adjectives' -a and -t under their own entries
+        // (fina, lätta): those of a word it makes the other of the two of, or compares, are
+        // its forms all the same, and so are those of a word it derives from another
+        // (moralisk, of moral), of which it tells nothing.
+        if (m_id == DictionaryId::Swedish && adjectiveEnding(w, h)) {
+            const QString other = headword + (w.endsWith(u't') ? u"a"_s : u"t"_s);
+            return m_analyser->isDictionaryForm(headword) &&
+                   !m_analyser->derives(other, headword) &&
+                   !m_analyser->derives(headword + u"are", headword);
+        }
         // The Spanish dictionary files some adjectives' feminines under a neighbour (nueva under
         // nueve): only where it reads the word as a noun in -a alone is the rule's word wrong.
         if (m_id == DictionaryId::Spanish) {
@@ -305,6 +315,15 @@ private:
             });
         }
         return true;
+    }
+
+    // Whether the Swedish word is the headword with an adjective's -a or -t (fina, vitt), which
+    // a noun in a consonant does not take (snutt is no form of snut, spåna none of spån).
+    static bool adjectiveEnding(const QString& word, const QString& headword)
+    {
+        static const QString vowels = u"aeiouyåäö"_s;
+        return !headword.isEmpty() && !vowels.contains(headword.back()) &&
+               (word == headword + u'a' || word == headword + u't');
     }
 
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
