@@ -39,6 +39,15 @@ QSet<QString> derivationFlags(const QString& language)
     return {};
 }
 
+// Suffix classes that make only a verb's forms: the Swedish present and past (väva → väver,
+// vävde; messa → messar).
+QSet<QString> verbFlags(const QString& language)
+{
+    if (language.startsWith(u"sv_"))
+        return {QStringLiteral("K"), QStringLiteral("m")};
+    return {};
+}
+
 // The flags of the dictionary's prefix classes: a prefix changes the meaning (in-, un-, dis-).
 QSet<QString> prefixFlags(const QByteArray& affixFile)
 {
@@ -75,7 +84,8 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
                                      QSet<QString> derivations, const QString& language)
     : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
-      m_derivationFlags(std::move(derivations)), m_english(language.startsWith(u"en_")),
+      m_derivationFlags(std::move(derivations)), m_verbFlags(verbFlags(language)),
+      m_english(language.startsWith(u"en_")),
       // The French dictionary gives every form it knows with its lemma and word class.
       m_lemmatises(language.startsWith(u"fr_"))
 {
@@ -153,12 +163,16 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
     // from another stem (köpare, the buyer, of köpa), whose derived word, longer than the stem,
     // may be the headword (Beteiligungen of Beteiligung, of beteiligen) but a shorter one may
     // not (köpare is no comparative of köp).
+    // A word the Swedish dictionary reads as a verb's form only (väver, of väva) is none of a
+    // noun (väv).
     const std::vector<std::string>& known = analyses(word);
     const QString stem = u"st:" + headword;
     bool derivedFromLonger = false;
+    bool verbFormsOnly = !m_verbFlags.isEmpty() && !known.empty();
     for (const std::string& analysis : known) {
         const QStringList fields = QString::fromStdString(analysis).split(u' ', Qt::SkipEmptyParts);
         QStringView base;
+        bool verbForm = false;
         for (const QString& f : fields) {
             if (f.compare(stem, Qt::CaseInsensitive) == 0)
                 return false;
@@ -166,9 +180,11 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
                 base = QStringView(f).mid(3);
             else if (f.startsWith(u"fl:") && m_derivationFlags.contains(f.mid(3)))
                 derivedFromLonger = derivedFromLonger || headword.size() <= base.size();
+            verbForm = verbForm || (f.startsWith(u"fl:") && m_verbFlags.contains(f.mid(3)));
         }
+        verbFormsOnly = verbFormsOnly && verbForm;
     }
-    return derivedFromLonger || (m_lemmatises && !known.empty());
+    return derivedFromLonger || verbFormsOnly || (m_lemmatises && !known.empty());
 }
 
 bool HunspellBaseForms::derives(const QString& word, const QString& headword) const

@@ -44,6 +44,7 @@ private:
     std::unique_ptr<Hunspell> m_speller;
     QSet<QString> m_prefixFlags;
     QSet<QString> m_derivationFlags;
+    QSet<QString> m_verbFlags;
     bool m_english = false;
     bool m_lemmatises = false;
     struct Analysed

@@ -65,7 +65,7 @@ testing::TestDatabase& database()
         words(DictionaryId::Swedish,
               {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s, u"utveckling"_s, u"hand"_s,
                u"hända"_s, u"köpa"_s, u"köp"_s, u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s,
-               u"krav"_s, u"disk"_s, u"tredje"_s, u"snut"_s});
+               u"krav"_s, u"disk"_s, u"tredje"_s, u"snut"_s, u"väv"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s});
@@ -286,6 +286,7 @@ private Q_SLOTS:
         QTest::newRow("sv comparative of a noun") << int(D::Swedish) << u"diskare"_s << u"disk"_s;
         QTest::newRow("sv adjective ending on a noun")
             << int(D::Swedish) << u"snutt"_s << u"snut"_s;
+        QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
         QTest::newRow("ar perfect ending on a noun")
