@@ -761,6 +761,15 @@ bool persianPastTense(const QString& sense)
     return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
 }
 
+// Whether the Arabic word is the headword with the pronoun ي (my) after it.
+bool possessiveOf(const QString& word, const QString& headword)
+{
+    if (!word.endsWith(u'\u064A'))
+        return false;
+    return QStringView(word).chopped(1) == headword ||
+           withoutConjunction(word).chopped(1) == headword;
+}
+
 // Whether the Arabic word is the headword with the perfect's ending ت (هولت, she frightened),
 // which only a verb takes, and the headword has no verb among its senses (هول, terror).
 bool perfectOnNoun(const QString& word, const DictionaryForm& form)
@@ -783,6 +792,10 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                imperfectOnNoun(word, f.headword);
     });
     found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
+    // A last ي is more often a nisba's or a word's own than "my": ورمي is و with رمي (throwing)
+    // before it is "my ورم".
+    std::stable_partition(found.begin(), found.end(),
+                          [&](const DictionaryForm& f) { return !possessiveOf(word, f.headword); });
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
     // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.

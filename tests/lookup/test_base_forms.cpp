@@ -76,7 +76,7 @@ testing::TestDatabase& database()
                u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
                u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
                u"\u0631\u0635\u064A\u0641"_s, u"\u0647\u0648\u0644"_s,
-               u"\u062B\u0648\u0627\u0646"_s});
+               u"\u062B\u0648\u0627\u0646"_s, u"\u0648\u0631\u0645"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
@@ -85,6 +85,8 @@ testing::TestDatabase& database()
         db.insert(
             DictionaryId::Arabic,
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
+             // رمى "threw"
+             {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -220,6 +222,8 @@ private Q_SLOTS:
         row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
         row("ar defective noun after the article", D::Arabic,
             u"\u0628\u0627\u0644\u062B\u0648\u0627\u0646\u064A"_s, u"\u062B\u0648\u0627\u0646"_s);
+        row("ar a word's own ي before my", D::Arabic, u"\u0648\u0631\u0645\u064A"_s,
+            u"\u0631\u0645\u0649"_s);
         row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
     }
 
