@@ -47,7 +47,7 @@ void appendUnique(QStringList& list, const QString& word)
 }
 
 // Whether the particles in front hold the article: a noun, which takes no pronoun after it
-// (اللوني is of لون, not of لو with ني; اليافعي is a name, not "my يافع").
+// (اللوني is no لو with ني, nor "my لون"; اليافعي is a name, not "my يافع").
 bool withArticle(QStringView prefix)
 {
     return prefix.endsWith(u"\u0627\u0644") || prefix.endsWith(u"\u0644\u0644");

@@ -280,15 +280,7 @@ private:
     {
         const QString w = word.toLower();
         const QString h = headword.toLower();
-        bool classEnding = false;
-        if (m_id == DictionaryId::German)
-            classEnding = headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
-        else if (m_id == DictionaryId::Spanish)
-            classEnding =
-                h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
-        else if (m_id == DictionaryId::Swedish)
-            classEnding = w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
-        if (!classEnding)
+        if (!classEnding(w, h, headword))
             return false;
         // A German noun is known with its capital.
         QString asNoun = word;
@@ -296,16 +288,8 @@ private:
             asNoun[0] = asNoun[0].toUpper();
         if (!m_analyser->isWord(asNoun) || m_analyser->derives(asNoun, headword))
             return false;
-        // The Swedish dictionary files many adjectives' -a and -t under their own entries
-        // (fina, lätta): those of a word it makes the other of the two of, or compares, are
-        // its forms all the same, and so are those of a word it derives from another
-        // (moralisk, of moral), of which it tells nothing.
-        if (m_id == DictionaryId::Swedish && adjectiveEnding(w, h)) {
-            const QString other = headword + (w.endsWith(u't') ? u"a"_s : u"t"_s);
-            return m_analyser->isDictionaryForm(headword) &&
-                   !m_analyser->derives(other, headword) &&
-                   !m_analyser->derives(headword + u"are", headword);
-        }
+        if (m_id == DictionaryId::Swedish && adjectiveEnding(w, h))
+            return !swedishAdjective(headword);
         // The Spanish dictionary files some adjectives' feminines under a neighbour (nueva under
         // nueve): only where it reads the word as a noun in -a alone is the rule's word wrong.
         if (m_id == DictionaryId::Spanish) {
@@ -315,6 +299,34 @@ private:
             });
         }
         return true;
+    }
+
+    // Whether the word, written small, is the headword with an ending that a class of words
+    // takes which the headword may not be of.
+    bool classEnding(const QString& w, const QString& h, const QString& headword) const
+    {
+        switch (m_id) {
+        case DictionaryId::German:
+            return headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
+        case DictionaryId::Spanish:
+            return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
+        case DictionaryId::Swedish:
+            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
+        default:
+            return false;
+        }
+    }
+
+    // Whether the Swedish dictionary takes the headword for an adjective. It files many
+    // adjectives' -a and -t under entries of their own (fina, lätta), so a word of which it
+    // makes the other of the two, or a comparative, is one; and so is a word it derives from
+    // another (moralisk, of moral), of which it tells nothing.
+    bool swedishAdjective(const QString& headword) const
+    {
+        return !m_analyser->isDictionaryForm(headword) ||
+               m_analyser->derives(headword + u'a', headword) ||
+               m_analyser->derives(headword + u't', headword) ||
+               m_analyser->derives(headword + u"are", headword);
     }
 
     // Whether the Swedish word is the headword with an adjective's -a or -t (fina, vitt), which
