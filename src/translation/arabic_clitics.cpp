@@ -46,18 +46,18 @@ void appendUnique(QStringList& list, const QString& word)
         list.append(word);
 }
 
-// Whether the particles in front hold the article: a noun, which takes no ني (me), the
-// object of a verb (اللوني is of لون, not of لو).
+// Whether the particles in front hold the article: a noun, which takes no pronoun after it
+// (اللوني is no لو with ني, nor "my لون"; اليافعي is a name, not "my يافع").
 bool withArticle(QStringView prefix)
 {
     return prefix.endsWith(u"\u0627\u0644") || prefix.endsWith(u"\u0644\u0644");
 }
 
-QStringList withoutSuffixes(const QString& word, bool noun = false)
+QStringList withoutSuffixes(const QString& word)
 {
     QStringList forms;
     for (const QStringView suffix : Suffixes) {
-        if (!word.endsWith(suffix) || (noun && suffix == u"\u0646\u064A"))
+        if (!word.endsWith(suffix))
             continue;
         QString stem = word.left(word.size() - suffix.size());
         appendUnique(forms, stem);
@@ -68,6 +68,23 @@ QStringList withoutSuffixes(const QString& word, bool noun = false)
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
     }
+    return forms;
+}
+
+// A noun with the article takes no pronoun after it: what looks like one is its own ending.
+// A last ه is often a ة written without its dots (الرياضيه, السيده); a last ي is a defective
+// noun's, which drops it without the article (الثواني → ثوان, القاضي → قاض), or a nisba's,
+// an adjective of its own (اللوني, اليافعي), no form of the noun it is made of.
+QStringList withoutNounEnding(const QString& word)
+{
+    QStringList forms;
+    const QString stem = word.chopped(1);
+    if (word.endsWith(u'\u0647'))
+        appendUnique(forms, stem);
+    const bool defective = (stem.size() == 3 && stem[1] == u'\u0627') || // قاض
+                           (stem.size() == 4 && stem[2] == u'\u0627');   // ثوان
+    if (word.endsWith(u'\u064A') && defective)
+        appendUnique(forms, stem);
     return forms;
 }
 
@@ -129,7 +146,8 @@ QStringList ArabicClitics::candidates(const QString& word) const
         if (front.size() < ShortestStem)
             continue;
         appendUnique(forms, front);
-        for (const QString& both : withoutSuffixes(front, withArticle(prefix)))
+        for (const QString& both :
+             withArticle(prefix) ? withoutNounEnding(front) : withoutSuffixes(front))
             appendUnique(forms, both);
     }
     if (m_stems) {

@@ -258,7 +258,7 @@ private:
     {
         if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
             return false;
-        if (m_analyser->namesOtherLemmas(word, headword))
+        if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -268,6 +268,74 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the rules made the word with an ending the headword's class does not take, as
+    // the analyser, which knows the word, shows: a German -er plural without umlaut, made by
+    // a few short nouns only (Kinder, Felder; Schiffer is no plural of Schiff, nor Berger of
+    // Berg); a Spanish feminine in -a of a word in -o, which only adjectives and nouns of
+    // persons have (focas is of foca, not of foco); a Swedish comparative, which only
+    // adjectives have (diskare, who washes up, is no comparative of disk).
+    bool otherWordClass(const QString& word, const QString& headword) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        if (!classEnding(w, h, headword))
+            return false;
+        // A German noun is known with its capital.
+        QString asNoun = word;
+        if (m_id == DictionaryId::German)
+            asNoun[0] = asNoun[0].toUpper();
+        if (!m_analyser->isWord(asNoun) || m_analyser->derives(asNoun, headword))
+            return false;
+        if (m_id == DictionaryId::Swedish && adjectiveEnding(w, h))
+            return !swedishAdjective(headword);
+        // The Spanish dictionary files some adjectives' feminines under a neighbour (nueva under
+        // nueve): only where it reads the word as a noun in -a alone is the rule's word wrong.
+        if (m_id == DictionaryId::Spanish) {
+            const QStringList stems = m_analyser->candidates(word);
+            return std::none_of(stems.cbegin(), stems.cend(), [](const QString& stem) {
+                return stem.endsWith(u'o') || stem.endsWith(u'e');
+            });
+        }
+        return true;
+    }
+
+    // Whether the word, written small, is the headword with an ending that a class of words
+    // takes which the headword may not be of.
+    bool classEnding(const QString& w, const QString& h, const QString& headword) const
+    {
+        switch (m_id) {
+        case DictionaryId::German:
+            return headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
+        case DictionaryId::Spanish:
+            return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
+        case DictionaryId::Swedish:
+            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
+        default:
+            return false;
+        }
+    }
+
+    // Whether the Swedish dictionary takes the headword for an adjective. It files many
+    // adjectives' -a and -t under entries of their own (fina, lätta), so a word of which it
+    // makes the other of the two, or a comparative, is one; and so is a word it derives from
+    // another (moralisk, of moral), of which it tells nothing.
+    bool swedishAdjective(const QString& headword) const
+    {
+        return !m_analyser->isDictionaryForm(headword) ||
+               m_analyser->derives(headword + u'a', headword) ||
+               m_analyser->derives(headword + u't', headword) ||
+               m_analyser->derives(headword + u"are", headword);
+    }
+
+    // Whether the Swedish word is the headword with an adjective's -a or -t (fina, vitt), which
+    // a noun in a consonant does not take (snutt is no form of snut, spåna none of spån).
+    static bool adjectiveEnding(const QString& word, const QString& headword)
+    {
+        static const QString vowels = u"aeiouyåäö"_s;
+        return !headword.isEmpty() && !vowels.contains(headword.back()) &&
+               (word == headword + u'a' || word == headword + u't');
     }
 
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
@@ -394,7 +462,7 @@ private:
         if (found && (!noun || result.word.value_or(word).front().isUpper()))
             return DictionaryForm{result.word.value_or(word), result.translation};
         for (const QString& headword : headwordsOfForm(word)) {
-            if (noun && !headword.front().isUpper())
+            if ((noun && !headword.front().isUpper()) || ruledOut(word, headword))
                 continue;
             const LookupResult r = lookUpTranslation(m_recordset, headword);
             if (r.outcome == LookupResult::Outcome::Found)
@@ -548,6 +616,15 @@ bool clearlyVerb(const DictionaryForm& form)
     });
 }
 
+// The Arabic word without the conjunction و or ف in front.
+QStringView withoutConjunction(const QString& word)
+{
+    QStringView rest(word);
+    if (rest.size() > 3 && (rest.startsWith(u'\u0648') || rest.startsWith(u'\u0641'))) // و ف
+        rest = rest.mid(1);
+    return rest;
+}
+
 // Whether the Arabic word carries the article or the prepositions ب, ك in front of the
 // headword: those stand before nouns only (بأكملها is "in its entirety", not أكمل "completed").
 bool nominalProclitic(const QString& word, const QString& headword)
@@ -666,6 +743,58 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     return written;
 }
 
+// Whether the first sense of a translation is a Persian infinitive (تأکید کردن, دویدن): the
+// translation of a verb.
+bool persianInfinitive(const QString& translation)
+{
+    const QString sense =
+        translation.section(u'\n', 0, 0).section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+    return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
+}
+
+// An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
+// the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
+QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    if (w.endsWith(u"ing") || w.endsWith(u"ed")) {
+        std::stable_partition(found.begin(), found.end(), [](const DictionaryForm& f) {
+            return persianInfinitive(f.translation);
+        });
+    }
+    return found;
+}
+
+// Whether a sense of a translation begins with a Persian past tense (فریاد زد, نوشت): the
+// translation of an Arabic verb, whose dictionary form is its perfect.
+bool persianPastTense(const QString& sense)
+{
+    const QString first = sense.section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+    return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
+}
+
+// Whether the Arabic word is the headword with the pronoun ي (my) after it.
+bool possessiveOf(const QString& word, const QString& headword)
+{
+    if (!word.endsWith(u'\u064A'))
+        return false;
+    return QStringView(word).chopped(1) == headword ||
+           withoutConjunction(word).chopped(1) == headword;
+}
+
+// Whether the Arabic word is the headword with the perfect's ending ت (هولت, she frightened),
+// which only a verb takes, and the headword has no verb among its senses (هول, terror).
+bool perfectOnNoun(const QString& word, const DictionaryForm& form)
+{
+    if (!word.endsWith(u'\u062A'))
+        return false;
+    const QStringView stem = QStringView(word).chopped(1);
+    if (stem != form.headword && withoutConjunction(word).chopped(1) != form.headword)
+        return false;
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -674,6 +803,11 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
                imperfectOnNoun(word, f.headword);
     });
+    found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
+    // A last ي is more often a nisba's or a word's own than "my": ورمي is و with رمي (throwing)
+    // before it is "my ورم".
+    std::stable_partition(found.begin(), found.end(),
+                          [&](const DictionaryForm& f) { return !possessiveOf(word, f.headword); });
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
     // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
@@ -682,11 +816,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     if (!imperfect)
         return found;
     const auto verb = [](const DictionaryForm& f) {
-        const QString sense = f.translation.section(u'\n', 0, 0)
-                                  .section(u'\u060C', 0, 0)
-                                  .section(u',', 0, 0)
-                                  .trimmed();
-        return sense.endsWith(u'\u062F') || sense.endsWith(u'\u062A');
+        return persianPastTense(f.translation.section(u'\n', 0, 0));
     };
     std::stable_partition(found.begin(), found.end(), verb);
     // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
@@ -769,6 +899,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     }
     if (id == DictionaryId::Arabic)
         found = arabicReadings(word, found);
+    else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
+        found = englishVerbsFirst(word, found);
     return found;
 }
 

@@ -35,6 +35,14 @@ public:
         Q_UNUSED(headword);
         return false;
     }
+    // Whether one of the analyser's readings of the word is made of the headword; true where it
+    // cannot tell.
+    virtual bool derives(const QString& word, const QString& headword) const
+    {
+        Q_UNUSED(word);
+        Q_UNUSED(headword);
+        return true;
+    }
     // Whether the analyser's language has the word; true where it cannot tell.
     virtual bool isWord(const QString& word) const
     {

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace lexaro {
 
 namespace {
@@ -24,13 +26,25 @@ const QSet<QString>& englishInflections()
 }
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
-// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler).
+// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler) and the fractions of
+// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable).
 QSet<QString> derivationFlags(const QString& language)
 {
     if (language.startsWith(u"de_"))
         return {QStringLiteral("J")};
     if (language.startsWith(u"sv_"))
+        return {QStringLiteral("T"), QStringLiteral("7")};
+    if (language.startsWith(u"es_"))
         return {QStringLiteral("T")};
+    return {};
+}
+
+// Suffix classes that make only a verb's forms: the Swedish present and past (väva → väver,
+// vävde; messa → messar).
+QSet<QString> verbFlags(const QString& language)
+{
+    if (language.startsWith(u"sv_"))
+        return {QStringLiteral("K"), QStringLiteral("m")};
     return {};
 }
 
@@ -70,7 +84,8 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
                                      QSet<QString> derivations, const QString& language)
     : m_speller(std::move(speller)), m_prefixFlags(std::move(prefixes)),
-      m_derivationFlags(std::move(derivations)), m_english(language.startsWith(u"en_")),
+      m_derivationFlags(std::move(derivations)), m_verbFlags(verbFlags(language)),
+      m_english(language.startsWith(u"en_")),
       // The French dictionary gives every form it knows with its lemma and word class.
       m_lemmatises(language.startsWith(u"fr_"))
 {
@@ -148,12 +163,16 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
     // from another stem (köpare, the buyer, of köpa), whose derived word, longer than the stem,
     // may be the headword (Beteiligungen of Beteiligung, of beteiligen) but a shorter one may
     // not (köpare is no comparative of köp).
+    // A word the Swedish dictionary reads as a verb's form only (väver, of väva) is none of a
+    // noun (väv).
     const std::vector<std::string>& known = analyses(word);
     const QString stem = u"st:" + headword;
     bool derivedFromLonger = false;
+    bool verbFormsOnly = !m_verbFlags.isEmpty() && !known.empty();
     for (const std::string& analysis : known) {
         const QStringList fields = QString::fromStdString(analysis).split(u' ', Qt::SkipEmptyParts);
         QStringView base;
+        bool verbForm = false;
         for (const QString& f : fields) {
             if (f.compare(stem, Qt::CaseInsensitive) == 0)
                 return false;
@@ -161,9 +180,21 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
                 base = QStringView(f).mid(3);
             else if (f.startsWith(u"fl:") && m_derivationFlags.contains(f.mid(3)))
                 derivedFromLonger = derivedFromLonger || headword.size() <= base.size();
+            verbForm = verbForm || (f.startsWith(u"fl:") && m_verbFlags.contains(f.mid(3)));
         }
+        verbFormsOnly = verbFormsOnly && verbForm;
     }
-    return derivedFromLonger || (m_lemmatises && !known.empty());
+    return derivedFromLonger || verbFormsOnly || (m_lemmatises && !known.empty());
+}
+
+bool HunspellBaseForms::derives(const QString& word, const QString& headword) const
+{
+    // " st:Berg fl:R": the stem as a field of its own, with or without its capital.
+    const QString stem = u" st:"_s + headword.toLower() + u' ';
+    const std::vector<std::string>& known = analyses(word);
+    return std::any_of(known.cbegin(), known.cend(), [&](const std::string& analysis) {
+        return QString(QString::fromStdString(analysis).toLower() + u' ').contains(stem);
+    });
 }
 
 bool HunspellBaseForms::isWord(const QString& word) const

@@ -30,6 +30,7 @@ public:
     bool mayBeCompound(const QString& word) const override;
     bool isDictionaryForm(const QString& word) const override;
     bool namesOtherLemmas(const QString& word, const QString& headword) const override;
+    bool derives(const QString& word, const QString& headword) const override;
     bool isWord(const QString& word) const override;
 
 private:
@@ -43,6 +44,7 @@ private:
     std::unique_ptr<Hunspell> m_speller;
     QSet<QString> m_prefixFlags;
     QSet<QString> m_derivationFlags;
+    QSet<QString> m_verbFlags;
     bool m_english = false;
     bool m_lemmatises = false;
     struct Analysed

@@ -47,11 +47,12 @@ testing::TestDatabase& database()
                u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,   u"use"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,    u"Kind"_s,     u"Mann"_s,      u"gehen"_s,    u"Stadt"_s,
-               u"sehen"_s,   u"können"_s,   u"geben"_s,     u"gut"_s,      u"Wort"_s,
-               u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,     u"dass"_s,
-               u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,   u"Gefahr"_s,
-               u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s});
+              {u"Haus"_s,    u"Kind"_s,     u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,   u"können"_s,   u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,    u"Katze"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
@@ -60,24 +61,34 @@ testing::TestDatabase& database()
         words(DictionaryId::Spanish,
               {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
-               u"proporción"_s, u"proporcionar"_s});
-        words(DictionaryId::Swedish, {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s,
-                                      u"utveckling"_s, u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,
-                                      u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s, u"krav"_s});
+               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s});
+        words(DictionaryId::Swedish,
+              {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s, u"utveckling"_s, u"hand"_s,
+               u"hända"_s, u"köpa"_s, u"köp"_s, u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s,
+               u"krav"_s, u"disk"_s, u"tredje"_s, u"snut"_s, u"väv"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s});
         words(DictionaryId::Arabic,
               {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
                u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
-               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u0641\u062A\u062D"_s,
-               u"\u062A\u062D\u062A"_s, u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
+               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u062A\u062D\u062A"_s,
+               u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
                u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
-               u"\u0631\u0635\u064A\u0641"_s});
+               u"\u0631\u0635\u064A\u0641"_s, u"\u0647\u0648\u0644"_s,
+               u"\u062B\u0648\u0627\u0646"_s, u"\u0648\u0631\u0645"_s});
+        // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
+        db.insert(DictionaryId::English,
+                  {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
+                   {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
+             // رمى "threw"
+             {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
+             // فتح "opened"
+             {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
              // أكمل "completed, went on": a verb in every sense.
              {u"\u0623\u0643\u0645\u0644"_s,
@@ -209,8 +220,11 @@ private Q_SLOTS:
         row("it -a of a verb's first person", D::Italian, u"inizia"_s, u"iniziare"_s);
         row("sv short head after a headword", D::Swedish, u"låskrav"_s, u"krav"_s);
         row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
-        row("ar no object pronoun after the article", D::Arabic,
-            u"\u0627\u0644\u0644\u0648\u0646\u064A"_s, u"\u0644\u0648\u0646"_s);
+        row("ar defective noun after the article", D::Arabic,
+            u"\u0628\u0627\u0644\u062B\u0648\u0627\u0646\u064A"_s, u"\u062B\u0648\u0627\u0646"_s);
+        row("ar a word's own ي before my", D::Arabic, u"\u0648\u0631\u0645\u064A"_s,
+            u"\u0631\u0645\u0649"_s);
+        row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
     }
 
     void findsTheDictionaryForm()
@@ -222,7 +236,10 @@ private Q_SLOTS:
         const QList<DictionaryForm> found = m_lookup.find(id, m_store->recordset(id), text);
         QVERIFY2(!found.isEmpty(), qPrintable(text));
         QCOMPARE(found.first().headword, form);
-        QVERIFY(found.first().translation.endsWith(form) || id == DictionaryId::Arabic);
+        // The headwords of the lists above translate as "معنی" and the word itself.
+        const QString translation = found.first().translation;
+        QVERIFY(!translation.startsWith(u"\u0645\u0639\u0646\u06CC "_s) ||
+                translation.endsWith(form));
         QVERIFY(found.size() <= BaseFormLookup::MostForms);
     }
 
@@ -263,6 +280,24 @@ private Q_SLOTS:
             << u"\u0631\u0635\u064A\u0641"_s;
         QTest::newRow("fi division another reading derives")
             << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
+        // Endings of another word class than the headword's.
+        QTest::newRow("de -er plural without umlaut")
+            << int(D::German) << u"Schiffer"_s << u"Schiff"_s;
+        QTest::newRow("de compound head in -er")
+            << int(D::German) << u"katzenberger"_s << u"Berg"_s;
+        QTest::newRow("es feminine of a noun") << int(D::Spanish) << u"focas"_s << u"foco"_s;
+        QTest::newRow("es -ble") << int(D::Spanish) << u"envidiable"_s << u"envidiar"_s;
+        QTest::newRow("sv comparative of a noun") << int(D::Swedish) << u"diskare"_s << u"disk"_s;
+        QTest::newRow("sv adjective ending on a noun")
+            << int(D::Swedish) << u"snutt"_s << u"snut"_s;
+        QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
+        QTest::newRow("sv fraction of an ordinal")
+            << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("ar perfect ending on a noun")
+            << int(D::Arabic) << u"\u0647\u0648\u0644\u062A"_s << u"\u0647\u0648\u0644"_s;
+        QTest::newRow("ar nisba after the article")
+            << int(D::Arabic) << u"\u0627\u0644\u0644\u0648\u0646\u064A"_s
+            << u"\u0644\u0648\u0646"_s;
         QTest::newRow("ar deep stem")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
             << u"\u0632\u0627\u0631"_s;
