@@ -137,7 +137,13 @@ void SuggestionList::show(const QStringList& words)
     m_view->setCurrentIndex({});
     m_view->setLayoutDirection(m_searchBox.layoutDirection());
     place();
+    // The view would lay the new rows out on a timer, which often fires after the list was
+    // painted: it would then be painted twice at this keystroke.
+    m_view->doItemsLayout();
+    const bool wasShown = m_view->isVisible();
     m_view->show();
+    if (wasShown)
+        m_view->repaint();
     // Only while shown: every window the program opens closes the list.
     qApp->installEventFilter(m_windowShown);
 }
