@@ -1,8 +1,10 @@
 #include "lookup/suggestion_list.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCache>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
@@ -43,10 +45,21 @@ private:
     std::function<void()> m_shown;
 };
 
+// A row as the style drew it: the plain colour at either end, and the picture of what lies
+// between, the word (on most rows a tenth of the row's width).
+struct KeptRow
+{
+    QPixmap middle;
+    int left = 0;  // where the middle begins
+    int right = 0; // where it ends
+    QRgb leftColour = 0;
+    QRgb rightColour = 0;
+};
+
 // Draws each row as the program's style does, once: a word the list showed before (Backspace
-// brings the longer lists back, a longer prefix keeps some of the words) is copied from the
-// picture kept of it. The style lays a row's word out three times to draw it, and the list is
-// drawn anew at every keystroke.
+// brings the longer lists back, a longer prefix keeps some of the words) is drawn from what was
+// kept of it. The style lays a row's word out three times to draw it, and the list is drawn
+// anew at every keystroke.
 class KeptRowsDelegate final : public QStyledItemDelegate
 {
 public:
@@ -56,28 +69,99 @@ public:
                const QModelIndex& index) const override
     {
         const QString key = rowKey(option, index);
-        const qreal ratio = painter->device()->devicePixelRatio();
-        if (const QPixmap* kept = m_rows.object(key)) {
-            painter->drawPixmap(option.rect.topLeft(), *kept);
+        if (const KeptRow* kept = m_rows.object(key)) {
+            draw(*painter, option, *kept);
             return;
         }
-        auto row = std::make_unique<QPixmap>(option.rect.size() * ratio);
-        row->setDevicePixelRatio(ratio);
-        // The list's own background, as the row is drawn on it.
-        row->fill(option.palette.color(colourGroup(option), QPalette::Base));
-        {
-            QPainter rowPainter(row.get());
-            rowPainter.setFont(painter->font());
-            QStyleOptionViewItem at(option);
-            at.rect.moveTopLeft(QPoint(0, 0));
-            QStyledItemDelegate::paint(&rowPainter, at, index);
-        }
-        painter->drawPixmap(option.rect.topLeft(), *row);
-        const int cost = row->width() * row->height() * row->depth() / 8;
+        auto row = std::make_unique<KeptRow>(keep(drawn(*painter, option, index)));
+        draw(*painter, option, *row);
+        const int cost = int(row->middle.width() * row->middle.height() * 4 + 64);
         m_rows.insert(key, row.release(), cost);
     }
 
 private:
+    QPixmap drawn(const QPainter& painter, const QStyleOptionViewItem& option,
+                  const QModelIndex& index) const
+    {
+        const qreal ratio = painter.device()->devicePixelRatio();
+        QPixmap row(option.rect.size() * ratio);
+        row.setDevicePixelRatio(ratio);
+        // The list's own background, as the row is drawn on it.
+        row.fill(option.palette.color(colourGroup(option), QPalette::Base));
+        QPainter rowPainter(&row);
+        rowPainter.setFont(painter.font());
+        QStyleOptionViewItem at(option);
+        at.rect.moveTopLeft(QPoint(0, 0));
+        QStyledItemDelegate::paint(&rowPainter, at, index);
+        return row;
+    }
+
+    // Splits the row into its plain ends and the middle, where every column of an end is one
+    // opaque colour, pixel for pixel.
+    static KeptRow keep(const QPixmap& row)
+    {
+        KeptRow kept{row, 0, row.width(), 0, 0};
+        const QImage image = row.toImage();
+        if (row.devicePixelRatio() != 1.0 || image.depth() != 32 || image.isNull())
+            return kept;
+        const auto at = [&image](int x, int y) {
+            return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+        };
+        const auto plain = [&](int x, QRgb colour) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (at(x, y) != colour)
+                    return false;
+            }
+            return true;
+        };
+        kept.leftColour = at(0, 0);
+        while (qAlpha(kept.leftColour) == 255 && kept.left < kept.right &&
+               plain(kept.left, kept.leftColour))
+            ++kept.left;
+        kept.rightColour = at(image.width() - 1, 0);
+        while (qAlpha(kept.rightColour) == 255 && kept.right > kept.left &&
+               plain(kept.right - 1, kept.rightColour))
+            --kept.right;
+        kept.middle = kept.left < kept.right
+                          ? row.copy(kept.left, 0, kept.right - kept.left, row.height())
+                          : QPixmap();
+        return kept;
+    }
+
+    static void draw(QPainter& painter, const QStyleOptionViewItem& option, const KeptRow& kept)
+    {
+        const QRect& rect = option.rect;
+        fillPlain(painter, option, QRect(rect.left(), rect.top(), kept.left, rect.height()),
+                  kept.leftColour);
+        if (!kept.middle.isNull())
+            painter.drawPixmap(rect.left() + kept.left, rect.top(), kept.middle);
+        fillPlain(
+            painter, option,
+            QRect(rect.left() + kept.right, rect.top(), rect.width() - kept.right, rect.height()),
+            kept.rightColour);
+    }
+
+    // The list has already filled its background: where a row's end has that colour, it is
+    // there.
+    static void fillPlain(QPainter& painter, const QStyleOptionViewItem& option, const QRect& span,
+                          QRgb colour)
+    {
+        if (span.isEmpty() || onBackground(option, colour))
+            return;
+        painter.fillRect(span, QColor::fromRgb(colour));
+    }
+
+    static bool onBackground(const QStyleOptionViewItem& option, QRgb colour)
+    {
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        const QWidget* viewport = view ? view->viewport() : nullptr;
+        if (!viewport || !viewport->autoFillBackground() ||
+            viewport->testAttribute(Qt::WA_StyledBackground))
+            return false;
+        const QBrush& background = viewport->palette().brush(viewport->backgroundRole());
+        return background.style() == Qt::SolidPattern && background.color().rgba() == colour;
+    }
+
     static QPalette::ColorGroup colourGroup(const QStyleOptionViewItem& option)
     {
         if (!(option.state & QStyle::State_Enabled))
@@ -97,8 +181,8 @@ private:
                QString::number(option.palette.cacheKey());
     }
 
-    // About seventy rows of the list's width.
-    mutable QCache<QString, QPixmap> m_rows{4 * 1024 * 1024};
+    // Some hundreds of rows: what is kept of a row is mostly its word.
+    mutable QCache<QString, KeptRow> m_rows{4 * 1024 * 1024};
 };
 
 } // namespace
