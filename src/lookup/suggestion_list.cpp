@@ -207,6 +207,7 @@ SuggestionList::SuggestionList(QComboBox& searchBox)
     // The keys a keyboard sends reach the combo box, which hands them on to its line edit
     // without any filter of the line edit seeing them.
     searchBox.installEventFilter(this);
+    m_view->installEventFilter(this);
     if (QWidget* window = searchBox.window(); window != &searchBox)
         window->installEventFilter(this);
 }
@@ -256,9 +257,22 @@ int SuggestionList::currentRow() const
 void SuggestionList::place()
 {
     const int rows = m_model->rowCount();
-    const int rowHeight = qMax(m_view->sizeHintForRow(0), m_view->fontMetrics().height());
-    m_view->setFixedSize(m_searchBox.width(), rows * rowHeight + 2 * m_view->frameWidth());
+    m_view->setFixedSize(m_searchBox.width(), rows * rowHeight() + 2 * m_view->frameWidth());
     m_view->move(m_searchBox.mapToGlobal(QPoint(0, m_searchBox.height())));
+}
+
+int SuggestionList::rowHeight()
+{
+    const int fontHeight = m_view->fontMetrics().height();
+    const QString first = m_model->index(0).data().toString();
+    const auto kept = m_rowHeights.constFind(first);
+    if (kept != m_rowHeights.cend() && kept->first == fontHeight)
+        return kept->second;
+    if (m_rowHeights.size() >= 1024)
+        m_rowHeights.clear();
+    const int height = qMax(m_view->sizeHintForRow(0), fontHeight);
+    m_rowHeights.insert(first, {fontHeight, height});
+    return height;
 }
 
 void SuggestionList::move(int step)
@@ -317,6 +331,11 @@ bool SuggestionList::closesTheList(const QObject* watched, const QEvent& event) 
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_view) {
+        if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+            m_rowHeights.clear();
+        return QObject::eventFilter(watched, event);
+    }
     if (!isShown())
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && watched == &m_searchBox &&
