@@ -102,7 +102,11 @@ private:
     {
         KeptRow kept{row, 0, row.width(), 0, 0};
         const QImage image = row.toImage();
-        if (row.devicePixelRatio() != 1.0 || image.depth() != 32 || image.isNull())
+        // Read as QRgb: the formats whose pixels are 0xAARRGGBB.
+        const QImage::Format format = image.format();
+        if (row.devicePixelRatio() != 1.0 || image.isNull() ||
+            (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+             format != QImage::Format_ARGB32_Premultiplied))
             return kept;
         const auto at = [&image](int x, int y) {
             return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
