@@ -1,8 +1,10 @@
 #include "lookup/suggestion_list.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCache>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
@@ -43,10 +45,21 @@ private:
     std::function<void()> m_shown;
 };
 
+// A row as the style drew it: the plain colour at either end, and the picture of what lies
+// between, the word (on most rows a tenth of the row's width).
+struct KeptRow
+{
+    QPixmap middle;
+    int left = 0;  // where the middle begins
+    int right = 0; // where it ends
+    QRgb leftColour = 0;
+    QRgb rightColour = 0;
+};
+
 // Draws each row as the program's style does, once: a word the list showed before (Backspace
-// brings the longer lists back, a longer prefix keeps some of the words) is copied from the
-// picture kept of it. The style lays a row's word out three times to draw it, and the list is
-// drawn anew at every keystroke.
+// brings the longer lists back, a longer prefix keeps some of the words) is drawn from what was
+// kept of it. The style lays a row's word out three times to draw it, and the list is drawn
+// anew at every keystroke.
 class KeptRowsDelegate final : public QStyledItemDelegate
 {
 public:
@@ -56,28 +69,103 @@ public:
                const QModelIndex& index) const override
     {
         const QString key = rowKey(option, index);
-        const qreal ratio = painter->device()->devicePixelRatio();
-        if (const QPixmap* kept = m_rows.object(key)) {
-            painter->drawPixmap(option.rect.topLeft(), *kept);
+        if (const KeptRow* kept = m_rows.object(key)) {
+            draw(*painter, option, *kept);
             return;
         }
-        auto row = std::make_unique<QPixmap>(option.rect.size() * ratio);
-        row->setDevicePixelRatio(ratio);
-        // The list's own background, as the row is drawn on it.
-        row->fill(option.palette.color(colourGroup(option), QPalette::Base));
-        {
-            QPainter rowPainter(row.get());
-            rowPainter.setFont(painter->font());
-            QStyleOptionViewItem at(option);
-            at.rect.moveTopLeft(QPoint(0, 0));
-            QStyledItemDelegate::paint(&rowPainter, at, index);
-        }
-        painter->drawPixmap(option.rect.topLeft(), *row);
-        const int cost = row->width() * row->height() * row->depth() / 8;
+        auto row = std::make_unique<KeptRow>(keep(drawn(*painter, option, index)));
+        draw(*painter, option, *row);
+        const int cost = int(row->middle.width() * row->middle.height() * 4 + 64);
         m_rows.insert(key, row.release(), cost);
     }
 
 private:
+    QPixmap drawn(const QPainter& painter, const QStyleOptionViewItem& option,
+                  const QModelIndex& index) const
+    {
+        const qreal ratio = painter.device()->devicePixelRatio();
+        QPixmap row(option.rect.size() * ratio);
+        row.setDevicePixelRatio(ratio);
+        // The list's own background, as the row is drawn on it.
+        row.fill(option.palette.color(colourGroup(option), QPalette::Base));
+        QPainter rowPainter(&row);
+        rowPainter.setFont(painter.font());
+        QStyleOptionViewItem at(option);
+        at.rect.moveTopLeft(QPoint(0, 0));
+        QStyledItemDelegate::paint(&rowPainter, at, index);
+        return row;
+    }
+
+    // Splits the row into its plain ends and the middle, where every column of an end is one
+    // opaque colour, pixel for pixel.
+    static KeptRow keep(const QPixmap& row)
+    {
+        KeptRow kept{row, 0, row.width(), 0, 0};
+        const QImage image = row.toImage();
+        // Read as QRgb: the formats whose pixels are 0xAARRGGBB.
+        const QImage::Format format = image.format();
+        if (row.devicePixelRatio() != 1.0 || image.isNull() ||
+            (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+             format != QImage::Format_ARGB32_Premultiplied))
+            return kept;
+        const auto at = [&image](int x, int y) {
+            return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+        };
+        const auto plain = [&](int x, QRgb colour) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (at(x, y) != colour)
+                    return false;
+            }
+            return true;
+        };
+        kept.leftColour = at(0, 0);
+        while (qAlpha(kept.leftColour) == 255 && kept.left < kept.right &&
+               plain(kept.left, kept.leftColour))
+            ++kept.left;
+        kept.rightColour = at(image.width() - 1, 0);
+        while (qAlpha(kept.rightColour) == 255 && kept.right > kept.left &&
+               plain(kept.right - 1, kept.rightColour))
+            --kept.right;
+        kept.middle = kept.left < kept.right
+                          ? row.copy(kept.left, 0, kept.right - kept.left, row.height())
+                          : QPixmap();
+        return kept;
+    }
+
+    static void draw(QPainter& painter, const QStyleOptionViewItem& option, const KeptRow& kept)
+    {
+        const QRect& rect = option.rect;
+        fillPlain(painter, option, QRect(rect.left(), rect.top(), kept.left, rect.height()),
+                  kept.leftColour);
+        if (!kept.middle.isNull())
+            painter.drawPixmap(rect.left() + kept.left, rect.top(), kept.middle);
+        fillPlain(
+            painter, option,
+            QRect(rect.left() + kept.right, rect.top(), rect.width() - kept.right, rect.height()),
+            kept.rightColour);
+    }
+
+    // The list has already filled its background: where a row's end has that colour, it is
+    // there.
+    static void fillPlain(QPainter& painter, const QStyleOptionViewItem& option, const QRect& span,
+                          QRgb colour)
+    {
+        if (span.isEmpty() || onBackground(option, colour))
+            return;
+        painter.fillRect(span, QColor::fromRgb(colour));
+    }
+
+    static bool onBackground(const QStyleOptionViewItem& option, QRgb colour)
+    {
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        const QWidget* viewport = view ? view->viewport() : nullptr;
+        if (!viewport || !viewport->autoFillBackground() ||
+            viewport->testAttribute(Qt::WA_StyledBackground))
+            return false;
+        const QBrush& background = viewport->palette().brush(viewport->backgroundRole());
+        return background.style() == Qt::SolidPattern && background.color().rgba() == colour;
+    }
+
     static QPalette::ColorGroup colourGroup(const QStyleOptionViewItem& option)
     {
         if (!(option.state & QStyle::State_Enabled))
@@ -97,8 +185,8 @@ private:
                QString::number(option.palette.cacheKey());
     }
 
-    // About seventy rows of the list's width.
-    mutable QCache<QString, QPixmap> m_rows{4 * 1024 * 1024};
+    // Some hundreds of rows: what is kept of a row is mostly its word.
+    mutable QCache<QString, KeptRow> m_rows{4 * 1024 * 1024};
 };
 
 } // namespace
@@ -123,6 +211,7 @@ SuggestionList::SuggestionList(QComboBox& searchBox)
     // The keys a keyboard sends reach the combo box, which hands them on to its line edit
     // without any filter of the line edit seeing them.
     searchBox.installEventFilter(this);
+    m_view->installEventFilter(this);
     if (QWidget* window = searchBox.window(); window != &searchBox)
         window->installEventFilter(this);
 }
@@ -137,7 +226,13 @@ void SuggestionList::show(const QStringList& words)
     m_view->setCurrentIndex({});
     m_view->setLayoutDirection(m_searchBox.layoutDirection());
     place();
+    // The view would lay the new rows out on a timer, which often fires after the list was
+    // painted: it would then be painted twice at this keystroke.
+    m_view->doItemsLayout();
+    const bool wasShown = m_view->isVisible();
     m_view->show();
+    if (wasShown)
+        m_view->repaint();
     // Only while shown: every window the program opens closes the list.
     qApp->installEventFilter(m_windowShown);
 }
@@ -166,9 +261,22 @@ int SuggestionList::currentRow() const
 void SuggestionList::place()
 {
     const int rows = m_model->rowCount();
-    const int rowHeight = qMax(m_view->sizeHintForRow(0), m_view->fontMetrics().height());
-    m_view->setFixedSize(m_searchBox.width(), rows * rowHeight + 2 * m_view->frameWidth());
+    m_view->setFixedSize(m_searchBox.width(), rows * rowHeight() + 2 * m_view->frameWidth());
     m_view->move(m_searchBox.mapToGlobal(QPoint(0, m_searchBox.height())));
+}
+
+int SuggestionList::rowHeight()
+{
+    const int fontHeight = m_view->fontMetrics().height();
+    const QString first = m_model->index(0).data().toString();
+    const auto kept = m_rowHeights.constFind(first);
+    if (kept != m_rowHeights.cend() && kept->first == fontHeight)
+        return kept->second;
+    if (m_rowHeights.size() >= 1024)
+        m_rowHeights.clear();
+    const int height = qMax(m_view->sizeHintForRow(0), fontHeight);
+    m_rowHeights.insert(first, {fontHeight, height});
+    return height;
 }
 
 void SuggestionList::move(int step)
@@ -227,6 +335,11 @@ bool SuggestionList::closesTheList(const QObject* watched, const QEvent& event) 
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_view) {
+        if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+            m_rowHeights.clear();
+        return QObject::eventFilter(watched, event);
+    }
     if (!isShown())
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && watched == &m_searchBox &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -43,11 +44,16 @@ private:
     void move(int step);
     void pick(int row);
     void place();
+    int rowHeight();
 
     QComboBox& m_searchBox;
     QListView* m_view = nullptr;
     QStringListModel* m_model = nullptr;
     QObject* m_windowShown = nullptr; // the application's filter while the list is shown
+    // The row height measured for a first word, with the font's height it was measured at:
+    // measuring lays the word out, and the same words come back as the user types on and
+    // erases.
+    QHash<QString, std::pair<int, int>> m_rowHeights;
 };
 
 } // namespace lexaro

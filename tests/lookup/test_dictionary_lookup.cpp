@@ -222,6 +222,20 @@ private Q_SLOTS:
             }
             list->setItemDelegate(kept);
         }
+
+        // The same words in a larger font: the rows are measured again and the list grows.
+        const int before = list->height();
+        QTest::keyClick(f.combo(), Qt::Key_Backspace);
+        QFont larger = list->font();
+        if (larger.pointSizeF() > 0)
+            larger.setPointSizeF(larger.pointSizeF() * 2);
+        else
+            larger.setPixelSize(larger.pixelSize() * 2);
+        list->setFont(larger);
+        QTest::sendKeyEvent(QTest::Click, f.combo(), Qt::Key_unknown, u"\u0628"_s, Qt::NoModifier);
+        QVERIFY(list->isVisible());
+        QVERIFY2(list->height() > before * 3 / 2,
+                 qPrintable(u"%1 -> %2"_s.arg(before).arg(list->height())));
     }
 
     // An older database may hold values longer than the program now takes: the window shows
