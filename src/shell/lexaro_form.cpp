@@ -33,12 +33,39 @@ namespace {
 
 constexpr QSize ClientSize{961, 555};
 
-QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry)
+// The window's fixed pictures.
+struct Banner
+{
+    const char16_t* name;
+    const char16_t* resource;
+    QRect geometry;
+};
+
+const Banner Header{u"HeaderImage", u":/header.svg", QRect(0, 0, 969, 113)};
+const Banner DictionaryBar{u"DictionarybarImage", u":/dictionary_bar.svg",
+                           twips(0, 1710, 855, 6615)};
+const Banner Toolbar{u"ToolbarImage", u":/toolbar.svg", twips(870, 1710, 975, 6615)};
+const Banner Dedication{u"DedicationImage", u":/dedication.svg", twips(1860, 1710, 12675, 495)};
+const Banner DictionaryName{u"DictionarynameImage", u":/dictionary_name.svg",
+                            twips(1860, 2220, 12675, 495)};
+
+// A dictionary's picture in the bar on the left, and a command's in the toolbar.
+QRect dictionaryPictureGeometry(int row)
+{
+    return twips(120, 1830 + 720 * row, 615, 615);
+}
+
+QRect toolbarPictureGeometry(int top)
+{
+    return twips(990, top, 735, 735);
+}
+
+QLabel* addPicture(QWidget* parent, const Banner& banner)
 {
     auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(Artwork::picture(resource, geometry.size()));
+    label->setObjectName(QString::fromUtf16(banner.name));
+    label->setGeometry(banner.geometry);
+    label->setPixmap(Artwork::picture(QString::fromUtf16(banner.resource), banner.geometry.size()));
     return label;
 }
 
@@ -78,6 +105,19 @@ constexpr ToolbarPicture ToolbarPictures[] = {
 
 } // namespace
 
+QList<std::pair<QString, QSize>> LexaroForm::pictures()
+{
+    QList<std::pair<QString, QSize>> all;
+    for (const Banner* banner : {&Header, &DictionaryBar, &Toolbar, &Dedication, &DictionaryName})
+        all.append({QString::fromUtf16(banner->resource), banner->geometry.size()});
+    int row = 0;
+    for (const DictionaryEntry& e : DictionaryCatalog::entries())
+        all.append({dictionaryArtwork(e.id), dictionaryPictureGeometry(row++).size()});
+    for (const ToolbarPicture& p : ToolbarPictures)
+        all.append({QString::fromUtf16(p.resource), toolbarPictureGeometry(p.top).size()});
+    return all;
+}
+
 LexaroForm::LexaroForm(DictionaryStore& store, const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -91,8 +131,7 @@ LexaroForm::LexaroForm(DictionaryStore& store, const Services& services, QWidget
     setWindowIcon(Artwork::windowIcon());
     setAccessibleName(Product::name());
 
-    addPicture(this, QStringLiteral("HeaderImage"), QStringLiteral(":/header.svg"),
-               QRect(0, 0, 969, 113));
+    addPicture(this, Header);
     const QCursor pointer = Artwork::pointer();
     buildDictionaryBar(pointer);
     buildToolbar(pointer);
@@ -124,27 +163,24 @@ LexaroForm::~LexaroForm()
 
 void LexaroForm::buildDictionaryBar(const QCursor& pointer)
 {
-    addPicture(this, QStringLiteral("DictionarybarImage"), QStringLiteral(":/dictionary_bar.svg"),
-               twips(0, 1710, 855, 6615));
-    int top = 1830;
+    addPicture(this, DictionaryBar);
+    int row = 0;
     for (const DictionaryEntry& e : DictionaryCatalog::entries()) {
         auto* image = new ClickableImage(e.imageName(), e.displayName, pointer, this);
-        image->setGeometry(twips(120, top, 615, 615));
+        image->setGeometry(dictionaryPictureGeometry(row++));
         image->setPixmap(Artwork::picture(dictionaryArtwork(e.id), image->size()));
         const DictionaryId id = e.id;
         connect(image, &ClickableImage::clicked, this, [this, id] { DictionaryImage_Click(id); });
-        top += 720;
     }
 }
 
 void LexaroForm::buildToolbar(const QCursor& pointer)
 {
-    addPicture(this, QStringLiteral("ToolbarImage"), QStringLiteral(":/toolbar.svg"),
-               twips(870, 1710, 975, 6615));
+    addPicture(this, Toolbar);
     for (const ToolbarPicture& p : ToolbarPictures) {
         auto* image = new ClickableImage(QString::fromUtf16(p.name), QString::fromUtf16(p.tooltip),
                                          pointer, this);
-        image->setGeometry(twips(990, p.top, 735, 735));
+        image->setGeometry(toolbarPictureGeometry(p.top));
         image->setPixmap(Artwork::picture(QString::fromUtf16(p.resource), image->size()));
         const ToolbarCommand command = p.command;
         connect(image, &ClickableImage::clicked, this, [this, command] { runCommand(command); });
@@ -154,8 +190,7 @@ void LexaroForm::buildToolbar(const QCursor& pointer)
 void LexaroForm::buildBanners()
 {
     // Decorative, but a screen reader should read its sentence too.
-    addPicture(this, QStringLiteral("DedicationImage"), QStringLiteral(":/dedication.svg"),
-               twips(1860, 1710, 12675, 495))
+    addPicture(this, Dedication)
         ->setAccessibleName(QStringLiteral("\u0627\u06CC\u0646 \u0646\u0631\u0645\u200C"
                                            "\u0627\u0641\u0632\u0627\u0631 \u0631\u0627"
                                            "\u06CC\u06AF\u0627\u0646 \u0627\u0633\u062A "
@@ -165,8 +200,7 @@ void LexaroForm::buildBanners()
                                            "\u0627\u0631\u0633\u06CC \u067E\u06CC\u0634"
                                            "\u06A9\u0634 \u0645\u06CC\u200C\u0634\u0648"
                                            "\u062F"));
-    addPicture(this, QStringLiteral("DictionarynameImage"), QStringLiteral(":/dictionary_name.svg"),
-               twips(1860, 2220, 12675, 495));
+    addPicture(this, DictionaryName);
 
     addDarkLabel(this, QStringLiteral("CurrentdictionaryLabel"), twips(1980, 2340, 1635, 255), 9.75)
         ->setText(QStringLiteral("Current dictionary:"));

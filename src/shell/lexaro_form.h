@@ -36,6 +36,9 @@ class LexaroForm : public QWidget, public WordCommandHost, public ClipboardWatch
 public:
     // The dictionary every start opens on.
     static constexpr DictionaryId FirstDictionary = DictionaryId::English;
+    // Every picture the window shows, and its size: rendered ahead while the splash counts
+    // down (Artwork::renderAhead), the window takes them at once.
+    static QList<std::pair<QString, QSize>> pictures();
 
     // The desktop services the window itself uses.
     struct Services

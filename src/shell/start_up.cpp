@@ -16,6 +16,7 @@
 #include "store/dictionary_store.h"
 #include "store/user_word_database.h"
 #include "store/word_forms_table.h"
+#include "ui/artwork.h"
 #include "ui/fonts.h"
 #include "ui/screen_placement.h"
 
@@ -93,6 +94,8 @@ StartUp::Outcome StartUp::begin(const QString& databasePath)
     connect(m_splash.get(), &SplashForm::countdownFinished, this, &StartUp::handOver);
     m_splash->show();
     QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
+    m_picturesAhead = LexaroForm::pictures();
+    QMetaObject::invokeMethod(this, &StartUp::renderPictureAhead, Qt::QueuedConnection);
     return Outcome::Started;
 }
 
@@ -111,6 +114,15 @@ void StartUp::readFirstWordList()
                           .readWordOrder(HeadwordListModel::SliceBudget);
     if (!m_firstWordList)
         QMetaObject::invokeMethod(this, &StartUp::readFirstWordList, Qt::QueuedConnection);
+}
+
+void StartUp::renderPictureAhead()
+{
+    if (m_mainWindow || m_picturesAhead.isEmpty())
+        return;
+    const auto [resource, size] = m_picturesAhead.takeFirst();
+    Artwork::renderAhead(resource, size);
+    QMetaObject::invokeMethod(this, &StartUp::renderPictureAhead, Qt::QueuedConnection);
 }
 
 void StartUp::handOver()

@@ -7,7 +7,10 @@
 #include "ui/modal_message_service.h"
 #include "ui/program_exit.h"
 
+#include <QList>
 #include <QObject>
+#include <QSize>
+#include <QString>
 
 #include <memory>
 #include <vector>
@@ -63,6 +66,7 @@ Q_SIGNALS:
 private:
     void handOver();
     void readFirstWordList();
+    void renderPictureAhead();
     void connectCommands();
 
     PlatformServices& m_services;
@@ -77,6 +81,8 @@ private:
     // The word list the main window opens on, read while the splash counts down and held
     // until the window has taken it.
     std::shared_ptr<const std::vector<RowId>> m_firstWordList;
+    // The main window's pictures, rendered one at a time between the splash's events.
+    QList<std::pair<QString, QSize>> m_picturesAhead;
     std::unique_ptr<LexaroForm> m_mainWindow;
     std::unique_ptr<WordCommands> m_wordCommands;
     std::unique_ptr<ClipboardWatchers> m_clipboardWatchers;

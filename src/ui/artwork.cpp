@@ -1,5 +1,7 @@
 #include "ui/artwork.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -11,7 +13,42 @@ static void registerArtwork()
 
 namespace lexaro::Artwork {
 
-QPixmap picture(const QString& resource, QSize size)
+namespace {
+
+// What outlives one window: pictures rendered ahead of the window that shows them, and the
+// pictures every window shares. Let go with the application, before the statics are.
+struct Kept
+{
+    QHash<QString, QPixmap> ahead;
+    QIcon windowIcon;
+    QCursor pointer;
+};
+
+Kept*& keptPointer()
+{
+    static Kept* kept = nullptr;
+    return kept;
+}
+
+Kept& kept()
+{
+    Kept*& k = keptPointer();
+    if (!k) {
+        k = new Kept;
+        qAddPostRoutine([] {
+            delete keptPointer();
+            keptPointer() = nullptr;
+        });
+    }
+    return *k;
+}
+
+QString aheadKey(const QString& resource, QSize size)
+{
+    return resource + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
+}
+
+QPixmap render(const QString& resource, QSize size)
 {
     static const bool registered = (registerArtwork(), true);
     Q_UNUSED(registered);
@@ -23,17 +60,40 @@ QPixmap picture(const QString& resource, QSize size)
     return pixmap;
 }
 
+} // namespace
+
+QPixmap picture(const QString& resource, QSize size)
+{
+    QHash<QString, QPixmap>& ahead = kept().ahead;
+    if (const auto found = ahead.constFind(aheadKey(resource, size)); found != ahead.cend()) {
+        QPixmap taken = *found;
+        ahead.erase(found);
+        return taken;
+    }
+    return render(resource, size);
+}
+
+void renderAhead(const QString& resource, QSize size)
+{
+    kept().ahead.insert(aheadKey(resource, size), render(resource, size));
+}
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(picture(QStringLiteral(":/lexaro.svg"), QSize(side, side)));
+    QIcon& icon = kept().windowIcon;
+    if (icon.isNull()) {
+        for (const int side : {16, 22, 24, 32, 48, 64})
+            icon.addPixmap(render(QStringLiteral(":/lexaro.svg"), QSize(side, side)));
+    }
     return icon;
 }
 
 QCursor pointer()
 {
-    return QCursor(picture(QStringLiteral(":/pointer.svg"), QSize(32, 32)), 13, 3);
+    QCursor& pointer = kept().pointer;
+    if (pointer.pixmap().isNull())
+        pointer = QCursor(render(QStringLiteral(":/pointer.svg"), QSize(32, 32)), 13, 3);
+    return pointer;
 }
 
 } // namespace lexaro::Artwork
