@@ -56,6 +56,10 @@ bool withArticle(QStringView prefix)
 QStringList withoutSuffixes(const QString& word)
 {
     QStringList forms;
+    // ين is the oblique of the sound plural's ون, which stands in the dictionary for the
+    // tens: تسعين is تسعون (ninety), not a plural of تسع.
+    if (word.size() >= 5 && word.endsWith(u"\u064A\u0646"))
+        appendUnique(forms, word.chopped(2) + u"\u0648\u0646");
     for (const QStringView suffix : Suffixes) {
         if (!word.endsWith(suffix))
             continue;

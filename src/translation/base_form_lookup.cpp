@@ -11,6 +11,7 @@
 #include "translation/voikko_base_forms.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <tuple>
@@ -93,8 +94,11 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
     static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
                                        u"keit"_s, u"schaft"_s, u"nis"_s};
     static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};
+    // amplificación is of amplificación, not of amplificar.
+    static const QStringList spanish = {u"ción"_s, u"cion"_s};
     const QStringList* suffixes = id == DictionaryId::German    ? &german
                                   : id == DictionaryId::Swedish ? &swedish
+                                  : id == DictionaryId::Spanish ? &spanish
                                                                 : nullptr;
     if (!suffixes || InflectionRules::isListedForm(id, headword, word))
         return false;
@@ -199,7 +203,7 @@ public:
         if (m_analyser && !m_analyser->mayBeCompound(word))
             return;
         for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
-            const std::optional<DictionaryForm> head = entryOf(word.mid(at), true);
+            const std::optional<DictionaryForm> head = headEntry(word.mid(at));
             if (!head)
                 continue;
             const QString modifier = word.left(at);
@@ -219,6 +223,20 @@ public:
     }
 
 private:
+    // A compound's head, also as written with ss for ß (Schul-strasse is Straße, not Trasse).
+    std::optional<DictionaryForm> headEntry(const QString& head)
+    {
+        if (std::optional<DictionaryForm> entry = entryOf(head, true))
+            return entry;
+        if (m_id == DictionaryId::German && head.contains(u"ss")) {
+            for (const QString& spelling : BaseFormLookup::otherSpellings(m_id, head)) {
+                if (std::optional<DictionaryForm> entry = entryOf(spelling, true))
+                    return entry;
+            }
+        }
+        return std::nullopt;
+    }
+
     // The headword or form that a compound's first part stands for, with its linking letters
     // taken off.
     std::optional<DictionaryForm> modifierEntry(const QString& modifier)
@@ -311,10 +329,23 @@ private:
         case DictionaryId::Spanish:
             return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
         case DictionaryId::Swedish:
-            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
+            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h) ||
+                   secondConjugationOnFirst(w, h);
         default:
             return false;
         }
+    }
+
+    // Whether the Swedish word is a verb in -a with a passive in -es or a supine in -t, which
+    // only verbs whose present is in -er or -r make (läggs, lagt of lägga), where the headword's
+    // present is in -ar: yrka makes yrkas, not yrkes; tillaga tillagat, not tillagt.
+    bool secondConjugationOnFirst(const QString& w, const QString& h) const
+    {
+        if (!h.endsWith(u'a') || h.size() < 3)
+            return false;
+        const QString stem = h.chopped(1);
+        return (w == stem + u"es" || w == stem + u't') && m_analyser->derives(stem + u"ar", h) &&
+               !m_analyser->derives(stem + u"er", h);
     }
 
     // Whether the Swedish dictionary takes the headword for an adjective. It files many
@@ -752,6 +783,60 @@ bool persianInfinitive(const QString& translation)
     return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
 }
 
+// Whether a sense of the translation is a Persian verb: its last word an infinitive (دویدن,
+// رسیدن به), or a light verb's infinitive in it (برقرار کردن دوباره). Asides in brackets are
+// left out.
+bool persianVerb(const QString& translation)
+{
+    static const QRegularExpression aside(u"\\([^)]*\\)"_s);
+    static const QRegularExpression senseBreak(u"[\n\u060C,\u061B;]"_s);
+    static const QStringList prepositions = {u"\u0628\u0627"_s, u"\u0628\u0647"_s,
+                                             u"\u0627\u0632"_s, u"\u062F\u0631"_s,
+                                             u"\u0631\u0627"_s, u"\u0628\u0631"_s};
+    static const QStringList lightVerbs = {u"\u06A9\u0631\u062F\u0646"_s,        // کردن
+                                           u"\u0634\u062F\u0646"_s,              // شدن
+                                           u"\u062F\u0627\u062F\u0646"_s,        // دادن
+                                           u"\u0628\u0648\u062F\u0646"_s,        // بودن
+                                           u"\u0632\u062F\u0646"_s,              // زدن
+                                           u"\u06AF\u0631\u0641\u062A\u0646"_s,  // گرفتن
+                                           u"\u062F\u0627\u0634\u062A\u0646"_s}; // داشتن
+    const QStringList senses = QString(translation).remove(aside).split(senseBreak);
+    return std::any_of(senses.cbegin(), senses.cend(), [](const QString& sense) {
+        QStringList words = sense.split(u' ', Qt::SkipEmptyParts);
+        if (std::any_of(words.cbegin(), words.cend(),
+                        [](const QString& w) { return lightVerbs.contains(w); }))
+            return true;
+        while (!words.isEmpty() && prepositions.contains(words.last()))
+            words.removeLast();
+        return !words.isEmpty() &&
+               (words.last().endsWith(u"\u062F\u0646") || words.last().endsWith(u"\u062A\u0646"));
+    });
+}
+
+// Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
+// (-ar, -er, -ir) that is no verb, as its translation shows: volga is no form of volgare
+// (vulgar), rovi none of rovere (oak). Only the plural is such a word's form (volgari,
+// lugares).
+bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
+    const QString h = form.headword.toLower();
+    if (w == h)
+        return false;
+    if (id == DictionaryId::Italian) {
+        const bool infinitive = h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire");
+        if (!infinitive || w == h.chopped(1) + u'i')
+            return false;
+    } else if (id == DictionaryId::Spanish) {
+        const bool infinitive = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
+        if (!infinitive || (w.size() == h.size() + 2 && w.endsWith(u"es")))
+            return false;
+    } else {
+        return false;
+    }
+    return !persianVerb(form.translation);
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -804,6 +889,13 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                imperfectOnNoun(word, f.headword);
     });
     found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
+    // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
+    if (word.endsWith(u"\u064A\u0646")) {
+        const QString nominative = word.chopped(2) + u"\u0648\u0646";
+        std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+            return nominative.endsWith(f.headword) && f.headword.size() >= nominative.size() - 1;
+        });
+    }
     // A last ي is more often a nisba's or a word's own than "my": ورمي is و with رمي (throwing)
     // before it is "my ورم".
     std::stable_partition(found.begin(), found.end(),
@@ -897,6 +989,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
+    found.removeIf([&](const DictionaryForm& f) { return verbFormOfNoVerb(id, word, f); });
     if (id == DictionaryId::Arabic)
         found = arabicReadings(word, found);
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
