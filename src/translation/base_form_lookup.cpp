@@ -210,8 +210,9 @@ public:
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
             // A short head is often only the end of a longer word's suffix (rekursering is
             // no ring, typmodifierare no rar): it stands only where the rest is words too.
-            if (word.size() - at < StandingHead && !first && !analyserKnows(modifier) &&
-                !splitsWholly(modifier))
+            if (word.size() - at < StandingHead &&
+                ((!first && !analyserKnows(modifier) && !splitsWholly(modifier)) ||
+                 endsLongerWord(word, at)))
                 continue;
             add(*head);
             if (first)
@@ -248,6 +249,21 @@ private:
                 return entry;
         }
         return std::nullopt;
+    }
+
+    // Whether the short German head that begins at `at` is only the end of a longer word the
+    // analyser knows: ausversehen ends in versehen, not in Ehen; aufeinanderfolgenden in
+    // folgenden, not in Enden. The Swedish and Finnish analysers know compounds whose tails
+    // say nothing of the head (arkitektur-lista, sata-varma).
+    bool endsLongerWord(const QString& word, qsizetype at) const
+    {
+        if (!m_analyser || m_id != DictionaryId::German)
+            return false;
+        for (qsizetype from = at - 1; from >= 1; --from) {
+            if (m_analyser->isWord(word.mid(from)))
+                return true;
+        }
+        return false;
     }
 
     // Whether the analyser knows the first part as a dictionary form of its own (a singular,

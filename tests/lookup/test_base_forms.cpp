@@ -58,7 +58,8 @@ testing::TestDatabase& database()
                u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,      u"dass"_s,
                u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
                u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s,    u"Schule"_s,    u"Straße"_s,    u"Trasse"_s});
+               u"Berg"_s,    u"Katze"_s,    u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,     u"Vers"_s,     u"aus"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
@@ -304,6 +305,8 @@ private Q_SLOTS:
             << int(D::German) << u"katzenberger"_s << u"Berg"_s;
         QTest::newRow("es feminine of a noun") << int(D::Spanish) << u"focas"_s << u"foco"_s;
         QTest::newRow("es -ble") << int(D::Spanish) << u"envidiable"_s << u"envidiar"_s;
+        QTest::newRow("de short head inside a longer word")
+            << int(D::German) << u"ausversehen"_s << u"Ehe"_s;
         QTest::newRow("es -ción") << int(D::Spanish) << u"amplificación"_s << u"amplificar"_s;
         QTest::newRow("it verb form of an adjective")
             << int(D::Italian) << u"volga"_s << u"volgare"_s;
