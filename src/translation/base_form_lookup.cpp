@@ -799,13 +799,10 @@ bool persianInfinitive(const QString& translation)
     return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
 }
 
-// Whether a sense of the translation is a Persian verb: its last word an infinitive (دویدن,
-// رسیدن به), or a light verb's infinitive in it (برقرار کردن دوباره). Asides in brackets are
-// left out.
-bool persianVerb(const QString& translation)
+// Whether a sense of a translation is a Persian verb: its last word an infinitive (دویدن,
+// رسیدن به), or a light verb's infinitive in it (برقرار کردن دوباره).
+bool persianVerbSense(const QString& sense)
 {
-    static const QRegularExpression aside(u"\\([^)]*\\)"_s);
-    static const QRegularExpression senseBreak(u"[\n\u060C,\u061B;]"_s);
     static const QStringList prepositions = {u"\u0628\u0627"_s, u"\u0628\u0647"_s,
                                              u"\u0627\u0632"_s, u"\u062F\u0631"_s,
                                              u"\u0631\u0627"_s, u"\u0628\u0631"_s};
@@ -816,17 +813,43 @@ bool persianVerb(const QString& translation)
                                            u"\u0632\u062F\u0646"_s,              // زدن
                                            u"\u06AF\u0631\u0641\u062A\u0646"_s,  // گرفتن
                                            u"\u062F\u0627\u0634\u062A\u0646"_s}; // داشتن
-    const QStringList senses = QString(translation).remove(aside).split(senseBreak);
-    return std::any_of(senses.cbegin(), senses.cend(), [](const QString& sense) {
-        QStringList words = sense.split(u' ', Qt::SkipEmptyParts);
-        if (std::any_of(words.cbegin(), words.cend(),
-                        [](const QString& w) { return lightVerbs.contains(w); }))
-            return true;
-        while (!words.isEmpty() && prepositions.contains(words.last()))
-            words.removeLast();
-        return !words.isEmpty() &&
-               (words.last().endsWith(u"\u062F\u0646") || words.last().endsWith(u"\u062A\u0646"));
-    });
+    QStringList words = sense.split(u' ', Qt::SkipEmptyParts);
+    if (std::any_of(words.cbegin(), words.cend(),
+                    [](const QString& w) { return lightVerbs.contains(w); }))
+        return true;
+    while (!words.isEmpty() && prepositions.contains(words.last()))
+        words.removeLast();
+    return !words.isEmpty() &&
+           (words.last().endsWith(u"\u062F\u0646") || words.last().endsWith(u"\u062A\u0646"));
+}
+
+// The senses of a translation, one a line or between commas, without asides in brackets.
+QStringList persianSenses(const QString& translation)
+{
+    static const QRegularExpression aside(u"\\([^)]*\\)"_s);
+    static const QRegularExpression senseBreak(u"[\n\u060C,\u061B;]"_s);
+    QStringList senses = QString(translation).remove(aside).split(senseBreak);
+    senses.removeIf([](const QString& sense) { return sense.trimmed().isEmpty(); });
+    return senses;
+}
+
+// Whether a sense of the translation is a Persian verb.
+bool persianVerb(const QString& translation)
+{
+    const QStringList senses = persianSenses(translation);
+    return std::any_of(senses.cbegin(), senses.cend(), persianVerbSense);
+}
+
+// Whether the Swedish word is a verb's headword in -a with an -n, which no form of a verb
+// has: a noun derived from it (befordran of befordra, ansökan of ansöka). A headword that is
+// a noun too (its translation has a sense that is no verb) keeps its definite form.
+bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
+{
+    const QString h = form.headword.toLower();
+    if (!h.endsWith(u'a') || word.toLower() != h + u'n')
+        return false;
+    const QStringList senses = persianSenses(form.translation);
+    return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
 }
 
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
@@ -1005,7 +1028,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
-    found.removeIf([&](const DictionaryForm& f) { return verbFormOfNoVerb(id, word, f); });
+    found.removeIf([&](const DictionaryForm& f) {
+        return verbFormOfNoVerb(id, word, f) ||
+               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f));
+    });
     if (id == DictionaryId::Arabic)
         found = arabicReadings(word, found);
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)

@@ -93,6 +93,9 @@ testing::TestDatabase& database()
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
+        // befordra "ترفیع دادن", a verb in every sense.
+        db.insert(DictionaryId::Swedish,
+                  {{u"befordra"_s, u"\u062A\u0631\u0641\u06CC\u0639 \u062F\u0627\u062F\u0646"_s}});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
@@ -310,6 +313,8 @@ private Q_SLOTS:
         QTest::newRow("es -ción") << int(D::Spanish) << u"amplificación"_s << u"amplificar"_s;
         QTest::newRow("it verb form of an adjective")
             << int(D::Italian) << u"volga"_s << u"volgare"_s;
+        QTest::newRow("sv noun of a verb in -an")
+            << int(D::Swedish) << u"befordran"_s << u"befordra"_s;
         QTest::newRow("sv supine of another conjugation")
             << int(D::Swedish) << u"tillagt"_s << u"tillaga"_s;
         QTest::newRow("sv comparative of a noun") << int(D::Swedish) << u"diskare"_s << u"disk"_s;
