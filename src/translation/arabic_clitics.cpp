@@ -71,6 +71,9 @@ QStringList withoutSuffixes(const QString& word)
         // A feminine ending written ت before a pronoun is ة on its own: سيارته → سيارة.
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
+        // A last ه may also be a ة written without its dots (صفقه, a deal).
+        if (suffix == u"\u0647" && stem.size() >= 2)
+            appendUnique(forms, stem + u'\u0629');
     }
     return forms;
 }

@@ -80,15 +80,26 @@ testing::TestDatabase& database()
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
-        words(DictionaryId::Arabic,
-              {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
-               u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
-               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u062A\u062D\u062A"_s,
-               u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
-               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
-               u"\u0631\u0635\u064A\u0641"_s, u"\u0647\u0648\u0644"_s,
-               u"\u062B\u0648\u0627\u0646"_s, u"\u0648\u0631\u0645"_s, u"\u062A\u0633\u0639"_s,
-               u"\u062A\u0633\u0639\u0648\u0646"_s});
+        words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
+                                     u"\u0633\u064A\u0627\u0631\u0629"_s,
+                                     u"\u0628\u064A\u062A"_s,
+                                     u"\u0632\u0627\u0631"_s,
+                                     u"\u0642\u0627\u062F"_s,
+                                     u"\u0645\u062F\u0631\u0633\u0629"_s,
+                                     u"\u062A\u062D\u062A"_s,
+                                     u"\u0639\u0631\u0628"_s,
+                                     u"\u0639\u0631\u0628\u0629"_s,
+                                     u"\u0634\u0631\u0637\u0629"_s,
+                                     u"\u0644\u0648"_s,
+                                     u"\u0644\u0648\u0646"_s,
+                                     u"\u0631\u0635\u064A\u0641"_s,
+                                     u"\u0647\u0648\u0644"_s,
+                                     u"\u062B\u0648\u0627\u0646"_s,
+                                     u"\u0648\u0631\u0645"_s,
+                                     u"\u062A\u0633\u0639"_s,
+                                     u"\u062A\u0633\u0639\u0648\u0646"_s,
+                                     u"\u0635\u0641\u0642"_s,
+                                     u"\u0635\u0641\u0642\u0629"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
@@ -129,6 +140,10 @@ private Q_SLOTS:
         QVERIFY(writeFrequencyTable(m_store->connection(),
                                     DictionaryCatalog::entry(DictionaryId::Spanish),
                                     {{u"luz"_s, 525}, {u"lucir"_s, 356}}));
+        // صفقة (a deal) is met far more often than صفق (clapped).
+        QVERIFY(writeFrequencyTable(
+            m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
+            {{u"\u0635\u0641\u0642\u0629"_s, 450}, {u"\u0635\u0641\u0642"_s, 300}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -244,6 +259,8 @@ private Q_SLOTS:
         // وتسعين is تسعون (ninety), not a plural of تسع (nine).
         row("ar oblique of a headword in un", D::Arabic, u"\u0648\u062A\u0633\u0639\u064A\u0646"_s,
             u"\u062A\u0633\u0639\u0648\u0646"_s);
+        row("ar ه for ة of a commoner noun", D::Arabic, u"\u0635\u0641\u0642\u0647"_s,
+            u"\u0635\u0641\u0642\u0629"_s);
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
         row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
     }
