@@ -919,6 +919,25 @@ bool perfectOnNoun(const QString& word, const DictionaryForm& form)
     return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
 }
 
+// Whether the headword is what the imperfect's letters make of the word only if it is a verb
+// (the fourth form أفعل, or the hollow verb فال of يفول), though no sense of it is one: تسد is
+// no form of أسد (lion), nor أجود (better) of جاد (serious).
+bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
+{
+    const QStringView rest = withoutConjunction(word);
+    if (rest.size() < 3 || !QStringView(u"\u064A\u062A\u0646\u0623").contains(rest.front()))
+        return false;
+    const QStringView stem = rest.mid(1);
+    const bool fourth =
+        rest.front() != u'\u0623' && form.headword == QString(u'\u0623' + stem.toString());
+    const bool hollow = stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A') &&
+                        form.headword == QString(stem[0]) + u'\u0627' + stem[2];
+    if (!fourth && !hollow)
+        return false;
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -927,7 +946,9 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
                imperfectOnNoun(word, f.headword);
     });
-    found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
+    found.removeIf([&](const DictionaryForm& f) {
+        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f);
+    });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
         const QString nominative = word.chopped(2) + u"\u0648\u0646";

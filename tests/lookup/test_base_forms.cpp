@@ -113,6 +113,8 @@ testing::TestDatabase& database()
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
              // رمى "threw"
              {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
+             // أسد "lion"
+             {u"\u0623\u0633\u062F"_s, u"\u0634\u06CC\u0631"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -340,6 +342,8 @@ private Q_SLOTS:
         QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("ar fourth form's imperfect on a noun")
+            << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
         QTest::newRow("ar perfect ending on a noun")
             << int(D::Arabic) << u"\u0647\u0648\u0644\u062A"_s << u"\u0647\u0648\u0644"_s;
         QTest::newRow("ar nisba after the article")
