@@ -56,6 +56,10 @@ bool withArticle(QStringView prefix)
 QStringList withoutSuffixes(const QString& word)
 {
     QStringList forms;
+    // ين is the oblique of the sound plural's ون, which stands in the dictionary for the
+    // tens: تسعين is تسعون (ninety), not a plural of تسع.
+    if (word.size() >= 5 && word.endsWith(u"\u064A\u0646"))
+        appendUnique(forms, word.chopped(2) + u"\u0648\u0646");
     for (const QStringView suffix : Suffixes) {
         if (!word.endsWith(suffix))
             continue;
@@ -67,6 +71,9 @@ QStringList withoutSuffixes(const QString& word)
         // A feminine ending written ت before a pronoun is ة on its own: سيارته → سيارة.
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
+        // A last ه may also be a ة written without its dots (صفقه, a deal).
+        if (suffix == u"\u0647" && stem.size() >= 2)
+            appendUnique(forms, stem + u'\u0629');
     }
     return forms;
 }

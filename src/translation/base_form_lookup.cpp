@@ -11,6 +11,7 @@
 #include "translation/voikko_base_forms.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <tuple>
@@ -93,8 +94,11 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
     static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
                                        u"keit"_s, u"schaft"_s, u"nis"_s};
     static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};
+    // amplificación is of amplificación, not of amplificar.
+    static const QStringList spanish = {u"ción"_s, u"cion"_s};
     const QStringList* suffixes = id == DictionaryId::German    ? &german
                                   : id == DictionaryId::Swedish ? &swedish
+                                  : id == DictionaryId::Spanish ? &spanish
                                                                 : nullptr;
     if (!suffixes || InflectionRules::isListedForm(id, headword, word))
         return false;
@@ -199,15 +203,16 @@ public:
         if (m_analyser && !m_analyser->mayBeCompound(word))
             return;
         for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
-            const std::optional<DictionaryForm> head = entryOf(word.mid(at), true);
+            const std::optional<DictionaryForm> head = headEntry(word.mid(at));
             if (!head)
                 continue;
             const QString modifier = word.left(at);
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
             // A short head is often only the end of a longer word's suffix (rekursering is
             // no ring, typmodifierare no rar): it stands only where the rest is words too.
-            if (word.size() - at < StandingHead && !first && !analyserKnows(modifier) &&
-                !splitsWholly(modifier))
+            if (word.size() - at < StandingHead &&
+                ((!first && !analyserKnows(modifier) && !splitsWholly(modifier)) ||
+                 endsLongerWord(word, at)))
                 continue;
             add(*head);
             if (first)
@@ -219,6 +224,20 @@ public:
     }
 
 private:
+    // A compound's head, also as written with ss for ß (Schul-strasse is Straße, not Trasse).
+    std::optional<DictionaryForm> headEntry(const QString& head)
+    {
+        if (std::optional<DictionaryForm> entry = entryOf(head, true))
+            return entry;
+        if (m_id == DictionaryId::German && head.contains(u"ss")) {
+            for (const QString& spelling : BaseFormLookup::otherSpellings(m_id, head)) {
+                if (std::optional<DictionaryForm> entry = entryOf(spelling, true))
+                    return entry;
+            }
+        }
+        return std::nullopt;
+    }
+
     // The headword or form that a compound's first part stands for, with its linking letters
     // taken off.
     std::optional<DictionaryForm> modifierEntry(const QString& modifier)
@@ -230,6 +249,21 @@ private:
                 return entry;
         }
         return std::nullopt;
+    }
+
+    // Whether the short German head that begins at `at` is only the end of a longer word the
+    // analyser knows: ausversehen ends in versehen, not in Ehen; aufeinanderfolgenden in
+    // folgenden, not in Enden. The Swedish and Finnish analysers know compounds whose tails
+    // say nothing of the head (arkitektur-lista, sata-varma).
+    bool endsLongerWord(const QString& word, qsizetype at) const
+    {
+        if (!m_analyser || m_id != DictionaryId::German)
+            return false;
+        for (qsizetype from = at - 1; from >= 1; --from) {
+            if (m_analyser->isWord(word.mid(from)))
+                return true;
+        }
+        return false;
     }
 
     // Whether the analyser knows the first part as a dictionary form of its own (a singular,
@@ -311,10 +345,23 @@ private:
         case DictionaryId::Spanish:
             return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
         case DictionaryId::Swedish:
-            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h);
+            return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h) ||
+                   secondConjugationOnFirst(w, h);
         default:
             return false;
         }
+    }
+
+    // Whether the Swedish word is a verb in -a with a passive in -es or a supine in -t, which
+    // only verbs whose present is in -er or -r make (läggs, lagt of lägga), where the headword's
+    // present is in -ar: yrka makes yrkas, not yrkes; tillaga tillagat, not tillagt.
+    bool secondConjugationOnFirst(const QString& w, const QString& h) const
+    {
+        if (!h.endsWith(u'a') || h.size() < 3)
+            return false;
+        const QString stem = h.chopped(1);
+        return (w == stem + u"es" || w == stem + u't') && m_analyser->derives(stem + u"ar", h) &&
+               !m_analyser->derives(stem + u"er", h);
     }
 
     // Whether the Swedish dictionary takes the headword for an adjective. It files many
@@ -752,6 +799,83 @@ bool persianInfinitive(const QString& translation)
     return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
 }
 
+// Whether a sense of a translation is a Persian verb: its last word an infinitive (دویدن,
+// رسیدن به), or a light verb's infinitive in it (برقرار کردن دوباره).
+bool persianVerbSense(const QString& sense)
+{
+    static const QStringList prepositions = {u"\u0628\u0627"_s, u"\u0628\u0647"_s,
+                                             u"\u0627\u0632"_s, u"\u062F\u0631"_s,
+                                             u"\u0631\u0627"_s, u"\u0628\u0631"_s};
+    static const QStringList lightVerbs = {u"\u06A9\u0631\u062F\u0646"_s,        // کردن
+                                           u"\u0634\u062F\u0646"_s,              // شدن
+                                           u"\u062F\u0627\u062F\u0646"_s,        // دادن
+                                           u"\u0628\u0648\u062F\u0646"_s,        // بودن
+                                           u"\u0632\u062F\u0646"_s,              // زدن
+                                           u"\u06AF\u0631\u0641\u062A\u0646"_s,  // گرفتن
+                                           u"\u062F\u0627\u0634\u062A\u0646"_s}; // داشتن
+    QStringList words = sense.split(u' ', Qt::SkipEmptyParts);
+    if (std::any_of(words.cbegin(), words.cend(),
+                    [](const QString& w) { return lightVerbs.contains(w); }))
+        return true;
+    while (!words.isEmpty() && prepositions.contains(words.last()))
+        words.removeLast();
+    return !words.isEmpty() &&
+           (words.last().endsWith(u"\u062F\u0646") || words.last().endsWith(u"\u062A\u0646"));
+}
+
+// The senses of a translation, one a line or between commas, without asides in brackets.
+QStringList persianSenses(const QString& translation)
+{
+    static const QRegularExpression aside(u"\\([^)]*\\)"_s);
+    static const QRegularExpression senseBreak(u"[\n\u060C,\u061B;]"_s);
+    QStringList senses = QString(translation).remove(aside).split(senseBreak);
+    senses.removeIf([](const QString& sense) { return sense.trimmed().isEmpty(); });
+    return senses;
+}
+
+// Whether a sense of the translation is a Persian verb.
+bool persianVerb(const QString& translation)
+{
+    const QStringList senses = persianSenses(translation);
+    return std::any_of(senses.cbegin(), senses.cend(), persianVerbSense);
+}
+
+// Whether the Swedish word is a verb's headword in -a with an -n, which no form of a verb
+// has: a noun derived from it (befordran of befordra, ansökan of ansöka). A headword that is
+// a noun too (its translation has a sense that is no verb) keeps its definite form.
+bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
+{
+    const QString h = form.headword.toLower();
+    if (!h.endsWith(u'a') || word.toLower() != h + u'n')
+        return false;
+    const QStringList senses = persianSenses(form.translation);
+    return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
+}
+
+// Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
+// (-ar, -er, -ir) that is no verb, as its translation shows: volga is no form of volgare
+// (vulgar), rovi none of rovere (oak). Only the plural is such a word's form (volgari,
+// lugares).
+bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
+    const QString h = form.headword.toLower();
+    if (w == h)
+        return false;
+    if (id == DictionaryId::Italian) {
+        const bool infinitive = h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire");
+        if (!infinitive || w == h.chopped(1) + u'i')
+            return false;
+    } else if (id == DictionaryId::Spanish) {
+        const bool infinitive = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
+        if (!infinitive || (w.size() == h.size() + 2 && w.endsWith(u"es")))
+            return false;
+    } else {
+        return false;
+    }
+    return !persianVerb(form.translation);
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -795,6 +919,25 @@ bool perfectOnNoun(const QString& word, const DictionaryForm& form)
     return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
 }
 
+// Whether the headword is what the imperfect's letters make of the word only if it is a verb
+// (the fourth form أفعل, or the hollow verb فال of يفول), though no sense of it is one: تسد is
+// no form of أسد (lion), nor أجود (better) of جاد (serious).
+bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
+{
+    const QStringView rest = withoutConjunction(word);
+    if (rest.size() < 3 || !QStringView(u"\u064A\u062A\u0646\u0623").contains(rest.front()))
+        return false;
+    const QStringView stem = rest.mid(1);
+    const bool fourth =
+        rest.front() != u'\u0623' && form.headword == QString(u'\u0623' + stem.toString());
+    const bool hollow = stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A') &&
+                        form.headword == QString(stem[0]) + u'\u0627' + stem[2];
+    if (!fourth && !hollow)
+        return false;
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -803,7 +946,16 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         return (nominalProclitic(word, f.headword) && clearlyVerb(f)) ||
                imperfectOnNoun(word, f.headword);
     });
-    found.removeIf([&](const DictionaryForm& f) { return perfectOnNoun(word, f); });
+    found.removeIf([&](const DictionaryForm& f) {
+        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f);
+    });
+    // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
+    if (word.endsWith(u"\u064A\u0646")) {
+        const QString nominative = word.chopped(2) + u"\u0648\u0646";
+        std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+            return nominative.endsWith(f.headword) && f.headword.size() >= nominative.size() - 1;
+        });
+    }
     // A last ي is more often a nisba's or a word's own than "my": ورمي is و with رمي (throwing)
     // before it is "my ورم".
     std::stable_partition(found.begin(), found.end(),
@@ -833,6 +985,32 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                    !f.headword.startsWith(word.front());
         });
     }
+    return found;
+}
+
+// An Arabic word in ه read as the noun in ة written without its dots (صفقه: صفقة, a deal)
+// before the word with the pronoun "his" (صفق, clapped) where readers meet the noun ten
+// times as often; كتابه stays "his book" (كتاب) before كتابة (writing).
+QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QString& word,
+                                      QList<DictionaryForm> found)
+{
+    constexpr int Step = 100; // zipf times 100
+    if (!word.endsWith(u'\u0647'))
+        return found;
+    const QString written = word.chopped(1);
+    const auto noun = std::find_if(found.begin(), found.end(), [&](const DictionaryForm& f) {
+        return f.headword.endsWith(u'\u0629') && written.endsWith(f.headword.chopped(1));
+    });
+    if (noun == found.end())
+        return found;
+    const std::optional<int> ofNoun = recordset.zipfPercentOf(noun->headword);
+    const auto other = std::find_if(
+        found.begin(), noun, [&](const DictionaryForm& f) { return written.endsWith(f.headword); });
+    if (other == noun || !ofNoun)
+        return found;
+    const std::optional<int> ofOther = recordset.zipfPercentOf(other->headword);
+    if (!ofOther || *ofNoun - *ofOther >= Step)
+        std::rotate(other, noun, noun + 1);
     return found;
 }
 
@@ -897,8 +1075,12 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
+    found.removeIf([&](const DictionaryForm& f) {
+        return verbFormOfNoVerb(id, word, f) ||
+               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f));
+    });
     if (id == DictionaryId::Arabic)
-        found = arabicReadings(word, found);
+        found = tehMarbutaFirst(recordset, word, arabicReadings(word, found));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     return found;

@@ -41,6 +41,17 @@ QStringList wordBases(const QString& bases, int& segments, bool& derivedLast)
     return parts;
 }
 
+// The verb that a derivational verb ending makes of the word's first part, from
+// "+edist(edistää)y(+yä)+n+yt(+yt)": edistyä, of which edistynyt is the participle, not of
+// edistää (whose participle is edistänyt). Empty where no such ending follows.
+QString derivedVerb(const QString& bases)
+{
+    static const QRegularExpression verb(
+        QStringLiteral("^\\+([^+(]+)\\([^)]*\\)[^+(]+\\(\\+([^)]+)\\)"));
+    const QRegularExpressionMatch m = verb.match(bases);
+    return m.hasMatch() ? m.captured(1) + m.captured(2) : QString();
+}
+
 void appendUnique(QStringList& list, const QString& word)
 {
     if (!word.isEmpty() && !list.contains(word))
@@ -69,8 +80,9 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
     for (voikko_mor_analysis** a = analyses; a && *a; ++a) {
         Analysis analysis;
         analysis.baseForm = attribute(*a, "BASEFORM");
-        analysis.parts =
-            wordBases(attribute(*a, "WORDBASES"), analysis.segments, analysis.derivedHead);
+        const QString bases = attribute(*a, "WORDBASES");
+        analysis.parts = wordBases(bases, analysis.segments, analysis.derivedHead);
+        analysis.derivedVerb = derivedVerb(bases);
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
@@ -87,8 +99,11 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
         appendUnique(forms, a.baseForm);
         // A participle is also found through its verb: asennettujen → asennettu, asentaa.
         // Other derived words are words of their own (hyökkääjä is no form of hyökätä).
-        if (a.participle && a.parts.size() == 1)
+        if (a.participle && a.parts.size() == 1) {
+            if (!a.derivedVerb.isEmpty())
+                derivedFrom << a.derivedVerb;
             derivedFrom << a.parts.first();
+        }
     });
     for (const QString& base : std::as_const(derivedFrom))
         appendUnique(forms, base);

@@ -26,8 +26,9 @@ private:
     struct Analysis
     {
         QString baseForm;
-        QStringList parts; // the dictionary forms of its parts, first to last
-        int segments = 0;  // parts and derivational endings
+        QStringList parts;   // the dictionary forms of its parts, first to last
+        QString derivedVerb; // a participle's verb derived from its first part (edistyä)
+        int segments = 0;    // parts and derivational endings
         bool participle = false;
         bool derivedHead = false; // a derivational ending follows the last part
         bool clitic = false;      // a particle is attached (-ko, -kin, -han)

@@ -36,8 +36,14 @@ testing::TestDatabase& database()
         db.setInflections(&rules());
         const auto words = [](DictionaryId id, const QStringList& list) {
             QList<testing::Row> rows;
-            for (const QString& w : list)
-                rows.append({w, u"\u0645\u0639\u0646\u06CC "_s + w});
+            // An Italian or Spanish verb translates as a Persian verb ("کردن").
+            const bool romance = id == DictionaryId::Italian || id == DictionaryId::Spanish;
+            for (const QString& w : list) {
+                const bool verb = romance && (w.endsWith(u'r') || w.endsWith(u"re"));
+                rows.append({w, (verb ? u"\u0645\u0639\u0646\u06CC \u06A9\u0631\u062F\u0646 "_s
+                                      : u"\u0645\u0639\u0646\u06CC "_s) +
+                                    w});
+            }
             db.insert(id, rows);
         };
         words(DictionaryId::English,
@@ -52,41 +58,63 @@ testing::TestDatabase& database()
                u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,      u"dass"_s,
                u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
                u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s});
+               u"Berg"_s,    u"Katze"_s,    u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,     u"Vers"_s,     u"aus"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
                                       u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
                                       u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s});
+        // volgare is an adjective, no verb: its translation says so.
+        db.insert(DictionaryId::Italian,
+                  {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
         words(DictionaryId::Spanish,
               {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
-               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s});
+               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s, u"barn"_s, u"gå"_s, u"bil"_s, u"program"_s, u"utveckling"_s, u"hand"_s,
-               u"hända"_s, u"köpa"_s, u"köp"_s, u"lycka"_s, u"lyckas"_s, u"ring"_s, u"lås"_s,
-               u"krav"_s, u"disk"_s, u"tredje"_s, u"snut"_s, u"väv"_s});
+              {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s, u"utveckling"_s,
+               u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,   u"lyckas"_s,
+               u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,  u"snut"_s,
+               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
-               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s});
-        words(DictionaryId::Arabic,
-              {u"\u0643\u062A\u0627\u0628"_s, u"\u0633\u064A\u0627\u0631\u0629"_s,
-               u"\u0628\u064A\u062A"_s, u"\u0632\u0627\u0631"_s, u"\u0642\u0627\u062F"_s,
-               u"\u0645\u062F\u0631\u0633\u0629"_s, u"\u062A\u062D\u062A"_s,
-               u"\u0639\u0631\u0628"_s, u"\u0639\u0631\u0628\u0629"_s,
-               u"\u0634\u0631\u0637\u0629"_s, u"\u0644\u0648"_s, u"\u0644\u0648\u0646"_s,
-               u"\u0631\u0635\u064A\u0641"_s, u"\u0647\u0648\u0644"_s,
-               u"\u062B\u0648\u0627\u0646"_s, u"\u0648\u0631\u0645"_s});
+               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
+        words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
+                                     u"\u0633\u064A\u0627\u0631\u0629"_s,
+                                     u"\u0628\u064A\u062A"_s,
+                                     u"\u0632\u0627\u0631"_s,
+                                     u"\u0642\u0627\u062F"_s,
+                                     u"\u0645\u062F\u0631\u0633\u0629"_s,
+                                     u"\u062A\u062D\u062A"_s,
+                                     u"\u0639\u0631\u0628"_s,
+                                     u"\u0639\u0631\u0628\u0629"_s,
+                                     u"\u0634\u0631\u0637\u0629"_s,
+                                     u"\u0644\u0648"_s,
+                                     u"\u0644\u0648\u0646"_s,
+                                     u"\u0631\u0635\u064A\u0641"_s,
+                                     u"\u0647\u0648\u0644"_s,
+                                     u"\u062B\u0648\u0627\u0646"_s,
+                                     u"\u0648\u0631\u0645"_s,
+                                     u"\u062A\u0633\u0639"_s,
+                                     u"\u062A\u0633\u0639\u0648\u0646"_s,
+                                     u"\u0635\u0641\u0642"_s,
+                                     u"\u0635\u0641\u0642\u0629"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
+        // befordra "ترفیع دادن", a verb in every sense.
+        db.insert(DictionaryId::Swedish,
+                  {{u"befordra"_s, u"\u062A\u0631\u0641\u06CC\u0639 \u062F\u0627\u062F\u0646"_s}});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
              // رمى "threw"
              {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
+             // أسد "lion"
+             {u"\u0623\u0633\u062F"_s, u"\u0634\u06CC\u0631"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -114,6 +142,10 @@ private Q_SLOTS:
         QVERIFY(writeFrequencyTable(m_store->connection(),
                                     DictionaryCatalog::entry(DictionaryId::Spanish),
                                     {{u"luz"_s, 525}, {u"lucir"_s, 356}}));
+        // صفقة (a deal) is met far more often than صفق (clapped).
+        QVERIFY(writeFrequencyTable(
+            m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
+            {{u"\u0635\u0641\u0642\u0629"_s, 450}, {u"\u0635\u0641\u0642"_s, 300}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -225,6 +257,14 @@ private Q_SLOTS:
         row("ar a word's own ي before my", D::Arabic, u"\u0648\u0631\u0645\u064A"_s,
             u"\u0631\u0645\u0649"_s);
         row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
+        row("fi participle of a derived verb", D::Finnish, u"edistynyt"_s, u"edistyä"_s);
+        // وتسعين is تسعون (ninety), not a plural of تسع (nine).
+        row("ar oblique of a headword in un", D::Arabic, u"\u0648\u062A\u0633\u0639\u064A\u0646"_s,
+            u"\u062A\u0633\u0639\u0648\u0646"_s);
+        row("ar ه for ة of a commoner noun", D::Arabic, u"\u0635\u0641\u0642\u0647"_s,
+            u"\u0635\u0641\u0642\u0629"_s);
+        row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
+        row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
     }
 
     void findsTheDictionaryForm()
@@ -287,12 +327,23 @@ private Q_SLOTS:
             << int(D::German) << u"katzenberger"_s << u"Berg"_s;
         QTest::newRow("es feminine of a noun") << int(D::Spanish) << u"focas"_s << u"foco"_s;
         QTest::newRow("es -ble") << int(D::Spanish) << u"envidiable"_s << u"envidiar"_s;
+        QTest::newRow("de short head inside a longer word")
+            << int(D::German) << u"ausversehen"_s << u"Ehe"_s;
+        QTest::newRow("es -ción") << int(D::Spanish) << u"amplificación"_s << u"amplificar"_s;
+        QTest::newRow("it verb form of an adjective")
+            << int(D::Italian) << u"volga"_s << u"volgare"_s;
+        QTest::newRow("sv noun of a verb in -an")
+            << int(D::Swedish) << u"befordran"_s << u"befordra"_s;
+        QTest::newRow("sv supine of another conjugation")
+            << int(D::Swedish) << u"tillagt"_s << u"tillaga"_s;
         QTest::newRow("sv comparative of a noun") << int(D::Swedish) << u"diskare"_s << u"disk"_s;
         QTest::newRow("sv adjective ending on a noun")
             << int(D::Swedish) << u"snutt"_s << u"snut"_s;
         QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("ar fourth form's imperfect on a noun")
+            << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
         QTest::newRow("ar perfect ending on a noun")
             << int(D::Arabic) << u"\u0647\u0648\u0644\u062A"_s << u"\u0647\u0648\u0644"_s;
         QTest::newRow("ar nisba after the article")
