@@ -1042,6 +1042,25 @@ QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset
     return kept;
 }
 
+// An English word in German or Swedish text (setting, reports, basketball) is neither a
+// compound of the language nor one of its forms: setting is no ting, reports no ort. A word
+// the language's own spell-checker knows, written small or with a capital, keeps its forms
+// (Cowboys, teams), and so does one English does not know as written small (names).
+bool BaseFormLookup::englishOnly(DictionaryId id, const QString& word)
+{
+    if (id != DictionaryId::German && id != DictionaryId::Swedish)
+        return false;
+    BaseForms* own = analyser(id);
+    if (!own)
+        return false;
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    if (own->isWord(word) || own->isWord(capital))
+        return false;
+    BaseForms* english = analyser(DictionaryId::English);
+    return english && english->isWord(word.toLower());
+}
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
@@ -1068,6 +1087,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (search.isEmpty() && splitsCompounds(id) && oneWord)
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
+    if (!found.isEmpty() && englishOnly(id, word))
+        return {};
     // With pronouns attached, only a form of the verb form alone is right: créeme is cree of
     // creer, not of crear, whatever the spell-checker's classes say.
     if (!withoutPronouns.isEmpty())

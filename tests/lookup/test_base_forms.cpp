@@ -73,10 +73,10 @@ testing::TestDatabase& database()
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
                u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s, u"utveckling"_s,
-               u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,   u"lyckas"_s,
-               u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,  u"snut"_s,
-               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s});
+              {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s,  u"utveckling"_s,
+               u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
+               u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,   u"snut"_s,
+               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s, u"ort"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
@@ -342,6 +342,7 @@ private Q_SLOTS:
         QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("sv English word split") << int(D::Swedish) << u"reports"_s << u"ort"_s;
         QTest::newRow("ar fourth form's imperfect on a noun")
             << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
         QTest::newRow("ar perfect ending on a noun")
