@@ -1014,6 +1014,31 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     return found;
 }
 
+// A Swedish plural in -ar of a noun in -e or -are (tomte: tomtarna; romare: romarnas) is that
+// noun's before it is a rule's plural of the word without the ending (tomt, Rom), where the
+// spell-checker does not know the longer noun as a word of its own or names it alone for the
+// word. fiskarna stays fisk before fiskare: the spell-checker reads it as fisk's.
+QList<DictionaryForm> swedishLongerNounFirst(const BaseForms* analyser, const QString& word,
+                                             QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString shorter = found.at(i).headword.toLower();
+        if (!w.startsWith(shorter + u"ar"))
+            continue;
+        for (qsizetype j = i + 1; j < found.size(); ++j) {
+            const QString longer = found.at(j).headword.toLower();
+            if (longer != shorter + u'e' && longer != shorter + u"are")
+                continue;
+            if (!analyser || !analyser->isDictionaryForm(found.at(j).headword) ||
+                (analyser->derives(word, longer) && !analyser->derives(word, shorter)))
+                found.move(j, i);
+            break;
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
@@ -1104,6 +1129,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = tehMarbutaFirst(recordset, word, arabicReadings(word, found));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
+    else if (id == DictionaryId::Swedish)
+        found = swedishLongerNounFirst(analyser(id), word, found);
     return found;
 }
 

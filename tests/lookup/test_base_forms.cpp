@@ -76,7 +76,8 @@ testing::TestDatabase& database()
               {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s,  u"utveckling"_s,
                u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
                u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,   u"snut"_s,
-               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s, u"ort"_s});
+               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s, u"ort"_s,
+               u"tomt"_s, u"tomte"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
@@ -231,6 +232,7 @@ private Q_SLOTS:
         row("sv compound", D::Swedish, u"programutveckling"_s, u"utveckling"_s);
         row("sv irregular plural", D::Swedish, u"händer"_s, u"hand"_s);
         row("sv verb before noun", D::Swedish, u"köper"_s, u"köpa"_s);
+        row("sv plural of the noun in -e", D::Swedish, u"tomtarna"_s, u"tomte"_s);
         row("fi participle's verb", D::Finnish, u"asennettujen"_s, u"asentaa"_s);
         row("fi compound head first", D::Finnish, u"tietokoneohjelmat"_s, u"ohjelma"_s);
         row("ar broken plural", D::Arabic, u"\u0627\u0644\u0643\u062A\u0628"_s,
