@@ -876,6 +876,41 @@ bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm
     return !persianVerb(form.translation);
 }
 
+// Whether the spell-checker reads the Italian word as the forms of other words only, where the
+// rules took it for the headword's: a plural or feminine of a word in -o (zitte of zitto,
+// settari of settario) is no form of a verb (zittire, settare) unless it is its participle's;
+// a plural in -i that it reads otherwise (sbronzi, of sbronzare) is none of a feminine in -a
+// whose plural in -e it makes (sbronza, sbronze); patriarca, of which it makes none, and
+// parassita, whose parassite it lists as a word of its own, keep theirs. Forms of the
+// irregular lists stand.
+bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const BaseForms* forms)
+{
+    const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
+    const QString h = form.headword.toLower();
+    // An adjective in -are, -ere or -ire has its plural in -i (solare: solari).
+    const bool adjectivePlural =
+        h.endsWith(u'e') && w == h.chopped(1) + u'i' && !persianVerb(form.translation);
+    if (!forms || w == h || adjectivePlural ||
+        InflectionRules::isListedForm(DictionaryId::Italian, form.headword, word))
+        return false;
+    const QStringList readings = forms->candidates(w);
+    const auto names = [&](const QString& r) { return WordComparison::sameWord(r, h); };
+    if (readings.isEmpty() || std::any_of(readings.cbegin(), readings.cend(), names))
+        return false;
+    if (w.endsWith(u'i') && h.endsWith(u'a')) {
+        const bool hard = h.endsWith(u"ca") || h.endsWith(u"ga");
+        return forms->derives(h.chopped(1) + (hard ? u"he"_s : u"e"_s), h);
+    }
+    if (!h.endsWith(u"are") && !h.endsWith(u"ere") && !h.endsWith(u"ire"))
+        return false;
+    const QString stem = h.chopped(3);
+    return std::all_of(readings.cbegin(), readings.cend(), [&](const QString& r) {
+        const QString reading = r.toLower();
+        return reading.endsWith(u'o') && reading != stem + u"ato" && reading != stem + u"uto" &&
+               reading != stem + u"ito";
+    });
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -1121,9 +1156,11 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
+    const BaseForms* italian = id == DictionaryId::Italian ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) ||
-               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f));
+               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f)) ||
+               (id == DictionaryId::Italian && italianReadOtherwise(word, f, italian));
     });
     if (id == DictionaryId::Arabic)
         found = tehMarbutaFirst(recordset, word, arabicReadings(word, found));

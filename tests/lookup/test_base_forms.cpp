@@ -64,7 +64,7 @@ testing::TestDatabase& database()
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
                                       u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
-                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s});
+                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s, u"zittire"_s});
         // volgare is an adjective, no verb: its translation says so.
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
@@ -344,6 +344,8 @@ private Q_SLOTS:
         QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("it feminine of an adjective in -o as a verb")
+            << int(D::Italian) << u"zitte"_s << u"zittire"_s;
         QTest::newRow("sv English word split") << int(D::Swedish) << u"reports"_s << u"ort"_s;
         QTest::newRow("ar fourth form's imperfect on a noun")
             << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
