@@ -1074,6 +1074,22 @@ QList<DictionaryForm> swedishLongerNounFirst(const BaseForms* analyser, const QS
     return found;
 }
 
+// A word with the article in front (اليماني: ال with يماني, Yemeni) is read so before it is read
+// as a headword that is only another's spelling without its hamza and begins with the
+// article's letters (اليم for أليم, painful, with a pronoun after it).
+QList<DictionaryForm> articleBeforeHamzaless(const QString& word, QList<DictionaryForm> found)
+{
+    static const QString article = u"\u0627\u0644"_s; // ال
+    static const QString hamzaless = u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C"
+                                     u"\u0647\u0645\u0632\u0647)"_s; // (نگارش بی‌همزه)
+    if (!word.startsWith(article))
+        return found;
+    std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+        return !f.headword.startsWith(article) || !f.translation.startsWith(hamzaless);
+    });
+    return found;
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
@@ -1163,7 +1179,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
                (id == DictionaryId::Italian && italianReadOtherwise(word, f, italian));
     });
     if (id == DictionaryId::Arabic)
-        found = tehMarbutaFirst(recordset, word, arabicReadings(word, found));
+        found = articleBeforeHamzaless(
+            word, tehMarbutaFirst(recordset, word, arabicReadings(word, found)));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)

@@ -116,6 +116,10 @@ testing::TestDatabase& database()
              {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
              // أسد "lion"
              {u"\u0623\u0633\u062F"_s, u"\u0634\u06CC\u0631"_s},
+             // اليم, أليم "painful" written without its hamza; يماني "Yemeni"
+             {u"\u0627\u0644\u064A\u0645"_s,
+              u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
+             {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -191,6 +195,8 @@ private Q_SLOTS:
             u"\u0633\u064A\u0627\u0631\u0629"_s);
         row("ar comma and question mark", D::Arabic,
             u"\u0627\u0644\u0643\u062A\u0627\u0628\u061F"_s, u"\u0643\u062A\u0627\u0628"_s);
+        row("ar article before a spelling without hamza", D::Arabic,
+            u"\u0627\u0644\u064A\u0645\u0627\u0646\u064A"_s, u"\u064A\u0645\u0627\u0646\u064A"_s);
         // What the spell-checkers miss or get wrong: the forms table and the order of its
         // headwords.
         row("en not the", D::English, u"things"_s, u"thing"_s);
