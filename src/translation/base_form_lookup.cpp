@@ -876,6 +876,41 @@ bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm
     return !persianVerb(form.translation);
 }
 
+// Whether the spell-checker reads the Italian word as the forms of other words only, where the
+// rules took it for the headword's: a plural or feminine of a word in -o (zitte of zitto,
+// settari of settario) is no form of a verb (zittire, settare) unless it is its participle's;
+// a plural in -i that it reads otherwise (sbronzi, of sbronzare) is none of a feminine in -a
+// whose plural in -e it makes (sbronza, sbronze); patriarca, of which it makes none, and
+// parassita, whose parassite it lists as a word of its own, keep theirs. Forms of the
+// irregular lists stand.
+bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const BaseForms* forms)
+{
+    const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
+    const QString h = form.headword.toLower();
+    // An adjective in -are, -ere or -ire has its plural in -i (solare: solari).
+    const bool adjectivePlural =
+        h.endsWith(u'e') && w == h.chopped(1) + u'i' && !persianVerb(form.translation);
+    if (!forms || w == h || adjectivePlural ||
+        InflectionRules::isListedForm(DictionaryId::Italian, form.headword, word))
+        return false;
+    const QStringList readings = forms->candidates(w);
+    const auto names = [&](const QString& r) { return WordComparison::sameWord(r, h); };
+    if (readings.isEmpty() || std::any_of(readings.cbegin(), readings.cend(), names))
+        return false;
+    if (w.endsWith(u'i') && h.endsWith(u'a')) {
+        const bool hard = h.endsWith(u"ca") || h.endsWith(u"ga");
+        return forms->derives(h.chopped(1) + (hard ? u"he"_s : u"e"_s), h);
+    }
+    if (!h.endsWith(u"are") && !h.endsWith(u"ere") && !h.endsWith(u"ire"))
+        return false;
+    const QString stem = h.chopped(3);
+    return std::all_of(readings.cbegin(), readings.cend(), [&](const QString& r) {
+        const QString reading = r.toLower();
+        return reading.endsWith(u'o') && reading != stem + u"ato" && reading != stem + u"uto" &&
+               reading != stem + u"ito";
+    });
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -1014,6 +1049,47 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     return found;
 }
 
+// A Swedish plural in -ar of a noun in -e or -are (tomte: tomtarna; romare: romarnas) is that
+// noun's before it is a rule's plural of the word without the ending (tomt, Rom), where the
+// spell-checker does not know the longer noun as a word of its own or names it alone for the
+// word. fiskarna stays fisk before fiskare: the spell-checker reads it as fisk's.
+QList<DictionaryForm> swedishLongerNounFirst(const BaseForms* analyser, const QString& word,
+                                             QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString shorter = found.at(i).headword.toLower();
+        if (!w.startsWith(shorter + u"ar"))
+            continue;
+        for (qsizetype j = i + 1; j < found.size(); ++j) {
+            const QString longer = found.at(j).headword.toLower();
+            if (longer != shorter + u'e' && longer != shorter + u"are")
+                continue;
+            if (!analyser || !analyser->isDictionaryForm(found.at(j).headword) ||
+                (analyser->derives(word, longer) && !analyser->derives(word, shorter)))
+                found.move(j, i);
+            break;
+        }
+    }
+    return found;
+}
+
+// A word with the article in front (اليماني: ال with يماني, Yemeni) is read so before it is read
+// as a headword that is only another's spelling without its hamza and begins with the
+// article's letters (اليم for أليم, painful, with a pronoun after it).
+QList<DictionaryForm> articleBeforeHamzaless(const QString& word, QList<DictionaryForm> found)
+{
+    static const QString article = u"\u0627\u0644"_s; // ال
+    static const QString hamzaless = u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C"
+                                     u"\u0647\u0645\u0632\u0647)"_s; // (نگارش بی‌همزه)
+    if (!word.startsWith(article))
+        return found;
+    std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+        return !f.headword.startsWith(article) || !f.translation.startsWith(hamzaless);
+    });
+    return found;
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset,
@@ -1042,6 +1118,25 @@ QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset
     return kept;
 }
 
+// An English word in German or Swedish text (setting, reports, basketball) is neither a
+// compound of the language nor one of its forms: setting is no ting, reports no ort. A word
+// the language's own spell-checker knows, written small or with a capital, keeps its forms
+// (Cowboys, teams), and so does one English does not know as written small (names).
+bool BaseFormLookup::englishOnly(DictionaryId id, const QString& word)
+{
+    if (id != DictionaryId::German && id != DictionaryId::Swedish)
+        return false;
+    BaseForms* own = analyser(id);
+    if (!own)
+        return false;
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    if (own->isWord(word) || own->isWord(capital))
+        return false;
+    BaseForms* english = analyser(DictionaryId::English);
+    return english && english->isWord(word.toLower());
+}
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
@@ -1068,6 +1163,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (search.isEmpty() && splitsCompounds(id) && oneWord)
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
+    if (!found.isEmpty() && englishOnly(id, word))
+        return {};
     // With pronouns attached, only a form of the verb form alone is right: créeme is cree of
     // creer, not of crear, whatever the spell-checker's classes say.
     if (!withoutPronouns.isEmpty())
@@ -1075,14 +1172,19 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const QString noun = afterPreposition(id, word); !noun.isEmpty()) {
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
+    const BaseForms* italian = id == DictionaryId::Italian ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) ||
-               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f));
+               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f)) ||
+               (id == DictionaryId::Italian && italianReadOtherwise(word, f, italian));
     });
     if (id == DictionaryId::Arabic)
-        found = tehMarbutaFirst(recordset, word, arabicReadings(word, found));
+        found = articleBeforeHamzaless(
+            word, tehMarbutaFirst(recordset, word, arabicReadings(word, found)));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
+    else if (id == DictionaryId::Swedish)
+        found = swedishLongerNounFirst(analyser(id), word, found);
     return found;
 }
 

@@ -59,6 +59,7 @@ private:
     BaseForms* analyser(DictionaryId id);
     QList<DictionaryForm> formsOfVerb(DictionaryRecordset& recordset, const QString& verb,
                                       const QList<DictionaryForm>& found);
+    bool englishOnly(DictionaryId id, const QString& word);
 
     AnalyserFactory m_factory;
     std::array<std::optional<std::unique_ptr<BaseForms>>, DictionaryCount> m_analysers;

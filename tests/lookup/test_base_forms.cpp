@@ -64,7 +64,7 @@ testing::TestDatabase& database()
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
                                       u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
-                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s});
+                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s, u"zittire"_s});
         // volgare is an adjective, no verb: its translation says so.
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
@@ -73,10 +73,11 @@ testing::TestDatabase& database()
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
                u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s, u"utveckling"_s,
-               u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,   u"lyckas"_s,
-               u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,  u"snut"_s,
-               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s});
+              {u"hus"_s,  u"barn"_s,  u"gå"_s,   u"bil"_s,     u"program"_s,  u"utveckling"_s,
+               u"hand"_s, u"hända"_s, u"köpa"_s, u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
+               u"ring"_s, u"lås"_s,   u"krav"_s, u"disk"_s,    u"tredje"_s,   u"snut"_s,
+               u"väv"_s,  u"yrka"_s,  u"yrke"_s, u"tillaga"_s, u"tillägga"_s, u"ort"_s,
+               u"tomt"_s, u"tomte"_s});
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
@@ -115,6 +116,10 @@ testing::TestDatabase& database()
              {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
              // أسد "lion"
              {u"\u0623\u0633\u062F"_s, u"\u0634\u06CC\u0631"_s},
+             // اليم, أليم "painful" written without its hamza; يماني "Yemeni"
+             {u"\u0627\u0644\u064A\u0645"_s,
+              u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
+             {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -190,6 +195,8 @@ private Q_SLOTS:
             u"\u0633\u064A\u0627\u0631\u0629"_s);
         row("ar comma and question mark", D::Arabic,
             u"\u0627\u0644\u0643\u062A\u0627\u0628\u061F"_s, u"\u0643\u062A\u0627\u0628"_s);
+        row("ar article before a spelling without hamza", D::Arabic,
+            u"\u0627\u0644\u064A\u0645\u0627\u0646\u064A"_s, u"\u064A\u0645\u0627\u0646\u064A"_s);
         // What the spell-checkers miss or get wrong: the forms table and the order of its
         // headwords.
         row("en not the", D::English, u"things"_s, u"thing"_s);
@@ -231,6 +238,7 @@ private Q_SLOTS:
         row("sv compound", D::Swedish, u"programutveckling"_s, u"utveckling"_s);
         row("sv irregular plural", D::Swedish, u"händer"_s, u"hand"_s);
         row("sv verb before noun", D::Swedish, u"köper"_s, u"köpa"_s);
+        row("sv plural of the noun in -e", D::Swedish, u"tomtarna"_s, u"tomte"_s);
         row("fi participle's verb", D::Finnish, u"asennettujen"_s, u"asentaa"_s);
         row("fi compound head first", D::Finnish, u"tietokoneohjelmat"_s, u"ohjelma"_s);
         row("ar broken plural", D::Arabic, u"\u0627\u0644\u0643\u062A\u0628"_s,
@@ -342,6 +350,9 @@ private Q_SLOTS:
         QTest::newRow("sv verb's form only") << int(D::Swedish) << u"väver"_s << u"väv"_s;
         QTest::newRow("sv fraction of an ordinal")
             << int(D::Swedish) << u"tredjedelen"_s << u"tredje"_s;
+        QTest::newRow("it feminine of an adjective in -o as a verb")
+            << int(D::Italian) << u"zitte"_s << u"zittire"_s;
+        QTest::newRow("sv English word split") << int(D::Swedish) << u"reports"_s << u"ort"_s;
         QTest::newRow("ar fourth form's imperfect on a noun")
             << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
         QTest::newRow("ar perfect ending on a noun")
