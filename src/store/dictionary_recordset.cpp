@@ -212,17 +212,27 @@ void DictionaryRecordset::stopReadingWordOrder()
     m_reading.reset();
 }
 
+SqliteStatement* DictionaryRecordset::kept(std::optional<SqliteStatement>& slot,
+                                           QString (*text)(const DictionaryRecordset&))
+{
+    if (!slot || !slot->isValid()) {
+        slot.emplace(m_connection.handle(), text(*this));
+        if (!slot->isValid()) {
+            slot.reset();
+            return nullptr;
+        }
+    }
+    return &*slot;
+}
+
 std::optional<QString> DictionaryRecordset::wordOfRow(RowId row)
 {
     followConnection();
-    if (!m_wordOfRow || !m_wordOfRow->isValid()) {
-        m_wordOfRow.emplace(m_connection.handle(), WordTableWriter::wordOfRowText(m_table));
-        if (!m_wordOfRow->isValid()) {
-            m_wordOfRow.reset();
-            return std::nullopt;
-        }
-    }
-    SqliteStatement* statement = &*m_wordOfRow;
+    SqliteStatement* statement = kept(m_wordOfRow, [](const DictionaryRecordset& r) {
+        return WordTableWriter::wordOfRowText(r.m_table);
+    });
+    if (!statement)
+        return std::nullopt;
     if (!statement->bindInt64(1, qint64(row))) {
         statement->reset();
         return std::nullopt;
@@ -260,24 +270,20 @@ QStringList DictionaryRecordset::headwordsOfForm(QStringView form, int limit)
 {
     QStringList words;
     followConnection();
-    if (!m_formsOf || !m_formsOf->isValid()) {
-        m_formsOf.emplace(m_connection.handle(), u"Select Word From "_s +
-                                                     formsTableName(m_dictionary) +
-                                                     u" Where Form=?1"_s);
-        if (!m_formsOf->isValid()) {
-            m_formsOf.reset();
-            return words;
-        }
-    }
-    if (!m_formsOf->bindText(1, form)) {
-        m_formsOf->reset();
+    SqliteStatement* statement = kept(m_formsOf, [](const DictionaryRecordset& r) -> QString {
+        return u"Select Word From "_s + formsTableName(r.m_dictionary) + u" Where Form=?1"_s;
+    });
+    if (!statement)
+        return words;
+    if (!statement->bindText(1, form)) {
+        statement->reset();
         return words;
     }
-    while (words.size() < limit && m_formsOf->step() == SqliteStatement::Step::Row) {
-        if (std::optional<QString> word = m_formsOf->text(0))
+    while (words.size() < limit && statement->step() == SqliteStatement::Step::Row) {
+        if (std::optional<QString> word = statement->text(0))
             words.append(std::move(*word));
     }
-    m_formsOf->reset();
+    statement->reset();
     return words;
 }
 
@@ -286,20 +292,17 @@ std::optional<int> DictionaryRecordset::zipfPercentOf(QStringView headword)
     followConnection();
     if (m_noFrequencies)
         return std::nullopt;
-    if (!m_zipfOf || !m_zipfOf->isValid()) {
-        m_zipfOf.emplace(m_connection.handle(), u"Select Zipf From "_s +
-                                                    frequencyTableName(m_dictionary) +
-                                                    u" Where Word=?1"_s);
-        if (!m_zipfOf->isValid()) {
-            m_zipfOf.reset();
-            m_noFrequencies = true;
-            return std::nullopt;
-        }
+    SqliteStatement* statement = kept(m_zipfOf, [](const DictionaryRecordset& r) -> QString {
+        return u"Select Zipf From "_s + frequencyTableName(r.m_dictionary) + u" Where Word=?1"_s;
+    });
+    if (!statement) {
+        m_noFrequencies = true;
+        return std::nullopt;
     }
     std::optional<qint64> zipf;
-    if (m_zipfOf->bindText(1, headword) && m_zipfOf->step() == SqliteStatement::Step::Row)
-        zipf = m_zipfOf->int64(0);
-    m_zipfOf->reset();
+    if (statement->bindText(1, headword) && statement->step() == SqliteStatement::Step::Row)
+        zipf = statement->int64(0);
+    statement->reset();
     return zipf ? std::optional<int>(int(*zipf)) : std::nullopt;
 }
 

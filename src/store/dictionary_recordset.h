@@ -124,6 +124,10 @@ private:
     Prepared* prepared(WordQuery query);
     // Drops the statements of a connection that has since been opened afresh.
     void followConnection();
+    // The statement in slot, prepared from text() on first use (again after the connection
+    // changed); null when it cannot be prepared.
+    SqliteStatement* kept(std::optional<SqliteStatement>& slot,
+                          QString (*text)(const DictionaryRecordset&));
     // Runs one write as a transaction of its own, committed before it returns.
     template <typename Write> bool inTransaction(Write write);
 
