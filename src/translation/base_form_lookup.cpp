@@ -638,6 +638,18 @@ QStringList swedishDeponent(DictionaryId id, DictionaryRecordset& recordset, con
     return {};
 }
 
+// A sense of a translation up to its first comma (Persian or Latin): its main phrase.
+QString mainPhrase(const QString& sense)
+{
+    return sense.section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+}
+
+// Whether a Persian word ends as an infinitive does (دویدن, گفتن).
+bool endsAsInfinitive(const QString& word)
+{
+    return word.endsWith(u"\u062F\u0646") || word.endsWith(u"\u062A\u0646"); // دن تن
+}
+
 // Every sense of an Arabic headword's translation (one a line) as a Persian verb phrase in the
 // past tense ending in a light verb (کامل کرد, آواز خواند): a verb beyond doubt, with no noun
 // sense (نقل has حمل‌ونقل too). An adjective such as ثروتمند ends in د too, so
@@ -657,8 +669,7 @@ bool clearlyVerb(const DictionaryForm& form)
                                            u"\u06CC\u0627\u0641\u062A"_s};      // یافت
     const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
     return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), [](const QString& s) {
-        const QStringList words =
-            s.section(u'\u060C', 0, 0).section(u',', 0, 0).split(u' ', Qt::SkipEmptyParts);
+        const QStringList words = mainPhrase(s).split(u' ', Qt::SkipEmptyParts);
         return words.size() >= 2 && lightVerbs.contains(words.last());
     });
 }
@@ -794,9 +805,7 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
 // translation of a verb.
 bool persianInfinitive(const QString& translation)
 {
-    const QString sense =
-        translation.section(u'\n', 0, 0).section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
-    return sense.endsWith(u"\u062F\u0646") || sense.endsWith(u"\u062A\u0646"); // دن تن
+    return endsAsInfinitive(mainPhrase(translation.section(u'\n', 0, 0)));
 }
 
 // Whether a sense of a translation is a Persian verb: its last word an infinitive (دویدن,
@@ -819,8 +828,7 @@ bool persianVerbSense(const QString& sense)
         return true;
     while (!words.isEmpty() && prepositions.contains(words.last()))
         words.removeLast();
-    return !words.isEmpty() &&
-           (words.last().endsWith(u"\u062F\u0646") || words.last().endsWith(u"\u062A\u0646"));
+    return !words.isEmpty() && endsAsInfinitive(words.last());
 }
 
 // The senses of a translation, one a line or between commas, without asides in brackets.
@@ -928,8 +936,15 @@ QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryFor
 // translation of an Arabic verb, whose dictionary form is its perfect.
 bool persianPastTense(const QString& sense)
 {
-    const QString first = sense.section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+    const QString first = mainPhrase(sense);
     return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
+}
+
+// Whether a sense of an Arabic headword's translation (one a line) is a verb's past tense.
+bool hasPastTenseSense(const QString& translation)
+{
+    const QStringList senses = translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::any_of(senses.cbegin(), senses.cend(), persianPastTense);
 }
 
 // Whether the Arabic word is the headword with the pronoun ي (my) after it.
@@ -950,8 +965,7 @@ bool perfectOnNoun(const QString& word, const DictionaryForm& form)
     const QStringView stem = QStringView(word).chopped(1);
     if (stem != form.headword && withoutConjunction(word).chopped(1) != form.headword)
         return false;
-    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
-    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+    return !hasPastTenseSense(form.translation);
 }
 
 // Whether the headword is what the imperfect's letters make of the word only if it is a verb
@@ -969,8 +983,7 @@ bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
                         form.headword == QString(stem[0]) + u'\u0627' + stem[2];
     if (!fourth && !hollow)
         return false;
-    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
-    return std::none_of(senses.cbegin(), senses.cend(), persianPastTense);
+    return !hasPastTenseSense(form.translation);
 }
 
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
