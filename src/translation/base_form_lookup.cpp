@@ -139,6 +139,24 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
     return forms;
 }
 
+// Whether the first sense of a translation is a Persian verb: an infinitive or a tense.
+bool persianVerbFirst(const QString& translation);
+
+// Whether the end of a German word is one that names places and families (Falken-berg,
+// Stock-hausen, Linde-mann, Ell-wangen): in a word the spell-checker does not know, it is a
+// name far more often than a compound of the noun.
+bool endsAsName(QStringView head)
+{
+    static const QStringList endings = {
+        u"acker"_s,   u"bach"_s,   u"berg"_s,   u"born"_s,  u"brück"_s,  u"brücken"_s,
+        u"brunn"_s,   u"burg"_s,   u"dorf"_s,   u"feld"_s,  u"fels"_s,   u"furt"_s,
+        u"hagen"_s,   u"hammer"_s, u"hausen"_s, u"heim"_s,  u"hofen"_s,  u"ingen"_s,
+        u"kirchen"_s, u"land"_s,   u"leben"_s,  u"linde"_s, u"mann"_s,   u"rode"_s,
+        u"stadt"_s,   u"stedt"_s,  u"stein"_s,  u"wald"_s,  u"wangen"_s, u"weiler"_s};
+    return std::any_of(endings.cbegin(), endings.cend(),
+                       [&](const QString& e) { return head.compare(e, Qt::CaseInsensitive) == 0; });
+}
+
 } // namespace
 
 // One look-up's candidates, in the order they are offered.
@@ -202,12 +220,15 @@ public:
         }
         if (m_analyser && !m_analyser->mayBeCompound(word))
             return;
+        const bool known = depth > 0 || spellerKnows(word);
         for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
             const std::optional<DictionaryForm> head = headEntry(word.mid(at));
             if (!head)
                 continue;
             const QString modifier = word.left(at);
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
+            if (!known && !plainParts(word, at, *head, first))
+                continue;
             // A short head is often only the end of a longer word's suffix (rekursering is
             // no ring, typmodifierare no rar): it stands only where the rest is words too.
             if (word.size() - at < StandingHead &&
@@ -224,6 +245,47 @@ public:
     }
 
 private:
+    // Whether the spell-checker knows the word, written small, with a capital or in its other
+    // spelling (Fussball as Fußball): it knows the compounds of its language that are in use.
+    bool spellerKnows(const QString& word) const
+    {
+        if (!m_analyser || (m_id != DictionaryId::German && m_id != DictionaryId::Swedish))
+            return true;
+        QString capital = word;
+        capital[0] = capital[0].toUpper();
+        QStringList spellings{word, capital};
+        spellings << BaseFormLookup::otherSpellings(m_id, word)
+                  << BaseFormLookup::otherSpellings(m_id, capital);
+        return std::any_of(spellings.cbegin(), spellings.cend(),
+                           [&](const QString& w) { return m_analyser->isWord(w); });
+    }
+
+    // A word the spell-checker does not know is as often a name or a foreign word as a
+    // compound (Falkenberg, Mittenwald, gamestop, goldfinger). Its parts at `at` are taken only
+    // where they leave no doubt. German: a noun in front (Pop-kultur, not als-Dorf, mitten-Wald),
+    // a head that is no name's ending and not only the end of a longer word (hängen-geblieben
+    // ends in geblieben, not in Liebe). Swedish: no verb for a head (gran-ville, dill-inger), and
+    // a first part of four letters at least (för-helvete, var-annat are phrases); where the
+    // first part is no word of the list, a head with a Swedish ending (Malmö-festivalen,
+    // Paris-avtalet), which a foreign word does not take.
+    bool plainParts(const QString& word, qsizetype at, const DictionaryForm& head,
+                    const std::optional<DictionaryForm>& first) const
+    {
+        const QString tail = word.mid(at);
+        if (m_id == DictionaryId::German)
+            return first && first->headword.front().isUpper() && !endsAsName(tail) &&
+                   !endsLongerWord(word, at);
+        if (m_id != DictionaryId::Swedish)
+            return true;
+        if (persianVerbFirst(head.translation))
+            return false;
+        constexpr qsizetype ShortestSwedishFirst = 4;
+        constexpr qsizetype ShortestBareHead = 5;
+        if (first)
+            return at >= ShortestSwedishFirst;
+        return tail.size() >= ShortestBareHead && !WordComparison::sameWord(tail, head.headword);
+    }
+
     // A compound's head, also as written with ss for ß (Schul-strasse is Straße, not Trasse).
     std::optional<DictionaryForm> headEntry(const QString& head)
     {
@@ -806,6 +868,14 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
 bool persianInfinitive(const QString& translation)
 {
     return endsAsInfinitive(mainPhrase(translation.section(u'\n', 0, 0)));
+}
+
+bool persianVerbFirst(const QString& translation)
+{
+    static const QRegularExpression tense(
+        u"(^|\\s)\u0646?\u0645\u06CC\u200C"_s); // می‌, نمی‌
+    const QString first = mainPhrase(translation.section(u'\n', 0, 0));
+    return endsAsInfinitive(first) || first.contains(tense);
 }
 
 // Whether a sense of a translation is a Persian verb: its last word an infinitive (دویدن,
