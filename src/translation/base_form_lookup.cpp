@@ -986,6 +986,36 @@ bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
     return !hasPastTenseSense(form.translation);
 }
 
+// What stands after the Arabic article in the word (السحابي: سحابي; للم: لم), behind و or ف and
+// the prepositions ب, ك; empty where the word has no article.
+QStringView afterArticle(const QString& word)
+{
+    QStringView rest = withoutConjunction(word);
+    if (rest.startsWith(u"\u0644\u0644")) // لل, ل with the article
+        return rest.mid(2);
+    if (rest.startsWith(u'\u0628') || rest.startsWith(u'\u0643')) // ب ك
+        rest = rest.mid(1);
+    return rest.startsWith(u"\u0627\u0644") ? rest.mid(2) : QStringView(); // ال
+}
+
+// Whether a sense of a translation is a Persian plural in ها (ثانیه‌ها, شب‌ها).
+bool persianPlural(const QString& translation)
+{
+    return mainPhrase(translation.section(u'\n', 0, 0)).endsWith(u"\u0647\u0627"); // ها
+}
+
+// Whether the word is the headword of four letters with the article in front and ي after it,
+// read as a defective plural that drops its ي without the article (بالثواني → ثوان, seconds),
+// though the headword is no plural: a ي after a singular is a nisba's, an adjective of its own
+// (السحابي, cloud-, is no form of سحاب, cloud).
+bool nisbaAsDefective(const QString& word, const DictionaryForm& form)
+{
+    if (!word.endsWith(u'\u064A') || form.headword.size() != 4)
+        return false;
+    return afterArticle(word) == QString(form.headword + u'\u064A') &&
+           !persianPlural(form.translation);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -995,7 +1025,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                imperfectOnNoun(word, f.headword);
     });
     found.removeIf([&](const DictionaryForm& f) {
-        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f);
+        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f);
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
@@ -1059,6 +1089,26 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     const std::optional<int> ofOther = recordset.zipfPercentOf(other->headword);
     if (!ofOther || *ofNoun - *ofOther >= Step)
         std::rotate(other, noun, noun + 1);
+    return found;
+}
+
+// The article stands before a noun, never before a particle: للم is no form of لم (did not),
+// nor الفي of في (in), nor وبالله of له (to him). A headword of two letters that readers meet
+// a million times or more (zipf 6) is a particle; the nouns of two letters (يد, دم, أم) are
+// met less often.
+QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, const QString& word,
+                                             QList<DictionaryForm> found)
+{
+    constexpr int ParticleZipf = 600; // zipf times 100
+    const QStringView stem = afterArticle(word);
+    if (stem.size() != 2)
+        return found;
+    found.removeIf([&](const DictionaryForm& f) {
+        if (f.headword != stem)
+            return false;
+        const std::optional<int> zipf = recordset.zipfPercentOf(f.headword);
+        return zipf && *zipf >= ParticleZipf;
+    });
     return found;
 }
 
@@ -1193,7 +1243,9 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     });
     if (id == DictionaryId::Arabic)
         found = articleBeforeHamzaless(
-            word, tehMarbutaFirst(recordset, word, arabicReadings(word, found)));
+            word, tehMarbutaFirst(recordset, word,
+                                  noParticleAfterArticle(recordset, word,
+                                                         arabicReadings(word, found))));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)
