@@ -998,10 +998,12 @@ QStringView afterArticle(const QString& word)
     return rest.startsWith(u"\u0627\u0644") ? rest.mid(2) : QStringView(); // ال
 }
 
-// Whether a sense of a translation is a Persian plural in ها (ثانیه‌ها, شب‌ها).
+// Whether the translation's first sense is a Persian plural in ها (ثانیه‌ها; آهنگ‌ها with
+// an aside in brackets after it).
 bool persianPlural(const QString& translation)
 {
-    return mainPhrase(translation.section(u'\n', 0, 0)).endsWith(u"\u0647\u0627"); // ها
+    const QString phrase = mainPhrase(translation.section(u'\n', 0, 0));
+    return phrase.section(u'(', 0, 0).trimmed().endsWith(u"\u0647\u0627"); // ها
 }
 
 // Whether the word is the headword of four letters with the article in front and ي after it,
@@ -1092,17 +1094,19 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     return found;
 }
 
-// The article stands before a noun, never before a particle: للم is no form of لم (did not),
-// nor الفي of في (in), nor وبالله of له (to him). A headword of two letters that readers meet
-// a million times or more (zipf 6) is a particle; the nouns of two letters (يد, دم, أم) are
-// met less often.
+// The article stands before a noun, never before a particle or a pronoun: الفي is no form of
+// في (in), nor الما of ما (what), واللى of لي (to me), وبالله of له (to him). A headword of two
+// letters that ends in a long vowel or ه and that readers meet a million times or more (zipf 6)
+// is one; the nouns of two letters end otherwise (الكل, اليد) or are met less often (الزي).
 QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, const QString& word,
                                              QList<DictionaryForm> found)
 {
     constexpr int ParticleZipf = 600; // zipf times 100
-    const QStringView stem = afterArticle(word);
-    if (stem.size() != 2)
-        return found;
+    QString stem = afterArticle(word).toString();
+    if (stem.size() != 2 || !QStringView(u"\u0627\u0648\u064A\u0649\u0647").contains(stem[1]))
+        return found;         // ا و ي ى ه
+    if (stem[1] == u'\u0649') // ى, a last ي as Egyptian writing spells it
+        stem[1] = u'\u064A';
     found.removeIf([&](const DictionaryForm& f) {
         if (f.headword != stem)
             return false;
@@ -1243,9 +1247,9 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     });
     if (id == DictionaryId::Arabic)
         found = articleBeforeHamzaless(
-            word, tehMarbutaFirst(recordset, word,
-                                  noParticleAfterArticle(recordset, word,
-                                                         arabicReadings(word, found))));
+            word,
+            tehMarbutaFirst(recordset, word,
+                            noParticleAfterArticle(recordset, word, arabicReadings(word, found))));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)
