@@ -936,7 +936,14 @@ QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryFor
 // translation of an Arabic verb, whose dictionary form is its perfect.
 bool persianPastTense(const QString& sense)
 {
-    const QString first = mainPhrase(sense);
+    // Asides in brackets tell the verb's subject, object or forms (وزید (طوفان), جنگید (قاتل،
+    // یقاتل), the first cut at its comma) or the spelling ((نگارش بی‌همزه) خورد): the verb
+    // is what is left.
+    static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
+    const QString first = mainPhrase(sense).remove(aside).trimmed();
+    // A present tense (انجام می‌دهد) ends so too: its headword is an imperfect itself.
+    if (first.section(u' ', -1).startsWith(u"\u0645\u06CC")) // می
+        return false;
     return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
 }
 
@@ -998,8 +1005,8 @@ QStringView afterArticle(const QString& word)
     return rest.startsWith(u"\u0627\u0644") ? rest.mid(2) : QStringView(); // ال
 }
 
-// Whether the translation's first sense is a Persian plural in ها (ثانیه‌ها; آهنگ‌ها with
-// an aside in brackets after it).
+// Whether the translation's first sense is a Persian plural in ها (ثانیه‌ها;
+// آهنگ‌ها with an aside in brackets after it).
 bool persianPlural(const QString& translation)
 {
     const QString phrase = mainPhrase(translation.section(u'\n', 0, 0));
