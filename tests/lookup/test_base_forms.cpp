@@ -124,6 +124,9 @@ testing::TestDatabase& database()
              {u"\u0627\u0644\u064A\u0645"_s,
               u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
              {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
+             // عصف "blew (a storm)": a verb with an aside after it
+             {u"\u0639\u0635\u0641"_s,
+              u"\u0648\u0632\u06CC\u062F (\u0637\u0648\u0641\u0627\u0646)"_s},
              // ثوان "seconds", a plural
              {u"\u062B\u0648\u0627\u0646"_s, u"\u062B\u0627\u0646\u06CC\u0647\u200C\u0647\u0627"_s},
              // فتح "opened"
@@ -286,6 +289,8 @@ private Q_SLOTS:
         // وباب is و with باب (door) before وب with اب; الكل is the noun كل with the article.
         row("ar longer stem before one of two letters", D::Arabic, u"\u0648\u0628\u0627\u0628"_s,
             u"\u0628\u0627\u0628"_s);
+        row("ar verb translated with an aside", D::Arabic, u"\u062A\u0639\u0635\u0641"_s,
+            u"\u0639\u0635\u0641"_s);
         row("ar frequent noun of two letters after the article", D::Arabic,
             u"\u0627\u0644\u0643\u0644"_s, u"\u0643\u0644"_s);
     }
