@@ -146,17 +146,22 @@ QStringList ArabicClitics::candidates(const QString& word) const
     QStringList forms = withoutSuffixes(word);
     for (const QString& verb : verbForms(word))
         appendUnique(forms, verb);
+    // A stem of two letters left by the particles comes after the longer ones: وباب is و with
+    // باب (a door) before it is وب with اب.
+    QStringList shortStems;
     for (const QStringView prefix : Prefixes) {
         if (!word.startsWith(prefix))
             continue;
         const QString front = word.mid(prefix.size());
         if (front.size() < ShortestStem)
             continue;
-        appendUnique(forms, front);
+        appendUnique(front.size() == ShortestStem ? shortStems : forms, front);
         for (const QString& both :
              withArticle(prefix) ? withoutNounEnding(front) : withoutSuffixes(front))
             appendUnique(forms, both);
     }
+    for (const QString& stem : std::as_const(shortStems))
+        appendUnique(forms, stem);
     if (m_stems) {
         // The analyser's stems come after the particles taken off: they go deeper into the
         // word and are wrong more often. Hunspell may also know the word once its particles

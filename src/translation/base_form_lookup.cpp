@@ -1006,7 +1006,14 @@ QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryFor
 // translation of an Arabic verb, whose dictionary form is its perfect.
 bool persianPastTense(const QString& sense)
 {
-    const QString first = mainPhrase(sense);
+    // Asides in brackets tell the verb's subject, object or forms (وزید (طوفان), جنگید (قاتل،
+    // یقاتل), the first cut at its comma) or the spelling ((نگارش بی‌همزه) خورد): the verb
+    // is what is left.
+    static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
+    const QString first = mainPhrase(sense).remove(aside).trimmed();
+    // A present tense (انجام می‌دهد) ends so too: its headword is an imperfect itself.
+    if (first.section(u' ', -1).startsWith(u"\u0645\u06CC")) // می
+        return false;
     return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
 }
 
@@ -1056,6 +1063,38 @@ bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
     return !hasPastTenseSense(form.translation);
 }
 
+// What stands after the Arabic article in the word (السحابي: سحابي; للم: لم), behind و or ف and
+// the prepositions ب, ك; empty where the word has no article.
+QStringView afterArticle(const QString& word)
+{
+    QStringView rest = withoutConjunction(word);
+    if (rest.startsWith(u"\u0644\u0644")) // لل, ل with the article
+        return rest.mid(2);
+    if (rest.startsWith(u'\u0628') || rest.startsWith(u'\u0643')) // ب ك
+        rest = rest.mid(1);
+    return rest.startsWith(u"\u0627\u0644") ? rest.mid(2) : QStringView(); // ال
+}
+
+// Whether the translation's first sense is a Persian plural in ها (ثانیه‌ها;
+// آهنگ‌ها with an aside in brackets after it).
+bool persianPlural(const QString& translation)
+{
+    const QString phrase = mainPhrase(translation.section(u'\n', 0, 0));
+    return phrase.section(u'(', 0, 0).trimmed().endsWith(u"\u0647\u0627"); // ها
+}
+
+// Whether the word is the headword of four letters with the article in front and ي after it,
+// read as a defective plural that drops its ي without the article (بالثواني → ثوان, seconds),
+// though the headword is no plural: a ي after a singular is a nisba's, an adjective of its own
+// (السحابي, cloud-, is no form of سحاب, cloud).
+bool nisbaAsDefective(const QString& word, const DictionaryForm& form)
+{
+    if (!word.endsWith(u'\u064A') || form.headword.size() != 4)
+        return false;
+    return afterArticle(word) == QString(form.headword + u'\u064A') &&
+           !persianPlural(form.translation);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -1065,7 +1104,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                imperfectOnNoun(word, f.headword);
     });
     found.removeIf([&](const DictionaryForm& f) {
-        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f);
+        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f);
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
@@ -1129,6 +1168,28 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     const std::optional<int> ofOther = recordset.zipfPercentOf(other->headword);
     if (!ofOther || *ofNoun - *ofOther >= Step)
         std::rotate(other, noun, noun + 1);
+    return found;
+}
+
+// The article stands before a noun, never before a particle or a pronoun: الفي is no form of
+// في (in), nor الما of ما (what), واللى of لي (to me), وبالله of له (to him). A headword of two
+// letters that ends in a long vowel or ه and that readers meet a million times or more (zipf 6)
+// is one; the nouns of two letters end otherwise (الكل, اليد) or are met less often (الزي).
+QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, const QString& word,
+                                             QList<DictionaryForm> found)
+{
+    constexpr int ParticleZipf = 600; // zipf times 100
+    QString stem = afterArticle(word).toString();
+    if (stem.size() != 2 || !QStringView(u"\u0627\u0648\u064A\u0649\u0647").contains(stem[1]))
+        return found;         // ا و ي ى ه
+    if (stem[1] == u'\u0649') // ى, a last ي as Egyptian writing spells it
+        stem[1] = u'\u064A';
+    found.removeIf([&](const DictionaryForm& f) {
+        if (f.headword != stem)
+            return false;
+        const std::optional<int> zipf = recordset.zipfPercentOf(f.headword);
+        return zipf && *zipf >= ParticleZipf;
+    });
     return found;
 }
 
@@ -1263,7 +1324,9 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     });
     if (id == DictionaryId::Arabic)
         found = articleBeforeHamzaless(
-            word, tehMarbutaFirst(recordset, word, arabicReadings(word, found)));
+            word,
+            tehMarbutaFirst(recordset, word,
+                            noParticleAfterArticle(recordset, word, arabicReadings(word, found))));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)

@@ -86,6 +86,7 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
+        analysis.adverb = attribute(*a, "SIJAMUOTO") == u"kerrontosti";
         visit(analysis);
     }
     voikko_free_mor_analysis(analyses);
@@ -98,8 +99,10 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
     analyse(word, [&](const Analysis& a) {
         appendUnique(forms, a.baseForm);
         // A participle is also found through its verb: asennettujen → asennettu, asentaa.
-        // Other derived words are words of their own (hyökkääjä is no form of hyökätä).
-        if (a.participle && a.parts.size() == 1) {
+        // Other derived words are words of their own (hyökkääjä is no form of hyökätä), and
+        // so is an adverb in -sti, made of the participle as an adjective: lupaavasti
+        // (promisingly) is no form of luvata.
+        if (a.participle && !a.adverb && a.parts.size() == 1) {
             if (!a.derivedVerb.isEmpty())
                 derivedFrom << a.derivedVerb;
             derivedFrom << a.parts.first();

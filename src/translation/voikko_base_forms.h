@@ -32,6 +32,7 @@ private:
         bool participle = false;
         bool derivedHead = false; // a derivational ending follows the last part
         bool clitic = false;      // a particle is attached (-ko, -kin, -han)
+        bool adverb = false;      // an adverb in -sti made of an adjective (lupaavasti)
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

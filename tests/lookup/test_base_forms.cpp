@@ -82,9 +82,9 @@ testing::TestDatabase& database()
         // ville "wanted", a verb's past.
         db.insert(DictionaryId::Swedish,
                   {{u"ville"_s, u"\u0645\u06CC\u200C\u062E\u0648\u0627\u0633\u062A"_s}});
-        words(DictionaryId::Finnish,
-              {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
-               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s});
+        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
+                                      u"tieto"_s, u"kone"_s, u"ohjelma"_s, u"koko"_s, u"keko"_s,
+                                      u"massa"_s, u"edistää"_s, u"edistyä"_s, u"luvata"_s});
         words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
                                      u"\u0633\u064A\u0627\u0631\u0629"_s,
                                      u"\u0628\u064A\u062A"_s,
@@ -99,12 +99,16 @@ testing::TestDatabase& database()
                                      u"\u0644\u0648\u0646"_s,
                                      u"\u0631\u0635\u064A\u0641"_s,
                                      u"\u0647\u0648\u0644"_s,
-                                     u"\u062B\u0648\u0627\u0646"_s,
                                      u"\u0648\u0631\u0645"_s,
                                      u"\u062A\u0633\u0639"_s,
                                      u"\u062A\u0633\u0639\u0648\u0646"_s,
                                      u"\u0635\u0641\u0642"_s,
-                                     u"\u0635\u0641\u0642\u0629"_s});
+                                     u"\u0635\u0641\u0642\u0629"_s,
+                                     u"\u0633\u062D\u0627\u0628"_s,
+                                     u"\u0644\u064A"_s,
+                                     u"\u0643\u0644"_s,
+                                     u"\u0627\u0628"_s,
+                                     u"\u0628\u0627\u0628"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
@@ -124,6 +128,11 @@ testing::TestDatabase& database()
              {u"\u0627\u0644\u064A\u0645"_s,
               u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
              {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
+             // عصف "blew (a storm)": a verb with an aside after it
+             {u"\u0639\u0635\u0641"_s,
+              u"\u0648\u0632\u06CC\u062F (\u0637\u0648\u0641\u0627\u0646)"_s},
+             // ثوان "seconds", a plural
+             {u"\u062B\u0648\u0627\u0646"_s, u"\u062B\u0627\u0646\u06CC\u0647\u200C\u0647\u0627"_s},
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
@@ -154,7 +163,11 @@ private Q_SLOTS:
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
-            {{u"\u0635\u0641\u0642\u0629"_s, 450}, {u"\u0635\u0641\u0642"_s, 300}}));
+            {{u"\u0635\u0641\u0642\u0629"_s, 450},
+             {u"\u0635\u0641\u0642"_s, 300},
+             // Particles and pronouns are met a million times or more, and so is كل (all).
+             {u"\u0644\u064A"_s, 609},
+             {u"\u0643\u0644"_s, 660}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -280,6 +293,13 @@ private Q_SLOTS:
             u"\u0635\u0641\u0642\u0629"_s);
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
         row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
+        // وباب is و with باب (door) before وب with اب; الكل is the noun كل with the article.
+        row("ar longer stem before one of two letters", D::Arabic, u"\u0648\u0628\u0627\u0628"_s,
+            u"\u0628\u0627\u0628"_s);
+        row("ar verb translated with an aside", D::Arabic, u"\u062A\u0639\u0635\u0641"_s,
+            u"\u0639\u0635\u0641"_s);
+        row("ar frequent noun of two letters after the article", D::Arabic,
+            u"\u0627\u0644\u0643\u0644"_s, u"\u0643\u0644"_s);
     }
 
     void findsTheDictionaryForm()
@@ -376,6 +396,14 @@ private Q_SLOTS:
         QTest::newRow("ar nisba after the article")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u0648\u0646\u064A"_s
             << u"\u0644\u0648\u0646"_s;
+        QTest::newRow("ar nisba of a singular read as a defective plural")
+            << int(D::Arabic) << u"\u0627\u0644\u0633\u062D\u0627\u0628\u064A"_s
+            << u"\u0633\u062D\u0627\u0628"_s;
+        // واللى: و, the article and لى, which is لي (to me) written with ى.
+        QTest::newRow("ar pronoun after the article")
+            << int(D::Arabic) << u"\u0648\u0627\u0644\u0644\u0649"_s << u"\u0644\u064A"_s;
+        QTest::newRow("fi -sti adverb of a participle")
+            << int(D::Finnish) << u"lupaavasti"_s << u"luvata"_s;
         QTest::newRow("ar deep stem")
             << int(D::Arabic) << u"\u0627\u0644\u0644\u064A\u0632\u0631\u064A\u0629"_s
             << u"\u0632\u0627\u0631"_s;
