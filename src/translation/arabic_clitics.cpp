@@ -86,8 +86,10 @@ QStringList withoutNounEnding(const QString& word)
 {
     QStringList forms;
     const QString stem = word.chopped(1);
-    if (word.endsWith(u'\u0647'))
+    if (word.endsWith(u'\u0647')) {
+        appendUnique(forms, stem + u'\u0629'); // الخبره is الخبرة
         appendUnique(forms, stem);
+    }
     const bool defective = (stem.size() == 3 && stem[1] == u'\u0627') || // قاض
                            (stem.size() == 4 && stem[2] == u'\u0627');   // ثوان
     if (word.endsWith(u'\u064A') && defective)

@@ -88,7 +88,8 @@ bool splitsCompounds(DictionaryId id)
 
 // Whether the word is made of the headword with a suffix that makes another word, which no
 // inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
-// of Ordnung, not of ordnen; läsbara of läsbar, not of läsa.
+// of Ordnung, not of ordnen; läsbara of läsbar, not of läsa; Verfasserin, a woman who wrote,
+// of Verfasserin, not of Verfasser.
 bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
 {
     static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
@@ -104,6 +105,11 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
         return false;
     const QString w = word.toLower();
     const QString h = headword.toLower();
+    if (id == DictionaryId::German) {
+        const QString stem = h.endsWith(u'e') ? h.chopped(1) : h; // Pate, Patin
+        if (w == stem + u"in" || w == stem + u"innen")
+            return true;
+    }
     qsizetype common = 0;
     while (common < w.size() && common < h.size() && w[common] == h[common])
         ++common;
@@ -196,7 +202,7 @@ public:
         for (const QString& candidate : analysed) {
             if (derivedFrom(m_id, word, candidate))
                 continue;
-            addHeadword(candidate);
+            addHeadword(candidate, true);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
             if (m_id == DictionaryId::Arabic) {
                 for (const QString& headword : headwordsOfForm(candidate))
@@ -366,6 +372,17 @@ private:
         return !m_analyser->isWord(plural);
     }
 
+    // Whether the headword is a German noun and the analyser reads the word, with its capital
+    // too, as the forms of verbs and adjectives only: hakt is of haken, not of Haken.
+    bool verbFormOnly(const QString& word, const QString& headword) const
+    {
+        if (m_id != DictionaryId::German || !headword.front().isUpper())
+            return false;
+        QString capital = word;
+        capital[0] = capital[0].toUpper();
+        return !m_analyser->readsAsNoun(capital);
+    }
+
     // Whether the rules made the word with an ending the headword's class does not take, as
     // the analyser, which knows the word, shows: a German -er plural without umlaut, made by
     // a few short nouns only (Kinder, Felder; Schiffer is no plural of Schiff, nor Berger of
@@ -414,16 +431,17 @@ private:
         }
     }
 
-    // Whether the Swedish word is a verb in -a with a passive in -es or a supine in -t, which
-    // only verbs whose present is in -er or -r make (läggs, lagt of lägga), where the headword's
-    // present is in -ar: yrka makes yrkas, not yrkes; tillaga tillagat, not tillagt.
+    // Whether the Swedish word is a verb in -a with a present in -er, a passive in -es or a
+    // supine in -t, which only verbs whose present is in -er or -r make (lägger, läggs, lagt of
+    // lägga), where the headword's present is in -ar: yrka makes yrkas, not yrkes; tillaga
+    // tillagat, not tillagt; skanna skannar (skanner is the scanner).
     bool secondConjugationOnFirst(const QString& w, const QString& h) const
     {
         if (!h.endsWith(u'a') || h.size() < 3)
             return false;
         const QString stem = h.chopped(1);
-        return (w == stem + u"es" || w == stem + u't') && m_analyser->derives(stem + u"ar", h) &&
-               !m_analyser->derives(stem + u"er", h);
+        return (w == stem + u"es" || w == stem + u't' || w == stem + u"er") &&
+               m_analyser->derives(stem + u"ar", h) && !m_analyser->derives(stem + u"er", h);
     }
 
     // Whether the Swedish dictionary takes the headword for an adjective. It files many
@@ -600,7 +618,9 @@ private:
             m_found.append(form);
     }
 
-    void addHeadword(const QString& candidate)
+    // An analyser's German lemma written small (the verb haken, of hakt) is no noun of the
+    // same letters (Haken): the store compares without letter case, German does not.
+    void addHeadword(const QString& candidate, bool analysed = false)
     {
         if (m_found.size() >= MostForms || ++m_tried > MostCandidates ||
             WordComparison::sameWord(candidate, m_text))
@@ -612,7 +632,8 @@ private:
             return;
         const LookupResult result = lookUpTranslation(m_recordset, candidate);
         const QString headword = result.word.value_or(candidate);
-        if (result.outcome == LookupResult::Outcome::Found &&
+        const bool verbAsNoun = analysed && verbFormOnly(m_word, headword);
+        if (result.outcome == LookupResult::Outcome::Found && !verbAsNoun &&
             !(headword.front().isUpper() && noNouns()))
             m_found.append({headword, result.translation});
     }
@@ -918,13 +939,18 @@ bool persianVerb(const QString& translation)
     return std::any_of(senses.cbegin(), senses.cend(), persianVerbSense);
 }
 
-// Whether the Swedish word is a verb's headword in -a with an -n, which no form of a verb
-// has: a noun derived from it (befordran of befordra, ansökan of ansöka). A headword that is
-// a noun too (its translation has a sense that is no verb) keeps its definite form.
+// Whether the Swedish word is a verb's headword in -a with a noun's ending, which no form of a
+// verb has: a noun derived from it (befordran of befordra, ansökan of ansöka; bromsarna, the
+// brakes, of broms, not of bromsa). A headword that is a noun too (its translation has a
+// sense that is no verb) keeps its noun's forms.
 bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
 {
     const QString h = form.headword.toLower();
-    if (!h.endsWith(u'a') || word.toLower() != h + u'n')
+    const QString w = word.toLower();
+    if (!h.endsWith(u'a') || !w.startsWith(h))
+        return false;
+    static const QStringList nounEndings = {u"n"_s, u"ns"_s, u"rna"_s, u"rnas"_s};
+    if (!nounEndings.contains(w.mid(h.size())))
         return false;
     const QStringList senses = persianSenses(form.translation);
     return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
@@ -1007,8 +1033,8 @@ QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryFor
 bool persianPastTense(const QString& sense)
 {
     // Asides in brackets tell the verb's subject, object or forms (وزید (طوفان), جنگید (قاتل،
-    // یقاتل), the first cut at its comma) or the spelling ((نگارش بی‌همزه) خورد): the verb
-    // is what is left.
+    // یقاتل), the first cut at its comma) or the spelling ((نگارش بی‌همزه)
+    // خورد): the verb is what is left.
     static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
     const QString first = mainPhrase(sense).remove(aside).trimmed();
     // A present tense (انجام می‌دهد) ends so too: its headword is an imperfect itself.

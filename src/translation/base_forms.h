@@ -43,6 +43,13 @@ public:
         Q_UNUSED(headword);
         return true;
     }
+    // Whether one of the analyser's readings of the word has a lemma written with a capital,
+    // as German nouns are; true where it does not know the word or cannot tell.
+    virtual bool readsAsNoun(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return true;
+    }
     // Whether the analyser's language has the word; true where it cannot tell.
     virtual bool isWord(const QString& word) const
     {

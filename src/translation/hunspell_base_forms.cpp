@@ -197,6 +197,20 @@ bool HunspellBaseForms::derives(const QString& word, const QString& headword) co
     });
 }
 
+bool HunspellBaseForms::readsAsNoun(const QString& word) const
+{
+    // The German dictionary gives a noun's forms also with the stem written small and the
+    // class of a compound's first part (" st:männer fl:k").
+    const std::vector<std::string>& known = analyses(word);
+    return known.empty() || std::any_of(known.cbegin(), known.cend(), [](const std::string& a) {
+               const std::size_t at = a.find("st:");
+               if (at == std::string::npos || at + 3 >= a.size() ||
+                   a.find(" fl:k") != std::string::npos)
+                   return true;
+               return !QString::fromUtf8(a.substr(at + 3, 4)).front().isLower();
+           });
+}
+
 bool HunspellBaseForms::isWord(const QString& word) const
 {
     return m_speller->spell(word.toStdString());

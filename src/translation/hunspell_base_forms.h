@@ -32,6 +32,7 @@ public:
     bool namesOtherLemmas(const QString& word, const QString& headword) const override;
     bool derives(const QString& word, const QString& headword) const override;
     bool isWord(const QString& word) const override;
+    bool readsAsNoun(const QString& word) const override;
 
 private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,

@@ -7,6 +7,8 @@
 
 #include <libvoikko/voikko.h>
 
+using namespace Qt::StringLiterals;
+
 namespace lexaro {
 
 namespace {
@@ -87,6 +89,10 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
         analysis.adverb = attribute(*a, "SIJAMUOTO") == u"kerrontosti";
+        // Voikko's class of place names and of family and first names; the class of other
+        // names holds bodies' names too, whose head is a word (Poliisihallitus).
+        static const QStringList names = {u"paikannimi"_s, u"sukunimi"_s, u"etunimi"_s};
+        analysis.name = names.contains(attribute(*a, "CLASS"));
         visit(analysis);
     }
     voikko_free_mor_analysis(analyses);
@@ -118,12 +124,15 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
     // Of the ways Voikko divides a word, the one of fewest pieces: oikeuden+käynti, not
     // oike+uden+käynti; of two as few, the one without an attached particle: kuvake+koko,
     // not kuva+keko+ko.
+    // A name is no compound of its letters' words: riihimäellä is in Riihimäki, not on a hill.
     std::vector<Analysis> divisions;
+    bool name = false;
     analyse(word, [&](const Analysis& a) {
+        name = name || a.name;
         if (a.parts.size() >= 2)
             divisions.push_back(a);
     });
-    if (divisions.empty())
+    if (divisions.empty() || name)
         return {};
     const int fewest = std::min_element(divisions.cbegin(), divisions.cend(),
                                         [](const Analysis& a, const Analysis& b) {

@@ -33,6 +33,7 @@ private:
         bool derivedHead = false; // a derivational ending follows the last part
         bool clitic = false;      // a particle is attached (-ko, -kin, -han)
         bool adverb = false;      // an adverb in -sti made of an adjective (lupaavasti)
+        bool name = false;        // a place's or a person's name (Riihimäki, Lappeenranta)
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

@@ -60,7 +60,8 @@ testing::TestDatabase& database()
                u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
                u"Berg"_s,    u"Katze"_s,    u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
                u"Ehe"_s,     u"Vers"_s,     u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,  u"des"_s,      u"Mond"_s,      u"Liebe"_s,     u"hängen"_s});
+               u"Kultur"_s,  u"des"_s,      u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,   u"Verfasser"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
@@ -78,14 +79,20 @@ testing::TestDatabase& database()
                u"hand"_s, u"hända"_s, u"köpa"_s,     u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
                u"ring"_s, u"lås"_s,   u"krav"_s,     u"disk"_s,    u"tredje"_s,   u"snut"_s,
                u"väv"_s,  u"yrka"_s,  u"yrke"_s,     u"tillaga"_s, u"tillägga"_s, u"ort"_s,
-               u"tomt"_s, u"tomte"_s, u"festival"_s, u"stop"_s,    u"gran"_s});
+               u"tomt"_s, u"tomte"_s, u"festival"_s, u"stop"_s,    u"gran"_s,     u"skanna"_s});
+        // bromsa "ترمز کردن", a verb in every sense.
+        db.insert(DictionaryId::Swedish,
+                  {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
         // ville "wanted", a verb's past.
         db.insert(DictionaryId::Swedish,
                   {{u"ville"_s, u"\u0645\u06CC\u200C\u062E\u0648\u0627\u0633\u062A"_s}});
-        words(DictionaryId::Finnish, {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s,
-                                      u"tieto"_s, u"kone"_s, u"ohjelma"_s, u"koko"_s, u"keko"_s,
-                                      u"massa"_s, u"edistää"_s, u"edistyä"_s, u"luvata"_s});
+        words(DictionaryId::Finnish,
+              {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
+               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s,
+               u"luvata"_s, u"mäki"_s});
         words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
+                                     u"\u062E\u0628\u0631"_s,
+                                     u"\u062E\u0628\u0631\u0629"_s,
                                      u"\u0633\u064A\u0627\u0631\u0629"_s,
                                      u"\u0628\u064A\u062A"_s,
                                      u"\u0632\u0627\u0631"_s,
@@ -280,6 +287,8 @@ private Q_SLOTS:
         row("it -a of a verb's first person", D::Italian, u"inizia"_s, u"iniziare"_s);
         row("sv short head after a headword", D::Swedish, u"barnkrav"_s, u"krav"_s);
         row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
+        row("ar ه for ة after the article", D::Arabic, u"\u0627\u0644\u062E\u0628\u0631\u0647"_s,
+            u"\u062E\u0628\u0631\u0629"_s);
         row("ar defective noun after the article", D::Arabic,
             u"\u0628\u0627\u0644\u062B\u0648\u0627\u0646\u064A"_s, u"\u062B\u0648\u0627\u0646"_s);
         row("ar a word's own ي before my", D::Arabic, u"\u0648\u0631\u0645\u064A"_s,
@@ -389,6 +398,12 @@ private Q_SLOTS:
         QTest::newRow("sv foreign word's bare head")
             << int(D::Swedish) << u"gamestop"_s << u"stop"_s;
         QTest::newRow("sv verb for a head") << int(D::Swedish) << u"granville"_s << u"ville"_s;
+        QTest::newRow("fi place name") << int(D::Finnish) << u"riihimäellä"_s << u"mäki"_s;
+        QTest::newRow("de verb's lemma is no noun") << int(D::German) << u"hakt"_s << u"Haken"_s;
+        QTest::newRow("de feminine in -in") << int(D::German) << u"Verfasserin"_s << u"Verfasser"_s;
+        QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
+        QTest::newRow("sv noun's ending on a verb")
+            << int(D::Swedish) << u"bromsarna"_s << u"bromsa"_s;
         QTest::newRow("ar fourth form's imperfect on a noun")
             << int(D::Arabic) << u"\u062A\u0633\u062F"_s << u"\u0623\u0633\u062F"_s;
         QTest::newRow("ar perfect ending on a noun")
