@@ -86,12 +86,24 @@ bool splitsCompounds(DictionaryId id)
     return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
 }
 
+// Whether the Italian or Spanish word is an adverb in -mente and the headword no verb, whose
+// forms may end so too (lamente, of lamentar).
+bool adverbOf(const QString& word, const QString& headword)
+{
+    const QString h = headword.toLower();
+    const bool verb =
+        h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir") || h.endsWith(u"re");
+    return word.toLower().endsWith(u"mente") && !h.endsWith(u"mente") && !verb;
+}
+
 // Whether the word is made of the headword with a suffix that makes another word, which no
 // inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
 // of Ordnung, not of ordnen; läsbara of läsbar, not of läsa; Verfasserin, a woman who wrote,
-// of Verfasserin, not of Verfasser.
+// of Verfasserin, not of Verfasser; the adverb strategicamente of no adjective strategico.
 bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
 {
+    if ((id == DictionaryId::Italian || id == DictionaryId::Spanish) && adverbOf(word, headword))
+        return true;
     static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,
                                        u"keit"_s, u"schaft"_s, u"nis"_s};
     static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};

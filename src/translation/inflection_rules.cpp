@@ -675,7 +675,11 @@ Forms swedish(const QString& w)
     } else {
         addEndings(f, w,
                    {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna",
-                    u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste", u"na"});
+                    u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
+        // A plural listed as a headword of its own takes the definite -na (grejor → grejorna);
+        // after another consonant -na is a participle's or a verb's (ingångna, kallna).
+        if (last == u'r')
+            f << w + u"na";
         // Unstressed -el, -er, -en lose their e: fågel → fåglar, vatten → vattnet.
         if (w.size() > 4 && (w.endsWith(u"el") || w.endsWith(u"er") || w.endsWith(u"en"))) {
             const QString s = chop(w, 2) + (w.endsWith(u"tten") ? QString() : QString(last));

@@ -103,6 +103,10 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
     QStringList forms;
     QStringList derivedFrom;
     analyse(word, [&](const Analysis& a) {
+        // An adverb in -sti is a word made of its adjective, no form of it (inhimillisesti,
+        // humanely, of inhimillinen), as an English adverb in -ly is none of its adjective.
+        if (a.adverb)
+            return;
         appendUnique(forms, a.baseForm);
         // A participle is also found through its verb: asennettujen → asennettu, asentaa.
         // Other derived words are words of their own (hyökkääjä is no form of hyökätä), and
@@ -124,11 +128,12 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
     // Of the ways Voikko divides a word, the one of fewest pieces: oikeuden+käynti, not
     // oike+uden+käynti; of two as few, the one without an attached particle: kuvake+koko,
     // not kuva+keko+ko.
-    // A name is no compound of its letters' words: riihimäellä is in Riihimäki, not on a hill.
+    // A name is no compound of its letters' words: riihimäellä is in Riihimäki, not on a hill;
+    // nor is an adverb, made of an adjective (nimenomaisesti is no form of omainen).
     std::vector<Analysis> divisions;
     bool name = false;
     analyse(word, [&](const Analysis& a) {
-        name = name || a.name;
+        name = name || a.name || a.adverb;
         if (a.parts.size() >= 2)
             divisions.push_back(a);
     });

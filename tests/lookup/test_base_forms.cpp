@@ -64,9 +64,10 @@ testing::TestDatabase& database()
                u"Haken"_s,   u"Verfasser"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
-        words(DictionaryId::Italian, {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s,
-                                      u"stare"_s, u"importante"_s, u"perché"_s, u"più"_s, u"è"_s,
-                                      u"e"_s, u"caso"_s, u"inizio"_s, u"iniziare"_s, u"zittire"_s});
+        words(DictionaryId::Italian,
+              {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
+               u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s, u"inizio"_s,
+               u"iniziare"_s, u"zittire"_s, u"cinico"_s});
         // volgare is an adjective, no verb: its translation says so.
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
@@ -75,11 +76,12 @@ testing::TestDatabase& database()
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
                u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,  u"barn"_s,  u"gå"_s,       u"bil"_s,     u"program"_s,  u"utveckling"_s,
-               u"hand"_s, u"hända"_s, u"köpa"_s,     u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
-               u"ring"_s, u"lås"_s,   u"krav"_s,     u"disk"_s,    u"tredje"_s,   u"snut"_s,
-               u"väv"_s,  u"yrka"_s,  u"yrke"_s,     u"tillaga"_s, u"tillägga"_s, u"ort"_s,
-               u"tomt"_s, u"tomte"_s, u"festival"_s, u"stop"_s,    u"gran"_s,     u"skanna"_s});
+              {u"hus"_s,   u"barn"_s,  u"gå"_s,       u"bil"_s,     u"program"_s,  u"utveckling"_s,
+               u"hand"_s,  u"hända"_s, u"köpa"_s,     u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
+               u"ring"_s,  u"lås"_s,   u"krav"_s,     u"disk"_s,    u"tredje"_s,   u"snut"_s,
+               u"väv"_s,   u"yrka"_s,  u"yrke"_s,     u"tillaga"_s, u"tillägga"_s, u"ort"_s,
+               u"tomt"_s,  u"tomte"_s, u"festival"_s, u"stop"_s,    u"gran"_s,     u"skanna"_s,
+               u"ingång"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -89,7 +91,7 @@ testing::TestDatabase& database()
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s,
-               u"luvata"_s, u"mäki"_s});
+               u"luvata"_s, u"mäki"_s, u"kemiallinen"_s});
         words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
                                      u"\u062E\u0628\u0631"_s,
                                      u"\u062E\u0628\u0631\u0629"_s,
@@ -399,6 +401,11 @@ private Q_SLOTS:
             << int(D::Swedish) << u"gamestop"_s << u"stop"_s;
         QTest::newRow("sv verb for a head") << int(D::Swedish) << u"granville"_s << u"ville"_s;
         QTest::newRow("fi place name") << int(D::Finnish) << u"riihimäellä"_s << u"mäki"_s;
+        QTest::newRow("fi adverb of an adjective")
+            << int(D::Finnish) << u"kemiallisesti"_s << u"kemiallinen"_s;
+        QTest::newRow("it adverb of an adjective")
+            << int(D::Italian) << u"cinicamente"_s << u"cinico"_s;
+        QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
         QTest::newRow("de verb's lemma is no noun") << int(D::German) << u"hakt"_s << u"Haken"_s;
         QTest::newRow("de feminine in -in") << int(D::German) << u"Verfasserin"_s << u"Verfasser"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
