@@ -718,6 +718,45 @@ bool isHeadword(DictionaryRecordset& recordset, const QString& word)
     return lookUpTranslation(recordset, word).outcome == LookupResult::Outcome::Found;
 }
 
+// An Arabic word written without the hamza of its first letter, as much text on the web is
+// (ابيات for أبيات, verses; اوه for أوه; الاله for الإله, the god): the headword with the hamza,
+// after the particles in front, comes before what the bare letters make (ابي, او, آلة). A
+// particle of one letter before ال is one before the article (بالية is no ب with آلية), and a
+// headword that the list holds only as a spelling to mend (إستقلال, marked "(نگارش ...") is
+// none the word meant.
+QStringList arabicWithHamza(DictionaryId id, DictionaryRecordset& recordset, const QString& word)
+{
+    static const QStringList particles = {QString(),
+                                          u"\u0627\u0644"_s,
+                                          u"\u0648"_s,
+                                          u"\u0641"_s,
+                                          u"\u0628"_s,
+                                          u"\u0644"_s,
+                                          u"\u0648\u0627\u0644"_s,
+                                          u"\u0641\u0627\u0644"_s,
+                                          u"\u0628\u0627\u0644"_s,
+                                          u"\u0643\u0627\u0644"_s,
+                                          u"\u0644\u0644"_s};
+    QStringList spellings;
+    if (id != DictionaryId::Arabic)
+        return spellings;
+    for (const QString& front : particles) {
+        const qsizetype at = front.size();
+        if (!word.startsWith(front) || word.size() < at + 2 || word[at] != u'\u0627' ||
+            (at == 1 && word[at + 1] == u'\u0644'))
+            continue;
+        for (const QChar hamza : {u'\u0623', u'\u0625', u'\u0622'}) { // أ إ آ
+            QString stem = word.mid(at);
+            stem[0] = hamza;
+            const LookupResult result = lookUpTranslation(recordset, stem);
+            if (!spellings.contains(stem) && result.outcome == LookupResult::Outcome::Found &&
+                !result.translation.startsWith(u"(\u0646\u06AF\u0627\u0631\u0634 "))
+                spellings << stem;
+        }
+    }
+    return spellings;
+}
+
 // A Swedish verb in -s keeps it in every form (lyckas, lyckades, lyckats): where such a verb is
 // a headword, it comes before the verb or noun without the -s (lycka).
 QStringList swedishDeponent(DictionaryId id, DictionaryRecordset& recordset, const QString& word)
@@ -1328,7 +1367,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const DictionaryRecordset::ReadTogether together(recordset);
     Search search(id, recordset, text, analyser(id));
     QStringList written = writtenForms(id, text, word);
-    written = swedishDeponent(id, recordset, word) + written;
+    written = swedishDeponent(id, recordset, word) + arabicWithHamza(id, recordset, word) + written;
     const QString withoutPronouns =
         id == DictionaryId::Spanish ? spanishWithoutPronouns(word, analyser(id)) : QString();
     if (!withoutPronouns.isEmpty())

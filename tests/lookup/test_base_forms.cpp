@@ -94,6 +94,8 @@ testing::TestDatabase& database()
                u"luvata"_s, u"mäki"_s, u"kemiallinen"_s});
         words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
                                      u"\u062E\u0628\u0631"_s,
+                                     u"\u0623\u0628\u064A\u0627\u062A"_s,
+                                     u"\u0627\u0628\u064A"_s,
                                      u"\u062E\u0628\u0631\u0629"_s,
                                      u"\u0633\u064A\u0627\u0631\u0629"_s,
                                      u"\u0628\u064A\u062A"_s,
@@ -291,6 +293,8 @@ private Q_SLOTS:
         row("fi division without a particle", D::Finnish, u"kuvakekoko"_s, u"koko"_s);
         row("ar ه for ة after the article", D::Arabic, u"\u0627\u0644\u062E\u0628\u0631\u0647"_s,
             u"\u062E\u0628\u0631\u0629"_s);
+        row("ar first letter's hamza left out", D::Arabic, u"\u0627\u0628\u064A\u0627\u062A"_s,
+            u"\u0623\u0628\u064A\u0627\u062A"_s);
         row("ar defective noun after the article", D::Arabic,
             u"\u0628\u0627\u0644\u062B\u0648\u0627\u0646\u064A"_s, u"\u062B\u0648\u0627\u0646"_s);
         row("ar a word's own ي before my", D::Arabic, u"\u0648\u0631\u0645\u064A"_s,
