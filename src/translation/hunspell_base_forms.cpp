@@ -27,9 +27,12 @@ const QSet<QString>& englishInflections()
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
 // Beachtung), Swedish -are and -isk (hantera → hanterare, the handler) and the fractions of
-// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable).
+// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable), the Italian tens'
+// units (venti → ventisette, another number).
 QSet<QString> derivationFlags(const QString& language)
 {
+    if (language.startsWith(u"it_"))
+        return {QStringLiteral("|")};
     if (language.startsWith(u"de_"))
         return {QStringLiteral("J")};
     if (language.startsWith(u"sv_"))

@@ -67,7 +67,7 @@ testing::TestDatabase& database()
         words(DictionaryId::Italian,
               {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
                u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s, u"inizio"_s,
-               u"iniziare"_s, u"zittire"_s, u"cinico"_s});
+               u"iniziare"_s, u"zittire"_s, u"cinico"_s, u"venti"_s});
         // volgare is an adjective, no verb: its translation says so.
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
@@ -409,6 +409,8 @@ private Q_SLOTS:
             << int(D::Finnish) << u"kemiallisesti"_s << u"kemiallinen"_s;
         QTest::newRow("it adverb of an adjective")
             << int(D::Italian) << u"cinicamente"_s << u"cinico"_s;
+        QTest::newRow("it number of tens and units")
+            << int(D::Italian) << u"ventisette"_s << u"venti"_s;
         QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
         QTest::newRow("de verb's lemma is no noun") << int(D::German) << u"hakt"_s << u"Haken"_s;
         QTest::newRow("de feminine in -in") << int(D::German) << u"Verfasserin"_s << u"Verfasser"_s;
