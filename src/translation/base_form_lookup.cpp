@@ -86,6 +86,24 @@ bool splitsCompounds(DictionaryId id)
     return id == DictionaryId::German || id == DictionaryId::Swedish || id == DictionaryId::Finnish;
 }
 
+// Whether the English word is the headword, a word of one syllable that ends in one vowel
+// and one consonant, with -ing or -ed and its consonant not doubled: wining is of wine, not
+// of win (winning), as hoping is of hope, not of hop.
+bool undoubled(const QString& word, const QString& headword)
+{
+    static const QString vowels = u"aeiou"_s;
+    const QString h = headword.toLower();
+    const QString w = word.toLower();
+    if (h.size() < 3 || (w != h + u"ing" && w != h + u"ed"))
+        return false;
+    const qsizetype n = h.size();
+    const bool endsCvc = !vowels.contains(h[n - 1]) && !QStringView(u"wxy").contains(h[n - 1]) &&
+                         vowels.contains(h[n - 2]) && !vowels.contains(h[n - 3]);
+    const auto vowelCount =
+        std::count_if(h.cbegin(), h.cend(), [](QChar c) { return vowels.contains(c); });
+    return endsCvc && vowelCount == 1;
+}
+
 // Whether the Italian or Spanish word is an adverb in -mente and the headword no verb, whose
 // forms may end so too (lamente, of lamentar).
 bool adverbOf(const QString& word, const QString& headword)
@@ -100,8 +118,12 @@ bool adverbOf(const QString& word, const QString& headword)
 // inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
 // of Ordnung, not of ordnen; läsbara of läsbar, not of läsa; Verfasserin, a woman who wrote,
 // of Verfasserin, not of Verfasser; the adverb strategicamente of no adjective strategico.
+// Nor is an English -ing or -ed whose consonant the headword would double (wining, of win).
 bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
 {
+    if ((id == DictionaryId::English || id == DictionaryId::ComputerAndInternet) &&
+        undoubled(word, headword))
+        return true;
     if ((id == DictionaryId::Italian || id == DictionaryId::Spanish) && adverbOf(word, headword))
         return true;
     static const QStringList german = {u"bar"_s,  u"lich"_s,   u"ung"_s, u"heit"_s,

@@ -47,10 +47,10 @@ testing::TestDatabase& database()
             db.insert(id, rows);
         };
         words(DictionaryId::English,
-              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,  u"city"_s,   u"walk"_s,
-               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,  u"beer"_s,   u"re"_s,
-               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s, u"writer"_s, u"aster"_s,
-               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,   u"use"_s});
+              {u"house"_s, u"child"_s, u"go"_s,     u"run"_s,   u"city"_s,     u"walk"_s, u"good"_s,
+               u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,  u"re"_s,       u"ring"_s, u"p"_s,
+               u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
+               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
               {u"Haus"_s,    u"Kind"_s,     u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
@@ -346,6 +346,7 @@ private Q_SLOTS:
         QTest::newRow("en -ers of bee") << int(D::English) << u"beers"_s << u"bee"_s;
         QTest::newRow("en -ings of the") << int(D::English) << u"things"_s << u"the"_s;
         QTest::newRow("en one letter") << int(D::English) << u"pens"_s << u"p"_s;
+        QTest::newRow("en consonant not doubled") << int(D::English) << u"wining"_s << u"win"_s;
         QTest::newRow("de known word split") << int(D::German) << u"Terrorist"_s << u"ist"_s;
         QTest::newRow("de compound modifier alone")
             << int(D::German) << u"Wortspiel"_s << u"Wort"_s;
