@@ -183,10 +183,17 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
 bool persianVerbFirst(const QString& translation);
 
 // Whether the end of a German word is one that names places and families (Falken-berg,
-// Stock-hausen, Linde-mann, Ell-wangen): in a word the spell-checker does not know, it is a
-// name far more often than a compound of the noun.
-bool endsAsName(QStringView head)
+// Stock-hausen, Salz-mann, Ell-wangen): a word that ends so is a name far more often than a
+// compound of the noun. The spell-checker's own dictionary holds the real compounds in use
+// (Kaufmann, Eisberg), which are never split; of the others it builds, it may know some
+// that end in -land, -stadt or -leben (Tiefland, Altstadt), which are then taken as compounds.
+bool endsAsName(QStringView head, bool known)
 {
+    static const QStringList commonHeads = {u"land"_s, u"leben"_s, u"stadt"_s};
+    if (known && std::any_of(commonHeads.cbegin(), commonHeads.cend(), [&](const QString& e) {
+            return head.compare(e, Qt::CaseInsensitive) == 0;
+        }))
+        return false;
     static const QStringList endings = {
         u"acker"_s,   u"bach"_s,   u"berg"_s,   u"born"_s,  u"brück"_s,  u"brücken"_s,
         u"brunn"_s,   u"burg"_s,   u"dorf"_s,   u"feld"_s,  u"fels"_s,   u"furt"_s,
@@ -267,6 +274,9 @@ public:
                 continue;
             const QString modifier = word.left(at);
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
+            // Falkenberg, Salzmann, Zweibrücken: a name, of no parts at all.
+            if (m_id == DictionaryId::German && depth == 0 && endsAsName(word.mid(at), known))
+                return;
             if (!known && !plainParts(word, at, *head, first))
                 continue;
             // A short head is often only the end of a longer word's suffix (rekursering is
@@ -302,9 +312,9 @@ private:
 
     // A word the spell-checker does not know is as often a name or a foreign word as a
     // compound (Falkenberg, Mittenwald, gamestop, goldfinger). Its parts at `at` are taken only
-    // where they leave no doubt. German: a noun in front (Pop-kultur, not als-Dorf, mitten-Wald),
-    // a head that is no name's ending and not only the end of a longer word (hängen-geblieben
-    // ends in geblieben, not in Liebe). Swedish: no verb for a head (gran-ville, dill-inger), and
+    // where they leave no doubt. German: a noun in front (Pop-kultur, not des-Mond, als-Feld),
+    // and a head that is not only the end of a longer word (hängen-geblieben ends in
+    // geblieben, not in Liebe). Swedish: no verb for a head (gran-ville, dill-inger), and
     // a first part of four letters at least (för-helvete, var-annat are phrases); where the
     // first part is no word of the list, a head with a Swedish ending (Malmö-festivalen,
     // Paris-avtalet), which a foreign word does not take.
@@ -313,8 +323,7 @@ private:
     {
         const QString tail = word.mid(at);
         if (m_id == DictionaryId::German)
-            return first && first->headword.front().isUpper() && !endsAsName(tail) &&
-                   !endsLongerWord(word, at);
+            return first && first->headword.front().isUpper() && !endsLongerWord(word, at);
         if (m_id != DictionaryId::Swedish)
             return true;
         if (persianVerbFirst(head.translation))

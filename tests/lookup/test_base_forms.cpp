@@ -53,15 +53,15 @@ testing::TestDatabase& database()
                u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,    u"Kind"_s,     u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,   u"können"_s,   u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,  u"Kreuz"_s,    u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,  u"müssen"_s,   u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s, u"sprechen"_s, u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s,    u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,     u"Vers"_s,     u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,  u"des"_s,      u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,   u"Verfasser"_s});
+              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
+               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s});
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian,
@@ -399,6 +399,8 @@ private Q_SLOTS:
         // Words the spell-checker does not know: names and foreign words more often than
         // compounds.
         QTest::newRow("de place name") << int(D::German) << u"falkenberg"_s << u"Berg"_s;
+        QTest::newRow("de family name the spell-checker builds")
+            << int(D::German) << u"salzmann"_s << u"Mann"_s;
         QTest::newRow("de no noun in front") << int(D::German) << u"desmond"_s << u"Mond"_s;
         QTest::newRow("de end of a longer word")
             << int(D::German) << u"hängengeblieben"_s << u"Liebe"_s;
