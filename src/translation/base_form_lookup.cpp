@@ -117,7 +117,8 @@ bool adverbOf(const QString& word, const QString& headword)
 // Whether the word is made of the headword with a suffix that makes another word, which no
 // inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
 // of Ordnung, not of ordnen; läsbara of läsbar, not of läsa; Verfasserin, a woman who wrote,
-// of Verfasserin, not of Verfasser; the adverb strategicamente of no adjective strategico.
+// of Verfasserin, not of Verfasser; the adverb strategicamente of no adjective strategico,
+// skriftligen none of skriftlig; cervecería of cervecería, not of cerveza.
 // Nor is an English -ing or -ed whose consonant the headword would double (wining, of win).
 bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
 {
@@ -144,6 +145,14 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
         if (w == stem + u"in" || w == stem + u"innen")
             return true;
     }
+    // An adverb in -ligen is made of its adjective in -lig (skriftligen, in writing).
+    if (id == DictionaryId::Swedish && h.endsWith(u"lig") && w == h + u"en")
+        return true;
+    // A shop or trade in -ería is made of its goods (cervecería of cerveza); a verb's
+    // conditional ends so too (comería of comer).
+    const bool infinitive = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
+    if (id == DictionaryId::Spanish && w.endsWith(u"ería") && !h.endsWith(u"ería") && !infinitive)
+        return true;
     qsizetype common = 0;
     while (common < w.size() && common < h.size() && w[common] == h[common])
         ++common;
@@ -500,12 +509,19 @@ private:
     }
 
     // Whether the Swedish word is the headword with an adjective's -a or -t (fina, vitt), which
-    // a noun in a consonant does not take (snutt is no form of snut, spåna none of spån).
+    // a noun in a consonant does not take (snutt is no form of snut, spåna none of spån), also
+    // where the -a takes the e of a last -el, -er or -en away (vackra of vacker; gallra, a verb,
+    // is no form of galler).
     static bool adjectiveEnding(const QString& word, const QString& headword)
     {
         static const QString vowels = u"aeiouyåäö"_s;
-        return !headword.isEmpty() && !vowels.contains(headword.back()) &&
-               (word == headword + u'a' || word == headword + u't');
+        if (headword.isEmpty() || vowels.contains(headword.back()))
+            return false;
+        const bool unstressed =
+            headword.size() > 4 &&
+            (headword.endsWith(u"el") || headword.endsWith(u"er") || headword.endsWith(u"en"));
+        return word == headword + u'a' || word == headword + u't' ||
+               (unstressed && word == headword.chopped(2) + headword.back() + u'a');
     }
 
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
@@ -973,12 +989,19 @@ bool persianInfinitive(const QString& translation)
     return endsAsInfinitive(mainPhrase(translation.section(u'\n', 0, 0)));
 }
 
-bool persianVerbFirst(const QString& translation)
+// Whether the first sense of a translation is a Persian verb's tense (می‌خواست, گیج
+// می‌کند).
+bool persianTenseFirst(const QString& translation)
 {
     static const QRegularExpression tense(
         u"(^|\\s)\u0646?\u0645\u06CC\u200C"_s); // می‌, نمی‌
-    const QString first = mainPhrase(translation.section(u'\n', 0, 0));
-    return endsAsInfinitive(first) || first.contains(tense);
+    return mainPhrase(translation.section(u'\n', 0, 0)).contains(tense);
+}
+
+bool persianVerbFirst(const QString& translation)
+{
+    return endsAsInfinitive(mainPhrase(translation.section(u'\n', 0, 0))) ||
+           persianTenseFirst(translation);
 }
 
 // Whether a sense of a translation is a Persian verb: its last word an infinitive (دویدن,
@@ -1036,6 +1059,18 @@ bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
         return false;
     const QStringList senses = persianSenses(form.translation);
     return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
+}
+
+// Whether the Italian word is the plural in -i of a headword in -e that is itself a verb's
+// form, as its translation in a tense shows (confonde, "گیج می‌کند"): confondi is of
+// confondere, and a verb's form has no plural. (An infinitive's ending says less: a Persian
+// noun may end so, rinoceronte "کرگدن".)
+bool pluralOfVerbForm(const QString& word, const DictionaryForm& form)
+{
+    const QString h = form.headword.toLower();
+    const bool infinitive = h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire");
+    return h.endsWith(u'e') && !infinitive && word.toLower() == h.chopped(1) + u'i' &&
+           persianTenseFirst(form.translation);
 }
 
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
@@ -1428,7 +1463,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) ||
                (id == DictionaryId::Swedish && swedishNounOfVerb(word, f)) ||
-               (id == DictionaryId::Italian && italianReadOtherwise(word, f, italian));
+               (id == DictionaryId::Italian &&
+                (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });
     if (id == DictionaryId::Arabic)
         found = articleBeforeHamzaless(

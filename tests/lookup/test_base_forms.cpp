@@ -68,20 +68,25 @@ testing::TestDatabase& database()
               {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
                u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s, u"inizio"_s,
                u"iniziare"_s, u"zittire"_s, u"cinico"_s, u"venti"_s});
+        // confonde "گیج می‌کند", a verb's form listed as a word of its own.
+        db.insert(DictionaryId::Italian,
+                  {{u"confonde"_s, u"\u06AF\u06CC\u062C \u0645\u06CC\u200C\u06A9\u0646\u062F"_s}});
         // volgare is an adjective, no verb: its translation says so.
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
         words(DictionaryId::Spanish,
               {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
                u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
-               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s});
+               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s,
+               u"cerveza"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,   u"barn"_s,  u"gå"_s,       u"bil"_s,     u"program"_s,  u"utveckling"_s,
-               u"hand"_s,  u"hända"_s, u"köpa"_s,     u"köp"_s,     u"lycka"_s,    u"lyckas"_s,
-               u"ring"_s,  u"lås"_s,   u"krav"_s,     u"disk"_s,    u"tredje"_s,   u"snut"_s,
-               u"väv"_s,   u"yrka"_s,  u"yrke"_s,     u"tillaga"_s, u"tillägga"_s, u"ort"_s,
-               u"tomt"_s,  u"tomte"_s, u"festival"_s, u"stop"_s,    u"gran"_s,     u"skanna"_s,
-               u"ingång"_s});
+              {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,  u"program"_s,
+               u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s, u"köp"_s,
+               u"lycka"_s,      u"lyckas"_s,    u"ring"_s,     u"lås"_s,  u"krav"_s,
+               u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,  u"yrka"_s,
+               u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,  u"tomt"_s,
+               u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s, u"skanna"_s,
+               u"ingång"_s,     u"skriftlig"_s, u"galler"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -412,6 +417,13 @@ private Q_SLOTS:
             << int(D::Finnish) << u"kemiallisesti"_s << u"kemiallinen"_s;
         QTest::newRow("it adverb of an adjective")
             << int(D::Italian) << u"cinicamente"_s << u"cinico"_s;
+        QTest::newRow("it plural of a verb's form")
+            << int(D::Italian) << u"confondi"_s << u"confonde"_s;
+        QTest::newRow("es shop of its goods") << int(D::Spanish) << u"cervecería"_s << u"cerveza"_s;
+        QTest::newRow("sv adverb in -ligen")
+            << int(D::Swedish) << u"skriftligen"_s << u"skriftlig"_s;
+        QTest::newRow("sv adjective's -a on a noun in -er")
+            << int(D::Swedish) << u"gallra"_s << u"galler"_s;
         QTest::newRow("it number of tens and units")
             << int(D::Italian) << u"ventisette"_s << u"venti"_s;
         QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
