@@ -1424,6 +1424,67 @@ bool BaseFormLookup::englishOnly(DictionaryId id, const QString& word)
     return english && english->isWord(word.toLower());
 }
 
+namespace {
+
+// Whether a headword's translation says that it is itself a form of another word: a note of
+// its tense, mood, person, number or case, "(گذشته)", "(شرطی)", "(جمع)", "(شکل معین)"
+// (hielt, iría, Bücher), or a Persian tense for its first sense (andavo, "می‌رفتم").
+bool translatesAForm(const QString& translation)
+{
+    static const QRegularExpression note(
+        u"\\((\u062C\u0645\u0639|\u06AF\u0630\u0634\u062A\u0647|\u0632\u0645\u0627\u0646 |"
+        u"\u0648\u062C\u0647 |\u0634\u0631\u0637\u06CC|\u0634\u06A9\u0644 \u0645\u0639\u06CC\u0646|"
+        u"\u0634\u06A9\u0644 \u06A9\u0648\u062A\u0627\u0647|\u062D\u0627\u0644\u062A |"
+        u"\u0627\u0648\u0644 \u0634\u062E\u0635|\u062F\u0648\u0645 \u0634\u062E\u0635|"
+        u"\u0633\u0648\u0645 \u0634\u062E\u0635|\u062E\u0637\u0627\u0628 )"_s);
+    return translation.contains(note) || persianTenseFirst(translation);
+}
+
+// Some headwords of the lists are forms of another (hielt of halten, iría of ir, andavo of
+// andare, Bücher of Buch), as their translations say. The word the reader looked up
+// is then most likely another form of that other headword, its dictionary form, which comes
+// first: hielte is halten's before it is hielt's sister, andavi andare's, fueses ser's.
+// Not in English, French and Swedish, whose form headwords are mostly words of their own as
+// well, which a word made of them is more often of: sawing is of saw (the tool), not of see;
+// fûts of fût (a cask), not of être; tigrar of tiger, not of tiga.
+QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset& recordset,
+                                           QList<DictionaryForm> found)
+{
+    if (id != DictionaryId::German && id != DictionaryId::Italian && id != DictionaryId::Spanish &&
+        id != DictionaryId::Arabic)
+        return found;
+    constexpr int Enough = 4;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        if (!translatesAForm(found[i].translation))
+            continue;
+        const std::optional<int> ofForm = recordset.zipfPercentOf(found[i].headword);
+        for (const QString& base : recordset.headwordsOfForm(found[i].headword, Enough)) {
+            // A dictionary form is met more often than its forms; a rarer headword of the
+            // same letters is another word (Kollegen is Kollege's, not Kolleg's).
+            const std::optional<int> ofBase = recordset.zipfPercentOf(base);
+            if (!ofBase || (ofForm && *ofBase < *ofForm))
+                continue;
+            const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
+                return WordComparison::sameWord(f.headword, base);
+            });
+            if (at - found.begin() < i)
+                continue;
+            if (at != found.end()) {
+                std::rotate(found.begin() + i, at, at + 1);
+            } else if (const LookupResult r = lookUpTranslation(recordset, base);
+                       r.outcome == LookupResult::Outcome::Found) {
+                found.insert(i, {r.word.value_or(base), r.translation});
+                if (found.size() > BaseFormLookup::MostForms)
+                    found.removeLast();
+            }
+            break;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
 {
@@ -1475,7 +1536,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)
         found = swedishLongerNounFirst(analyser(id), word, found);
-    return found;
+    return dictionaryFormsFirst(id, recordset, found);
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)
