@@ -114,6 +114,65 @@ bool adverbOf(const QString& word, const QString& headword)
     return word.toLower().endsWith(u"mente") && !h.endsWith(u"mente") && !verb;
 }
 
+// Whether the German word begins with the stem with one a, o or u made ä, ö or ü (Häus- of
+// Haus).
+bool umlautStart(const QString& word, const QString& stem)
+{
+    if (word.size() < stem.size())
+        return false;
+    int umlauts = 0;
+    for (qsizetype i = 0; i < stem.size(); ++i) {
+        const QChar w = word[i];
+        const QChar h = stem[i];
+        if (w == h)
+            continue;
+        const bool umlaut =
+            (h == u'a' && w == u'ä') || (h == u'o' && w == u'ö') || (h == u'u' && w == u'ü');
+        if (!umlaut || ++umlauts > 1)
+            return false;
+    }
+    return umlauts == 1;
+}
+
+// A German woman's word in -in or -innen (Verfasserin of Verfasser, Patin of Pate) or a
+// diminutive in -chen or -lein, with or without its umlaut (Bildchen, Häuslein).
+bool germanDerived(const QString& w, const QString& h)
+{
+    const QString stem = h.endsWith(u'e') ? h.chopped(1) : h;
+    if (w == stem + u"in" || w == stem + u"innen")
+        return true;
+    const QString rest = w.mid(stem.size());
+    return (w.startsWith(stem) || umlautStart(w, stem)) &&
+           (rest.startsWith(u"chen") || rest.startsWith(u"lein"));
+}
+
+// Whether the tail after what the word shares with the headword begins with one of the
+// suffixes.
+bool tailStartsWith(const QString& w, const QString& h, const QStringList& suffixes)
+{
+    qsizetype common = 0;
+    while (common < w.size() && common < h.size() && w[common] == h[common])
+        ++common;
+    if (common < 3 || common == h.size())
+        return false;
+    const QStringView tail = QStringView(w).mid(common);
+    return std::any_of(suffixes.cbegin(), suffixes.cend(),
+                       [&](const QString& s) { return tail.startsWith(s); });
+}
+
+// A Spanish shop or trade in -ería is made of its goods (cervecería of cerveza), a diminutive
+// is a word of its own (cachorrito, puntilla); a verb's forms may end so (comería of comer,
+// compita of competir, visita of visitar).
+bool spanishDerived(const QString& w, const QString& h)
+{
+    if (h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir"))
+        return false;
+    if (w.endsWith(u"ería") && !h.endsWith(u"ería"))
+        return true;
+    static const QStringList diminutives = {u"ito"_s, u"ita"_s, u"illo"_s, u"illa"_s};
+    return tailStartsWith(w, h, diminutives);
+}
+
 // Whether the word is made of the headword with a suffix that makes another word, which no
 // inflection of the headword has: auswählbaren is of auswählbar, not of auswählen; Ordnungen
 // of Ordnung, not of ordnen; läsbara of läsbar, not of läsa; Verfasserin, a woman who wrote,
@@ -132,35 +191,25 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
     static const QStringList swedish = {u"bar"_s, u"lig"_s, u"ning"_s, u"het"_s, u"else"_s};
     // amplificación is of amplificación, not of amplificar.
     static const QStringList spanish = {u"ción"_s, u"cion"_s};
+    // Ordinals and ages made of numbers: sedicesimo, sedicenne (of sedici).
+    static const QStringList italian = {u"esim"_s, u"enn"_s};
     const QStringList* suffixes = id == DictionaryId::German    ? &german
                                   : id == DictionaryId::Swedish ? &swedish
                                   : id == DictionaryId::Spanish ? &spanish
+                                  : id == DictionaryId::Italian ? &italian
                                                                 : nullptr;
     if (!suffixes || InflectionRules::isListedForm(id, headword, word))
         return false;
     const QString w = word.toLower();
     const QString h = headword.toLower();
-    if (id == DictionaryId::German) {
-        const QString stem = h.endsWith(u'e') ? h.chopped(1) : h; // Pate, Patin
-        if (w == stem + u"in" || w == stem + u"innen")
-            return true;
-    }
+    if (id == DictionaryId::German && germanDerived(w, h))
+        return true;
     // An adverb in -ligen is made of its adjective in -lig (skriftligen, in writing).
     if (id == DictionaryId::Swedish && h.endsWith(u"lig") && w == h + u"en")
         return true;
-    // A shop or trade in -ería is made of its goods (cervecería of cerveza); a verb's
-    // conditional ends so too (comería of comer).
-    const bool infinitive = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
-    if (id == DictionaryId::Spanish && w.endsWith(u"ería") && !h.endsWith(u"ería") && !infinitive)
+    if (id == DictionaryId::Spanish && spanishDerived(w, h))
         return true;
-    qsizetype common = 0;
-    while (common < w.size() && common < h.size() && w[common] == h[common])
-        ++common;
-    if (common < 3 || common == h.size())
-        return false;
-    const QStringView tail = QStringView(w).mid(common);
-    return std::any_of(suffixes->cbegin(), suffixes->cend(),
-                       [&](const QString& s) { return tail.startsWith(s); });
+    return tailStartsWith(w, h, *suffixes);
 }
 
 // What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
@@ -264,16 +313,8 @@ public:
     // The head (the longest headword or form that ends the word), then the rest.
     void addCompoundParts(const QString& word, int depth = 0)
     {
-        if (m_analyser && depth == 0) {
-            // Only with its head: the other parts alone say too little (lainsäädäntö is no
-            // form of laki).
-            const QStringList parts = m_analyser->compoundParts(word);
-            if (!parts.isEmpty() && entryOf(parts.first())) {
-                for (const QString& part : parts)
-                    addPart(part);
-                return;
-            }
-        }
+        if (depth == 0 && addAnalysedParts(word))
+            return;
         if (m_analyser && !m_analyser->mayBeCompound(word))
             return;
         const bool known = depth > 0 || spellerKnows(word);
@@ -288,11 +329,7 @@ public:
                 return;
             if (!known && !plainParts(word, at, *head, first))
                 continue;
-            // A short head is often only the end of a longer word's suffix (rekursering is
-            // no ring, typmodifierare no rar): it stands only where the rest is words too.
-            if (word.size() - at < StandingHead &&
-                ((!first && !analyserKnows(modifier) && !splitsWholly(modifier)) ||
-                 endsLongerWord(word, at)))
+            if (!headStands(word, at, first.has_value()))
                 continue;
             add(*head);
             if (first)
@@ -304,6 +341,31 @@ public:
     }
 
 private:
+    // The parts the analyser finds, only with its head: the other parts alone say too little
+    // (lainsäädäntö is no form of laki).
+    bool addAnalysedParts(const QString& word)
+    {
+        if (!m_analyser)
+            return false;
+        const QStringList parts = m_analyser->compoundParts(word);
+        if (parts.isEmpty() || !entryOf(parts.first()))
+            return false;
+        for (const QString& part : parts)
+            addPart(part);
+        return true;
+    }
+
+    // A short head is often only the end of a longer word's suffix (rekursering is no ring,
+    // typmodifierare no rar): it stands only where the rest is words too.
+    bool headStands(const QString& word, qsizetype at, bool modifierIsEntry)
+    {
+        if (word.size() - at >= StandingHead)
+            return true;
+        const QString modifier = word.left(at);
+        return (modifierIsEntry || analyserKnows(modifier) || splitsWholly(modifier)) &&
+               !endsLongerWord(word, at);
+    }
+
     // Whether the spell-checker knows the word, written small, with a capital or in its other
     // spelling (Fussball as Fußball): it knows the compounds of its language that are in use.
     bool spellerKnows(const QString& word) const

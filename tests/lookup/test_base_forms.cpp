@@ -61,7 +61,7 @@ testing::TestDatabase& database()
                u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
                u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
                u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s});
+               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s});
         // hielt "نگه داشت (گذشته)", a headword that is another's form, as its note says.
         db.insert(
             DictionaryId::German,
@@ -72,7 +72,7 @@ testing::TestDatabase& database()
         words(DictionaryId::Italian,
               {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
                u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s, u"inizio"_s,
-               u"iniziare"_s, u"zittire"_s, u"cinico"_s, u"venti"_s});
+               u"iniziare"_s, u"zittire"_s, u"cinico"_s, u"venti"_s, u"sedici"_s});
         // confonde "گیج می‌کند", a verb's form listed as a word of its own.
         db.insert(DictionaryId::Italian,
                   {{u"confonde"_s, u"\u06AF\u06CC\u062C \u0645\u06CC\u200C\u06A9\u0646\u062F"_s}});
@@ -80,10 +80,10 @@ testing::TestDatabase& database()
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
         words(DictionaryId::Spanish,
-              {u"casa"_s, u"casar"_s, u"tener"_s, u"ciudad"_s, u"hablar"_s, u"estar"_s,
-               u"capacidad"_s, u"texto"_s, u"país"_s, u"crear"_s, u"creer"_s, u"luz"_s, u"lucir"_s,
-               u"proporción"_s, u"proporcionar"_s, u"foco"_s, u"envidiar"_s, u"amplificar"_s,
-               u"cerveza"_s});
+              {u"casa"_s,  u"casar"_s,     u"tener"_s,      u"ciudad"_s,     u"hablar"_s,
+               u"estar"_s, u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
+               u"creer"_s, u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
+               u"foco"_s,  u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s});
         words(DictionaryId::Swedish,
               {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,  u"program"_s,
                u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s, u"köp"_s,
@@ -434,6 +434,10 @@ private Q_SLOTS:
             << int(D::Swedish) << u"skriftligen"_s << u"skriftlig"_s;
         QTest::newRow("sv adjective's -a on a noun in -er")
             << int(D::Swedish) << u"gallra"_s << u"galler"_s;
+        QTest::newRow("de diminutive") << int(D::German) << u"Bildchen"_s << u"Bild"_s;
+        QTest::newRow("es diminutive") << int(D::Spanish) << u"cachorrito"_s << u"cachorro"_s;
+        QTest::newRow("it ordinal of a number")
+            << int(D::Italian) << u"sedicesimo"_s << u"sedici"_s;
         QTest::newRow("it number of tens and units")
             << int(D::Italian) << u"ventisette"_s << u"venti"_s;
         QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
