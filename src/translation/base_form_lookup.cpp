@@ -240,6 +240,13 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
 // Whether the first sense of a translation is a Persian verb: an infinitive or a tense.
 bool persianVerbFirst(const QString& translation);
 
+// Whether a line of the translation is marked as a noun's sense: "(اسم)", as the German list
+// marks the noun made of a verb or an adjective (treffen: "دیدار، جلسه (اسم)").
+bool nounSense(const QString& translation)
+{
+    return translation.contains(u"(\u0627\u0633\u0645)");
+}
+
 // Whether the end of a German word is one that names places and families (Falken-berg,
 // Stock-hausen, Salz-mann, Ell-wangen): a word that ends so is a name far more often than a
 // compound of the noun. The spell-checker's own dictionary holds the real compounds in use
@@ -393,8 +400,11 @@ private:
                     const std::optional<DictionaryForm>& first) const
     {
         const QString tail = word.mid(at);
+        // A verb's or adjective's noun (das Leben, das Recht) heads only compounds the
+        // spell-checker knows: Lamprecht is a name.
         if (m_id == DictionaryId::German)
-            return first && first->headword.front().isUpper() && !endsLongerWord(word, at);
+            return first && first->headword.front().isUpper() && head.headword.front().isUpper() &&
+                   !endsLongerWord(word, at);
         if (m_id != DictionaryId::Swedish)
             return true;
         if (persianVerbFirst(head.translation))
@@ -701,13 +711,15 @@ private:
     }
 
     // A German compound's head is a noun: Sicherheitsgründen ends in Gründen, a form of
-    // Grund, not in the verb gründen.
+    // Grund, not in the verb gründen; Klassentreffen in treffen, whose translation has a
+    // noun's sense (das Treffen, a meeting), not in Treff.
     std::optional<DictionaryForm> entryOf(const QString& word, bool head = false)
     {
         const bool noun = head && m_id == DictionaryId::German;
         const LookupResult result = lookUpTranslation(m_recordset, word);
         const bool found = result.outcome == LookupResult::Outcome::Found;
-        if (found && (!noun || result.word.value_or(word).front().isUpper()))
+        if (found && (!noun || result.word.value_or(word).front().isUpper() ||
+                      nounSense(result.translation)))
             return DictionaryForm{result.word.value_or(word), result.translation};
         for (const QString& headword : headwordsOfForm(word)) {
             if ((noun && !headword.front().isUpper()) || ruledOut(word, headword))
@@ -1159,6 +1171,18 @@ bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm
     return !persianVerb(form.translation);
 }
 
+// Whether an Italian word in -a that the spell-checker reads as a verb's form only (conforta,
+// of confortare) is that, and no feminine of the headword in -o (conforto, a noun): an
+// adjective's feminine has its plural in -e too (maligna, maligne; stanca, stanche).
+bool verbFormNotFeminine(const QString& headword, const QStringList& readings,
+                         const BaseForms* forms)
+{
+    const bool verbs = std::all_of(readings.cbegin(), readings.cend(),
+                                   [](const QString& r) { return r.toLower().endsWith(u"are"); });
+    const bool hard = headword.endsWith(u"co") || headword.endsWith(u"go");
+    return verbs && !forms->isWord(headword.chopped(1) + (hard ? u"he"_s : u"e"_s));
+}
+
 // Whether the spell-checker reads the Italian word as the forms of other words only, where the
 // rules took it for the headword's: a plural or feminine of a word in -o (zitte of zitto,
 // settari of settario) is no form of a verb (zittire, settare) unless it is its participle's;
@@ -1184,6 +1208,8 @@ bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const
         const bool hard = h.endsWith(u"ca") || h.endsWith(u"ga");
         return forms->derives(h.chopped(1) + (hard ? u"he"_s : u"e"_s), h);
     }
+    if (h.endsWith(u'o') && w == h.chopped(1) + u'a')
+        return verbFormNotFeminine(h, readings, forms);
     if (!h.endsWith(u"are") && !h.endsWith(u"ere") && !h.endsWith(u"ire"))
         return false;
     const QString stem = h.chopped(3);
@@ -1192,6 +1218,21 @@ bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const
         return reading.endsWith(u'o') && reading != stem + u"ato" && reading != stem + u"uto" &&
                reading != stem + u"ito";
     });
+}
+
+// Whether the English word is a possessive of a verb's -ing or -ed form, taken for the verb's
+// (manning's is the name Manning's, no form of man): only a noun takes the 's, and a noun in
+// -ing is a headword of its own (the building's).
+bool possessiveOfVerbForm(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
+        return false;
+    const QString w = word.toLower();
+    if (!w.endsWith(u"'s"))
+        return false;
+    const QString owner = w.chopped(2);
+    return (owner.endsWith(u"ing") || owner.endsWith(u"ed")) &&
+           !WordComparison::sameWord(owner, form.headword);
 }
 
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
@@ -1498,47 +1539,97 @@ bool translatesAForm(const QString& translation)
         u"\u0648\u062C\u0647 |\u0634\u0631\u0637\u06CC|\u0634\u06A9\u0644 \u0645\u0639\u06CC\u0646|"
         u"\u0634\u06A9\u0644 \u06A9\u0648\u062A\u0627\u0647|\u062D\u0627\u0644\u062A |"
         u"\u0627\u0648\u0644 \u0634\u062E\u0635|\u062F\u0648\u0645 \u0634\u062E\u0635|"
-        u"\u0633\u0648\u0645 \u0634\u062E\u0635|\u062E\u0637\u0627\u0628 )"_s);
+        u"\u0633\u0648\u0645 \u0634\u062E\u0635|\u062E\u0637\u0627\u0628 |"
+        u"\u0627\u0633\u0645 \u0645\u0641\u0639\u0648\u0644)"_s);
     return translation.contains(note) || persianTenseFirst(translation);
+}
+
+// Whether the Italian headword is the verb's participle (crollato of crollare, immesso of
+// immettere): where the verb is a headword met at least as often, it is the dictionary form of
+// the participle's forms (crollata, immessi).
+bool italianParticipleOf(const QString& headword, const QString& verb)
+{
+    const QString h = headword.toLower();
+    const QString v = verb.toLower();
+    if (h.size() < 4 || v.size() < 5)
+        return false;
+    const QString stem = v.chopped(3);
+    const QString ending = v.endsWith(u"are")   ? u"ato"_s
+                           : v.endsWith(u"ere") ? u"uto"_s
+                           : v.endsWith(u"ire") ? u"ito"_s
+                                                : QString();
+    if (ending.isEmpty())
+        return false;
+    if (h == stem + ending)
+        return true;
+    // An irregular participle is listed with its feminine and plural (fatto, fatta, fatte), a
+    // past in -o without them (misero, of mettere, is the adjective's too).
+    const auto listed = [&](const QString& form) {
+        return InflectionRules::isListedForm(DictionaryId::Italian, verb, form);
+    };
+    const QString base = h.chopped(1);
+    return h.endsWith(u'o') && listed(h) && listed(base + u'a') && listed(base + u'e');
+}
+
+// The headwords the found one is a form of that readers meet at least as often: a dictionary
+// form is met more often than its forms, and a rarer headword of the same letters is another
+// word (Kollegen is Kollege's, not Kolleg's). An Italian participle's, only its verb.
+QStringList commonerBases(DictionaryRecordset& recordset, const QString& headword, bool participle)
+{
+    constexpr int Enough = 4;
+    QStringList bases = recordset.headwordsOfForm(headword, Enough);
+    const std::optional<int> ofForm = recordset.zipfPercentOf(headword);
+    bases.removeIf([&](const QString& base) {
+        const std::optional<int> ofBase = recordset.zipfPercentOf(base);
+        return (participle && !italianParticipleOf(headword, base)) || !ofBase ||
+               (ofForm && *ofBase < *ofForm);
+    });
+    return bases;
+}
+
+// Puts the base before the found form at `i`, moved from further down or looked up.
+void putBefore(DictionaryRecordset& recordset, QList<DictionaryForm>& found, qsizetype i,
+               QList<DictionaryForm>::iterator at, const QString& base)
+{
+    if (at != found.end()) {
+        std::rotate(found.begin() + i, at, at + 1);
+    } else if (const LookupResult r = lookUpTranslation(recordset, base);
+               r.outcome == LookupResult::Outcome::Found) {
+        found.insert(i, {r.word.value_or(base), r.translation});
+        if (found.size() > BaseFormLookup::MostForms)
+            found.removeLast();
+    }
 }
 
 // Some headwords of the lists are forms of another (hielt of halten, iría of ir, andavo of
 // andare, Bücher of Buch), as their translations say. The word the reader looked up
 // is then most likely another form of that other headword, its dictionary form, which comes
-// first: hielte is halten's before it is hielt's sister, andavi andare's, fueses ser's.
+// first: hielte is halten's before it is hielt's sister, andavi andare's, fueses ser's. So
+// are an Italian participle's forms of its verb (crollata of crollare, not of crollato).
 // Not in English, French and Swedish, whose form headwords are mostly words of their own as
 // well, which a word made of them is more often of: sawing is of saw (the tool), not of see;
 // fûts of fût (a cask), not of être; tigrar of tiger, not of tiga.
 QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset& recordset,
-                                           QList<DictionaryForm> found)
+                                           const QString& word, QList<DictionaryForm> found)
 {
     if (id != DictionaryId::German && id != DictionaryId::Italian && id != DictionaryId::Spanish &&
         id != DictionaryId::Arabic)
         return found;
-    constexpr int Enough = 4;
+    // After an elided article (sull'operato) the word is a noun or an adjective.
+    const bool article = word.contains(u'\'');
     for (qsizetype i = 0; i < found.size(); ++i) {
-        if (!translatesAForm(found[i].translation))
+        const bool noted = translatesAForm(found[i].translation);
+        const bool participle =
+            !noted && !article && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
+        if (!noted && !participle)
             continue;
-        const std::optional<int> ofForm = recordset.zipfPercentOf(found[i].headword);
-        for (const QString& base : recordset.headwordsOfForm(found[i].headword, Enough)) {
-            // A dictionary form is met more often than its forms; a rarer headword of the
-            // same letters is another word (Kollegen is Kollege's, not Kolleg's).
-            const std::optional<int> ofBase = recordset.zipfPercentOf(base);
-            if (!ofBase || (ofForm && *ofBase < *ofForm))
-                continue;
+        for (const QString& base : commonerBases(recordset, found[i].headword, participle)) {
             const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
                 return WordComparison::sameWord(f.headword, base);
             });
             if (at - found.begin() < i)
                 continue;
-            if (at != found.end()) {
-                std::rotate(found.begin() + i, at, at + 1);
-            } else if (const LookupResult r = lookUpTranslation(recordset, base);
-                       r.outcome == LookupResult::Outcome::Found) {
-                found.insert(i, {r.word.value_or(base), r.translation});
-                if (found.size() > BaseFormLookup::MostForms)
-                    found.removeLast();
-            }
+            putBefore(recordset, found, i, at, base);
             break;
         }
     }
@@ -1584,7 +1675,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     }
     const BaseForms* italian = id == DictionaryId::Italian ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
-        return verbFormOfNoVerb(id, word, f) ||
+        return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
                (id == DictionaryId::Swedish && swedishNounOfVerb(word, f)) ||
                (id == DictionaryId::Italian &&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
@@ -1598,7 +1689,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)
         found = swedishLongerNounFirst(analyser(id), word, found);
-    return dictionaryFormsFirst(id, recordset, found);
+    return dictionaryFormsFirst(id, recordset, word, found);
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)

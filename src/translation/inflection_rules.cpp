@@ -360,6 +360,22 @@ Forms germanAdjective(const QString& w)
     return f;
 }
 
+// Whether the word is a German strong verb's participle (gelegen, gebeten) and no verb of its
+// own: gelegt is of legen, gebetet of beten, neither of the participle.
+bool strongParticiple(const QString& w)
+{
+    static const QSet<QString> participles = [] {
+        QSet<QString> set;
+        const IrregularTable& table = irregulars(DictionaryId::German);
+        for (auto it = table.forms.cbegin(); it != table.forms.cend(); ++it) {
+            if (it->size() >= 3 && it->at(2) != it.key())
+                set.insert(it->at(2));
+        }
+        return set;
+    }();
+    return participles.contains(w);
+}
+
 Forms german(const QString& w)
 {
     if (w.size() < 2 || w.contains(u' '))
@@ -367,7 +383,8 @@ Forms german(const QString& w)
     if (w.front().isUpper())
         return germanNoun(w);
     Forms f = germanAdjective(w);
-    if (w.size() > 3 && (w.endsWith(u"en") || w.endsWith(u"ern") || w.endsWith(u"eln")))
+    if (w.size() > 3 && (w.endsWith(u"en") || w.endsWith(u"ern") || w.endsWith(u"eln")) &&
+        !strongParticiple(w))
         f << germanVerb(w);
     return f;
 }

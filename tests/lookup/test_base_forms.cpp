@@ -50,18 +50,25 @@ testing::TestDatabase& database()
               {u"house"_s, u"child"_s, u"go"_s,     u"run"_s,   u"city"_s,     u"walk"_s, u"good"_s,
                u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,  u"re"_s,       u"ring"_s, u"p"_s,
                u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
-               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s});
+               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
-        words(DictionaryId::German,
-              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s});
+        words(
+            DictionaryId::German,
+            {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
+             u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
+             u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
+             u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s,   u"auswählen"_s,
+             u"Schiff"_s,    u"Berg"_s,   u"Katze"_s,   u"Schule"_s,   u"Straße"_s, u"Trasse"_s,
+             u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
+             u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
+             u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s});
+        // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
+        // gebeten "خواسته (اسم مفعول)", a participle of bitten.
+        db.insert(DictionaryId::German,
+                  {{u"treffen"_s, u"\u062F\u06CC\u062F\u0627\u0631 \u06A9\u0631\u062F\u0646\n"
+                                  u"\u062F\u06CC\u062F\u0627\u0631 (\u0627\u0633\u0645)"_s},
+                   {u"gebeten"_s, u"\u062E\u0648\u0627\u0633\u062A\u0647 (\u0627\u0633\u0645 "
+                                  u"\u0645\u0641\u0639\u0648\u0644)"_s}});
         // hielt "نگه داشت (گذشته)", a headword that is another's form, as its note says.
         db.insert(
             DictionaryId::German,
@@ -70,9 +77,11 @@ testing::TestDatabase& database()
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian,
-              {u"casa"_s, u"acqua"_s, u"libro"_s, u"librare"_s, u"parlare"_s, u"stare"_s,
-               u"importante"_s, u"perché"_s, u"più"_s, u"è"_s, u"e"_s, u"caso"_s, u"inizio"_s,
-               u"iniziare"_s, u"zittire"_s, u"cinico"_s, u"venti"_s, u"sedici"_s});
+              {u"casa"_s,     u"acqua"_s,      u"libro"_s,  u"librare"_s,  u"parlare"_s,
+               u"stare"_s,    u"importante"_s, u"perché"_s, u"più"_s,      u"è"_s,
+               u"e"_s,        u"caso"_s,       u"inizio"_s, u"iniziare"_s, u"zittire"_s,
+               u"cinico"_s,   u"venti"_s,      u"sedici"_s, u"crollare"_s, u"crollato"_s,
+               u"conforto"_s, u"maligno"_s});
         // confonde "گیج می‌کند", a verb's form listed as a word of its own.
         db.insert(DictionaryId::Italian,
                   {{u"confonde"_s, u"\u06AF\u06CC\u062C \u0645\u06CC\u200C\u06A9\u0646\u062F"_s}});
@@ -185,6 +194,10 @@ private Q_SLOTS:
         QVERIFY(writeFrequencyTable(m_store->connection(),
                                     DictionaryCatalog::entry(DictionaryId::German),
                                     {{u"halten"_s, 540}, {u"hielt"_s, 440}}));
+        // A verb is met more often than its participle: crollata is crollare's first.
+        QVERIFY(writeFrequencyTable(m_store->connection(),
+                                    DictionaryCatalog::entry(DictionaryId::Italian),
+                                    {{u"crollare"_s, 377}, {u"crollato"_s, 362}}));
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
@@ -268,6 +281,10 @@ private Q_SLOTS:
         row("de old ß", D::German, u"daß"_s, u"dass"_s);
         row("de a headword that is another's form", D::German, u"hielte"_s, u"halten"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
+        row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"treffen"_s);
+        row("it a participle's form of its verb", D::Italian, u"crollata"_s, u"crollare"_s);
+        row("it an adjective's feminine, a verb's form too", D::Italian, u"maligna"_s,
+            u"maligno"_s);
         row("fr all", D::French, u"toutes"_s, u"tout"_s);
         row("fr oe for œ", D::French, u"oeuvres"_s, u"œuvre"_s);
         row("fr œ for oe", D::French, u"sœurs"_s, u"sœur"_s);
@@ -435,6 +452,11 @@ private Q_SLOTS:
         QTest::newRow("sv adjective's -a on a noun in -er")
             << int(D::Swedish) << u"gallra"_s << u"galler"_s;
         QTest::newRow("de diminutive") << int(D::German) << u"Bildchen"_s << u"Bild"_s;
+        QTest::newRow("it a verb's form is no noun's feminine")
+            << int(D::Italian) << u"conforta"_s << u"conforto"_s;
+        QTest::newRow("de a participle is no verb")
+            << int(D::German) << u"gebetet"_s << u"gebeten"_s;
+        QTest::newRow("en possessive of an -ing") << int(D::English) << u"manning's"_s << u"man"_s;
         QTest::newRow("es diminutive") << int(D::Spanish) << u"cachorrito"_s << u"cachorro"_s;
         QTest::newRow("it ordinal of a number")
             << int(D::Italian) << u"sedicesimo"_s << u"sedici"_s;
