@@ -64,6 +64,10 @@ QStringList withoutSuffixes(const QString& word)
         if (!word.endsWith(suffix))
             continue;
         QString stem = word.left(word.size() - suffix.size());
+        // A last ى is written ا before a pronoun: معناها is معنى's, مستواه مستوى's, أعطاه
+        // أعطى's.
+        if (stem.size() >= 3 && stem.endsWith(u'\u0627'))
+            appendUnique(forms, stem.chopped(1) + u'\u0649');
         appendUnique(forms, stem);
         // The dual and plural lose their ن before a pronoun: عينيه → عيني → عين.
         if (stem.size() >= 4 && (stem.endsWith(u'\u064A') || stem.endsWith(u'\u0627')))

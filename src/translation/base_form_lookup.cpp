@@ -1341,6 +1341,25 @@ bool nisbaAsDefective(const QString& word, const DictionaryForm& form)
            !persianPlural(form.translation);
 }
 
+// Whether the Arabic word is the headword in ي with its last letter written ا before a pronoun,
+// which only a ى is (مستواه, of مستوى): خطاه (his steps) is no form of خطي (linear), قواه (his
+// powers) none of قوي (strong). A verb in ي is one in ى as the web often writes it (اعطي for
+// أعطى: اعطاه).
+bool yaWrittenAlif(const QString& word, const DictionaryForm& form)
+{
+    const QString& headword = form.headword;
+    static const QStringList pronouns = {
+        u"\u0647"_s,       u"\u0647\u0627"_s, u"\u0647\u0645"_s, u"\u0647\u0645\u0627"_s,
+        u"\u0647\u0646"_s, u"\u0643"_s,       u"\u0643\u0645"_s, u"\u0643\u0646"_s,
+        u"\u064A"_s,       u"\u0646\u0627"_s, u"\u0646\u064A"_s};
+    if (headword.size() < 2 || !headword.endsWith(u'\u064A') || hasPastTenseSense(form.translation))
+        return false;
+    const QString alif = headword.chopped(1) + u'\u0627';
+    const QStringView rest = withoutConjunction(word);
+    return std::any_of(pronouns.cbegin(), pronouns.cend(),
+                       [&](const QString& p) { return rest == QString(alif + p); });
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -1350,7 +1369,8 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
                imperfectOnNoun(word, f.headword);
     });
     found.removeIf([&](const DictionaryForm& f) {
-        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f);
+        return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f) ||
+               yaWrittenAlif(word, f);
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
@@ -1464,6 +1484,42 @@ QList<DictionaryForm> swedishLongerNounFirst(const BaseForms* analyser, const QS
     return found;
 }
 
+// Whether the Arabic headword is a phrase of a particle and a word, as its translation begins
+// with the particle's Persian: وأن "و اینکه" (and that), بصفة "به عنوانِ" (in the capacity of);
+// باب "در" (a door) is a word.
+bool particlePhrase(const DictionaryForm& form)
+{
+    static const QHash<QChar, QStringList> persian = {
+        {u'\u0648', {u"\u0648"_s}},                                      // و: و
+        {u'\u0641', {u"\u067E\u0633"_s, u"\u0648"_s}},                   // ف: پس، و
+        {u'\u0628', {u"\u0628\u0647"_s, u"\u0628\u0627"_s}},             // ب: به، با
+        {u'\u0644', {u"\u0628\u0631\u0627\u06CC"_s, u"\u0628\u0647"_s}}, // ل: برای، به
+        {u'\u0643',
+         {u"\u0645\u0627\u0646\u0646\u062F"_s, u"\u0645\u062B\u0644"_s}}}; // ك: مانند، مثل
+    if (form.headword.size() < 3)
+        return false;
+    const QStringList starts = persian.value(form.headword.front());
+    const QString first = form.translation.section(u' ', 0, 0);
+    return starts.contains(first);
+}
+
+// Some Arabic headwords are phrases of a particle and a word (وأن, and that; بصفة, in the
+// capacity of). A word they are found for (وأنني, بصفتها) is first the word without the
+// particle, where that or a longer word it begins is found too: أنني, صفة.
+QList<DictionaryForm> particlePhrasesLast(QList<DictionaryForm> found)
+{
+    const auto phrase = [&](const DictionaryForm& f) {
+        if (!particlePhrase(f))
+            return false;
+        const QStringView rest = QStringView(f.headword).mid(1);
+        return std::any_of(found.cbegin(), found.cend(),
+                           [&](const DictionaryForm& g) { return g.headword.startsWith(rest); });
+    };
+    std::stable_partition(found.begin(), found.end(),
+                          [&](const DictionaryForm& f) { return !phrase(f); });
+    return found;
+}
+
 // A word with the article in front (اليماني: ال with يماني, Yemeni) is read so before it is read
 // as a headword that is only another's spelling without its hamza and begins with the
 // article's letters (اليم for أليم, painful, with a pronoun after it).
@@ -1574,8 +1630,17 @@ bool italianParticipleOf(const QString& headword, const QString& verb)
 // The headwords the found one is a form of that readers meet at least as often: a dictionary
 // form is met more often than its forms, and a rarer headword of the same letters is another
 // word (Kollegen is Kollege's, not Kolleg's). An Italian participle's, only its verb.
-QStringList commonerBases(DictionaryRecordset& recordset, const QString& headword, bool participle)
+QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
+                          const DictionaryForm& form, bool participle)
 {
+    // An Arabic plural's translation names its singular in its first sense: "زندانیان (جمع
+    // مسجون)". The rules make مساجين of مساج (massage) too.
+    static const QRegularExpression singular(u"\\(\u062C\u0645\u0639 ([^)\\s]+)\\)"_s);
+    if (const QRegularExpressionMatch named = singular.match(form.translation.section(u'\n', 0, 0));
+        id == DictionaryId::Arabic && named.hasMatch())
+        return isHeadword(recordset, named.captured(1)) ? QStringList{named.captured(1)}
+                                                        : QStringList{};
+    const QString& headword = form.headword;
     constexpr int Enough = 4;
     QStringList bases = recordset.headwordsOfForm(headword, Enough);
     const std::optional<int> ofForm = recordset.zipfPercentOf(headword);
@@ -1623,7 +1688,7 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
             !noted && !article && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
         if (!noted && !participle)
             continue;
-        for (const QString& base : commonerBases(recordset, found[i].headword, participle)) {
+        for (const QString& base : commonerBases(id, recordset, found[i], participle)) {
             const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
                 return WordComparison::sameWord(f.headword, base);
             });
@@ -1681,10 +1746,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });
     if (id == DictionaryId::Arabic)
-        found = articleBeforeHamzaless(
+        found = particlePhrasesLast(articleBeforeHamzaless(
             word,
             tehMarbutaFirst(recordset, word,
-                            noParticleAfterArticle(recordset, word, arabicReadings(word, found))));
+                            noParticleAfterArticle(recordset, word, arabicReadings(word, found)))));
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)

@@ -166,6 +166,17 @@ testing::TestDatabase& database()
              // فتح "opened"
              {u"\u0641\u062A\u062D"_s, u"\u0628\u0627\u0632 \u06A9\u0631\u062F"_s},
              {u"\u0631\u0633\u0644"_s, u"\u067E\u06CC\u0627\u0645\u0628\u0631\u0627\u0646"_s},
+             // مساجين "prisoners (plural of مسجون)", مساج "massage", مسجون "prisoner"
+             {u"\u0645\u0633\u0627\u062C\u064A\u0646"_s,
+              u"\u0632\u0646\u062F\u0627\u0646\u06CC\u0627\u0646 (\u062C\u0645\u0639 \u0645\u0633\u062C\u0648\u0646)"_s},
+             {u"\u0645\u0633\u0627\u062C"_s, u"\u0645\u0627\u0633\u0627\u0698"_s},
+             {u"\u0645\u0633\u062C\u0648\u0646"_s, u"\u0632\u0646\u062F\u0627\u0646\u06CC"_s},
+             // وأن "and that", a phrase of a particle and a word; أنني "that I"
+             {u"\u0648\u0623\u0646"_s, u"\u0648 \u0627\u06CC\u0646\u06A9\u0647"_s},
+             {u"\u0623\u0646\u0646\u064A"_s, u"\u06A9\u0647 \u0645\u0646"_s},
+             // مستوى "level", خطي "linear"
+             {u"\u0645\u0633\u062A\u0648\u0649"_s, u"\u0633\u0637\u062D"_s},
+             {u"\u062E\u0637\u064A"_s, u"\u062E\u0637\u06CC"_s},
              // أكمل "completed, went on": a verb in every sense.
              {u"\u0623\u0643\u0645\u0644"_s,
               u"\u06A9\u0627\u0645\u0644 \u06A9\u0631\u062F\u060C \u0627\u062F\u0627\u0645\u0647 "
@@ -282,6 +293,13 @@ private Q_SLOTS:
         row("de a headword that is another's form", D::German, u"hielte"_s, u"halten"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
         row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"treffen"_s);
+        row("ar a plural's named singular", D::Arabic,
+            u"\u0627\u0644\u0645\u0633\u0627\u062C\u064A\u0646"_s,
+            u"\u0645\u0633\u062C\u0648\u0646"_s);
+        row("ar a particle's phrase after the word", D::Arabic, u"\u0648\u0623\u0646\u0646\u064A"_s,
+            u"\u0623\u0646\u0646\u064A"_s);
+        row("ar alif maqsura written alif before a pronoun", D::Arabic,
+            u"\u0645\u0633\u062A\u0648\u0627\u0647"_s, u"\u0645\u0633\u062A\u0648\u0649"_s);
         row("it a participle's form of its verb", D::Italian, u"crollata"_s, u"crollare"_s);
         row("it an adjective's feminine, a verb's form too", D::Italian, u"maligna"_s,
             u"maligno"_s);
@@ -454,6 +472,8 @@ private Q_SLOTS:
         QTest::newRow("de diminutive") << int(D::German) << u"Bildchen"_s << u"Bild"_s;
         QTest::newRow("it a verb's form is no noun's feminine")
             << int(D::Italian) << u"conforta"_s << u"conforto"_s;
+        QTest::newRow("ar ya written alif before a pronoun")
+            << int(D::Arabic) << u"\u062E\u0637\u0627\u0647"_s << u"\u062E\u0637\u064A"_s;
         QTest::newRow("de a participle is no verb")
             << int(D::German) << u"gebetet"_s << u"gebeten"_s;
         QTest::newRow("en possessive of an -ing") << int(D::English) << u"manning's"_s << u"man"_s;
