@@ -160,15 +160,21 @@ bool tailStartsWith(const QString& w, const QString& h, const QStringList& suffi
                        [&](const QString& s) { return tail.startsWith(s); });
 }
 
-// A Spanish shop or trade in -ería is made of its goods (cervecería of cerveza), a diminutive
-// is a word of its own (cachorrito, puntilla); a verb's forms may end so (comería of comer,
-// compita of competir, visita of visitar).
+// A Spanish shop or trade in -ería is made of its goods (cervecería of cerveza), a noun in
+// -idad of its adjective (causalidad of causal), a diminutive is a word of its own
+// (cachorrito, puntilla); a verb's forms may end so (comería of comer, compita of competir,
+// visita of visitar).
 bool spanishDerived(const QString& w, const QString& h)
 {
     if (h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir"))
         return false;
     if (w.endsWith(u"ería") && !h.endsWith(u"ería"))
         return true;
+    // A noun in -idad is made of its adjective: causalidad of causal, actividad of activo.
+    for (const QString& stem : {h, h.chopped(1)}) {
+        if (w == stem + u"idad" || w == stem + u"idades")
+            return true;
+    }
     static const QStringList diminutives = {u"ito"_s, u"ita"_s, u"illo"_s, u"illa"_s};
     return tailStartsWith(w, h, diminutives);
 }
@@ -260,11 +266,11 @@ bool endsAsName(QStringView head, bool known)
         }))
         return false;
     static const QStringList endings = {
-        u"acker"_s,   u"bach"_s,   u"berg"_s,   u"born"_s,  u"brück"_s,  u"brücken"_s,
-        u"brunn"_s,   u"burg"_s,   u"dorf"_s,   u"feld"_s,  u"fels"_s,   u"furt"_s,
-        u"hagen"_s,   u"hammer"_s, u"hausen"_s, u"heim"_s,  u"hofen"_s,  u"ingen"_s,
-        u"kirchen"_s, u"land"_s,   u"leben"_s,  u"linde"_s, u"mann"_s,   u"rode"_s,
-        u"stadt"_s,   u"stedt"_s,  u"stein"_s,  u"wald"_s,  u"wangen"_s, u"weiler"_s};
+        u"acker"_s,  u"bach"_s,   u"berg"_s,  u"born"_s,  u"brück"_s,   u"brücken"_s, u"brunn"_s,
+        u"burg"_s,   u"dorf"_s,   u"feld"_s,  u"fels"_s,  u"furt"_s,    u"hagen"_s,   u"hammer"_s,
+        u"hausen"_s, u"heim"_s,   u"hofen"_s, u"ingen"_s, u"kirchen"_s, u"land"_s,    u"leben"_s,
+        u"linde"_s,  u"mann"_s,   u"rode"_s,  u"stadt"_s, u"stedt"_s,   u"stein"_s,   u"wald"_s,
+        u"walde"_s,  u"wangen"_s, u"wedel"_s, u"weiler"_s};
     return std::any_of(endings.cbegin(), endings.cend(),
                        [&](const QString& e) { return head.compare(e, Qt::CaseInsensitive) == 0; });
 }
@@ -547,9 +553,11 @@ private:
             return headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
         case DictionaryId::Spanish:
             return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
+        // A Swedish noun in -e has its plural in -n (minnen, utbyten): minner and utbyter are
+        // verbs' presents.
         case DictionaryId::Swedish:
             return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h) ||
-                   secondConjugationOnFirst(w, h);
+                   secondConjugationOnFirst(w, h) || (h.endsWith(u'e') && w == h + u'r');
         default:
             return false;
         }
@@ -592,7 +600,9 @@ private:
         const bool unstressed =
             headword.size() > 4 &&
             (headword.endsWith(u"el") || headword.endsWith(u"er") || headword.endsWith(u"en"));
-        return word == headword + u'a' || word == headword + u't' ||
+        // röd makes rött: sytt, of sy, is no form of syd (south).
+        const bool assimilated = headword.endsWith(u'd') && word == headword.chopped(1) + u"tt";
+        return word == headword + u'a' || word == headword + u't' || assimilated ||
                (unstressed && word == headword.chopped(2) + headword.back() + u'a');
     }
 

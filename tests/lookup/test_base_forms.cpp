@@ -92,15 +92,16 @@ testing::TestDatabase& database()
               {u"casa"_s,  u"casar"_s,     u"tener"_s,      u"ciudad"_s,     u"hablar"_s,
                u"estar"_s, u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
                u"creer"_s, u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
-               u"foco"_s,  u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s});
+               u"foco"_s,  u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
+               u"causal"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,  u"program"_s,
-               u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s, u"köp"_s,
-               u"lycka"_s,      u"lyckas"_s,    u"ring"_s,     u"lås"_s,  u"krav"_s,
-               u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,  u"yrka"_s,
-               u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,  u"tomt"_s,
-               u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s, u"skanna"_s,
-               u"ingång"_s,     u"skriftlig"_s, u"galler"_s});
+              {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,   u"program"_s,
+               u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,  u"köp"_s,
+               u"lycka"_s,      u"lyckas"_s,    u"ring"_s,     u"lås"_s,   u"krav"_s,
+               u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,   u"yrka"_s,
+               u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,   u"tomt"_s,
+               u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
+               u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -474,6 +475,10 @@ private Q_SLOTS:
             << int(D::Italian) << u"conforta"_s << u"conforto"_s;
         QTest::newRow("ar ya written alif before a pronoun")
             << int(D::Arabic) << u"\u062E\u0637\u0627\u0647"_s << u"\u062E\u0637\u064A"_s;
+        QTest::newRow("sv a verb's present is no plural of a noun in -e")
+            << int(D::Swedish) << u"minner"_s << u"minne"_s;
+        QTest::newRow("sv -tt of a noun in -d") << int(D::Swedish) << u"sytt"_s << u"syd"_s;
+        QTest::newRow("es noun in -idad") << int(D::Spanish) << u"causalidad"_s << u"causal"_s;
         QTest::newRow("de a participle is no verb")
             << int(D::German) << u"gebetet"_s << u"gebeten"_s;
         QTest::newRow("en possessive of an -ing") << int(D::English) << u"manning's"_s << u"man"_s;
