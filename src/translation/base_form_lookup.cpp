@@ -1245,6 +1245,33 @@ bool possessiveOfVerbForm(DictionaryId id, const QString& word, const Dictionary
            !WordComparison::sameWord(owner, form.headword);
 }
 
+// A Finnish past participle that is a headword (koottu, saatu) comes after its verb where the
+// look-up found both: koottua is koota's form before it is koottu's. Its comparison is an
+// adjective's (suosituin, kehittyneempi, myydyimmät): it keeps the participle first.
+QList<DictionaryForm> finnishVerbsFirst(const QString& word, QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    if (w.contains(u"mp") || w.contains(u"imm") || w.endsWith(u"uin") || w.endsWith(u"yin"))
+        return found;
+    static const QStringList participle = {u"ttu"_s, u"tty"_s, u"tu"_s,  u"ty"_s,
+                                           u"nut"_s, u"nyt"_s, u"lut"_s, u"lyt"_s,
+                                           u"rut"_s, u"ryt"_s, u"sut"_s, u"syt"_s};
+    constexpr qsizetype SameStem = 3;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString& p = found[i].headword;
+        if (std::none_of(participle.cbegin(), participle.cend(),
+                         [&](const QString& e) { return p.endsWith(e); }))
+            continue;
+        const auto verb = std::find_if(found.begin() + i + 1, found.end(), [&](const auto& f) {
+            return persianInfinitive(f.translation) &&
+                   f.headword.left(SameStem) == p.left(SameStem);
+        });
+        if (verb != found.end())
+            std::rotate(found.begin() + i, verb, verb + 1);
+    }
+    return found;
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -1693,7 +1720,9 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     // After an elided article (sull'operato) the word is a noun or an adjective.
     const bool article = word.contains(u'\'');
     for (qsizetype i = 0; i < found.size(); ++i) {
-        const bool noted = translatesAForm(found[i].translation);
+        // An Arabic broken plural translates as a Persian plural (أصوات "صداها").
+        const bool noted = translatesAForm(found[i].translation) ||
+                           (id == DictionaryId::Arabic && persianPlural(found[i].translation));
         const bool participle =
             !noted && !article && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
         if (!noted && !participle)
@@ -1764,6 +1793,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)
         found = swedishLongerNounFirst(analyser(id), word, found);
+    else if (id == DictionaryId::Finnish)
+        found = finnishVerbsFirst(word, found);
     return dictionaryFormsFirst(id, recordset, word, found);
 }
 

@@ -112,6 +112,11 @@ testing::TestDatabase& database()
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s,
                u"luvata"_s, u"mäki"_s, u"kemiallinen"_s});
+        // koota "جمع کردن", a verb; koottu "گردآوری‌شده", its participle.
+        db.insert(DictionaryId::Finnish,
+                  {{u"koota"_s, u"\u062C\u0645\u0639 \u06A9\u0631\u062F\u0646"_s},
+                   {u"koottu"_s,
+                    u"\u06AF\u0631\u062F\u0622\u0648\u0631\u06CC\u200C\u0634\u062F\u0647"_s}});
         words(DictionaryId::Arabic, {u"\u0643\u062A\u0627\u0628"_s,
                                      u"\u062E\u0628\u0631"_s,
                                      u"\u0623\u0628\u064A\u0627\u062A"_s,
@@ -175,6 +180,9 @@ testing::TestDatabase& database()
              // وأن "and that", a phrase of a particle and a word; أنني "that I"
              {u"\u0648\u0623\u0646"_s, u"\u0648 \u0627\u06CC\u0646\u06A9\u0647"_s},
              {u"\u0623\u0646\u0646\u064A"_s, u"\u06A9\u0647 \u0645\u0646"_s},
+             // أصوات "sounds", a broken plural translated as a Persian plural; صوت "sound"
+             {u"\u0623\u0635\u0648\u0627\u062A"_s, u"\u0635\u062F\u0627\u0647\u0627"_s},
+             {u"\u0635\u0648\u062A"_s, u"\u0635\u062F\u0627"_s},
              // مستوى "level", خطي "linear"
              {u"\u0645\u0633\u062A\u0648\u0649"_s, u"\u0633\u0637\u062D"_s},
              {u"\u062E\u0637\u064A"_s, u"\u062E\u0637\u06CC"_s},
@@ -217,7 +225,10 @@ private Q_SLOTS:
              {u"\u0635\u0641\u0642"_s, 300},
              // Particles and pronouns are met a million times or more, and so is كل (all).
              {u"\u0644\u064A"_s, 609},
-             {u"\u0643\u0644"_s, 660}}));
+             {u"\u0643\u0644"_s, 660},
+             // A singular is met more often than its plural.
+             {u"\u0635\u0648\u062A"_s, 500},
+             {u"\u0623\u0635\u0648\u0627\u062A"_s, 448}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -294,9 +305,12 @@ private Q_SLOTS:
         row("de a headword that is another's form", D::German, u"hielte"_s, u"halten"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
         row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"treffen"_s);
+        row("fi a participle's form of its verb", D::Finnish, u"koottua"_s, u"koota"_s);
         row("ar a plural's named singular", D::Arabic,
             u"\u0627\u0644\u0645\u0633\u0627\u062C\u064A\u0646"_s,
             u"\u0645\u0633\u062C\u0648\u0646"_s);
+        row("ar a broken plural's singular", D::Arabic,
+            u"\u0648\u0623\u0635\u0648\u0627\u062A\u0647\u0645"_s, u"\u0635\u0648\u062A"_s);
         row("ar a particle's phrase after the word", D::Arabic, u"\u0648\u0623\u0646\u0646\u064A"_s,
             u"\u0623\u0646\u0646\u064A"_s);
         row("ar alif maqsura written alif before a pronoun", D::Arabic,
