@@ -161,21 +161,21 @@ bool tailStartsWith(const QString& w, const QString& h, const QStringList& suffi
 }
 
 // A Spanish shop or trade in -ería is made of its goods (cervecería of cerveza), a noun in
-// -idad of its adjective (causalidad of causal), a diminutive is a word of its own
-// (cachorrito, puntilla); a verb's forms may end so (comería of comer, compita of competir,
-// visita of visitar).
+// -idad of its adjective (causalidad of causal), a diminutive or a blow in -azo is a word of
+// its own (cachorrito, puntilla, porrazo); a verb's forms may end so (comería of comer, compita of
+// competir, visita of visitar).
 bool spanishDerived(const QString& w, const QString& h)
 {
     if (h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir"))
         return false;
-    if (w.endsWith(u"ería") && !h.endsWith(u"ería"))
+    if ((w.endsWith(u"ería") || w.endsWith(u"erías")) && !h.endsWith(u"ería"))
         return true;
     // A noun in -idad is made of its adjective: causalidad of causal, actividad of activo.
     for (const QString& stem : {h, h.chopped(1)}) {
         if (w == stem + u"idad" || w == stem + u"idades")
             return true;
     }
-    static const QStringList diminutives = {u"ito"_s, u"ita"_s, u"illo"_s, u"illa"_s};
+    static const QStringList diminutives = {u"ito"_s, u"ita"_s, u"illo"_s, u"illa"_s, u"azo"_s};
     return tailStartsWith(w, h, diminutives);
 }
 
@@ -907,6 +907,16 @@ QStringList swedishDeponent(DictionaryId id, DictionaryRecordset& recordset, con
 QString mainPhrase(const QString& sense)
 {
     return sense.section(u'\u060C', 0, 0).section(u',', 0, 0).trimmed();
+}
+
+// Whether the first sense of a translation is a Persian past participle (رسیده,
+// نوشته‌شده): its last word ends in ده or ته.
+bool persianParticiple(const QString& translation)
+{
+    static const QRegularExpression aside(u"\\([^)]*\\)"_s);
+    const QString phrase =
+        mainPhrase(translation.section(u'\n', 0, 0)).remove(aside).trimmed().section(u' ', -1);
+    return phrase.endsWith(u"\u062F\u0647") || phrase.endsWith(u"\u062A\u0647");
 }
 
 // Whether a Persian word ends as an infinitive does (دویدن, گفتن).
@@ -1680,11 +1690,18 @@ QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
     const QString& headword = form.headword;
     constexpr int Enough = 4;
     QStringList bases = recordset.headwordsOfForm(headword, Enough);
+    if (participle) {
+        bases.removeIf([&](const QString& base) { return !italianParticipleOf(headword, base); });
+        // A participle the list translates as one, no noun (diagnosticato
+        // "تشخیص‌داده‌شده", not risultato "نتیجه"), is its verb's form however
+        // often readers meet it.
+        if (persianParticiple(form.translation))
+            return bases;
+    }
     const std::optional<int> ofForm = recordset.zipfPercentOf(headword);
     bases.removeIf([&](const QString& base) {
         const std::optional<int> ofBase = recordset.zipfPercentOf(base);
-        return (participle && !italianParticipleOf(headword, base)) || !ofBase ||
-               (ofForm && *ofBase < *ofForm);
+        return !ofBase || (ofForm && *ofBase < *ofForm);
     });
     return bases;
 }
@@ -1717,14 +1734,15 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     if (id != DictionaryId::German && id != DictionaryId::Italian && id != DictionaryId::Spanish &&
         id != DictionaryId::Arabic)
         return found;
-    // After an elided article (sull'operato) the word is a noun or an adjective.
-    const bool article = word.contains(u'\'');
+    // After an elided article (sull'operato) the word is a noun or an adjective, and so is a
+    // superlative (consigliatissimo).
+    const bool adjective = word.contains(u'\'') || word.contains(u"issim");
     for (qsizetype i = 0; i < found.size(); ++i) {
         // An Arabic broken plural translates as a Persian plural (أصوات "صداها").
         const bool noted = translatesAForm(found[i].translation) ||
                            (id == DictionaryId::Arabic && persianPlural(found[i].translation));
         const bool participle =
-            !noted && !article && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
+            !noted && !adjective && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
         if (!noted && !participle)
             continue;
         for (const QString& base : commonerBases(id, recordset, found[i], participle)) {

@@ -82,6 +82,13 @@ testing::TestDatabase& database()
                u"e"_s,        u"caso"_s,       u"inizio"_s, u"iniziare"_s, u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s, u"crollare"_s, u"crollato"_s,
                u"conforto"_s, u"maligno"_s});
+        // diagnosticato "تشخیص‌داده‌شده", a participle translated as one; its verb, met less
+        // often.
+        db.insert(
+            DictionaryId::Italian,
+            {{u"diagnosticato"_s,
+              u"\u062A\u0634\u062E\u06CC\u0635\u200C\u062F\u0627\u062F\u0647\u200C\u0634\u062F\u0647"_s},
+             {u"diagnosticare"_s, u"\u062A\u0634\u062E\u06CC\u0635 \u062F\u0627\u062F\u0646"_s}});
         // confonde "گیج می‌کند", a verb's form listed as a word of its own.
         db.insert(DictionaryId::Italian,
                   {{u"confonde"_s, u"\u06AF\u06CC\u062C \u0645\u06CC\u200C\u06A9\u0646\u062F"_s}});
@@ -217,7 +224,10 @@ private Q_SLOTS:
         // A verb is met more often than its participle: crollata is crollare's first.
         QVERIFY(writeFrequencyTable(m_store->connection(),
                                     DictionaryCatalog::entry(DictionaryId::Italian),
-                                    {{u"crollare"_s, 377}, {u"crollato"_s, 362}}));
+                                    {{u"crollare"_s, 377},
+                                     {u"crollato"_s, 362},
+                                     {u"diagnosticare"_s, 302},
+                                     {u"diagnosticato"_s, 340}}));
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
@@ -316,6 +326,8 @@ private Q_SLOTS:
         row("ar alif maqsura written alif before a pronoun", D::Arabic,
             u"\u0645\u0633\u062A\u0648\u0627\u0647"_s, u"\u0645\u0633\u062A\u0648\u0649"_s);
         row("it a participle's form of its verb", D::Italian, u"crollata"_s, u"crollare"_s);
+        row("it a participle translated as one, of a rarer verb", D::Italian, u"diagnosticati"_s,
+            u"diagnosticare"_s);
         row("it an adjective's feminine, a verb's form too", D::Italian, u"maligna"_s,
             u"maligno"_s);
         row("fr all", D::French, u"toutes"_s, u"tout"_s);
@@ -479,7 +491,8 @@ private Q_SLOTS:
             << int(D::Italian) << u"cinicamente"_s << u"cinico"_s;
         QTest::newRow("it plural of a verb's form")
             << int(D::Italian) << u"confondi"_s << u"confonde"_s;
-        QTest::newRow("es shop of its goods") << int(D::Spanish) << u"cervecería"_s << u"cerveza"_s;
+        QTest::newRow("es shop of its goods")
+            << int(D::Spanish) << u"cervecerías"_s << u"cerveza"_s;
         QTest::newRow("sv adverb in -ligen")
             << int(D::Swedish) << u"skriftligen"_s << u"skriftlig"_s;
         QTest::newRow("sv adjective's -a on a noun in -er")
