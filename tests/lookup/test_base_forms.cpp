@@ -82,7 +82,7 @@ testing::TestDatabase& database()
                u"e"_s,        u"caso"_s,       u"inizio"_s, u"iniziare"_s, u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s, u"crollare"_s, u"crollato"_s,
                u"conforto"_s, u"maligno"_s});
-        // diagnosticato "تشخیص‌داده‌شده", a participle translated as one; its verb, met less
+        // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
             DictionaryId::Italian,
