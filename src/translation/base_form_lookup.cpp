@@ -115,15 +115,15 @@ bool adverbOf(const QString& word, const QString& headword)
 }
 
 // Whether the German word begins with the stem with one a, o or u made ä, ö or ü (Häus- of
-// Haus).
+// Haus), in either letter case.
 bool umlautStart(const QString& word, const QString& stem)
 {
     if (word.size() < stem.size())
         return false;
     int umlauts = 0;
     for (qsizetype i = 0; i < stem.size(); ++i) {
-        const QChar w = word[i];
-        const QChar h = stem[i];
+        const QChar w = word[i].toLower();
+        const QChar h = stem[i].toLower();
         if (w == h)
             continue;
         const bool umlaut =
@@ -609,20 +609,7 @@ private:
     // Whether the word is the headword with one a, o or u made ä, ö or ü (plän of Plan).
     static bool umlautOf(const QString& word, const QString& headword)
     {
-        if (word.size() != headword.size())
-            return false;
-        int umlauts = 0;
-        for (qsizetype i = 0; i < word.size(); ++i) {
-            const QChar w = word[i].toLower();
-            const QChar h = headword[i].toLower();
-            if (w == h)
-                continue;
-            const bool umlaut =
-                (h == u'a' && w == u'ä') || (h == u'o' && w == u'ö') || (h == u'u' && w == u'ü');
-            if (!umlaut || ++umlauts > 1)
-                return false;
-        }
-        return umlauts == 1;
+        return word.size() == headword.size() && umlautStart(word, headword);
     }
 
     QStringList headwordsOfForm(const QString& word, const QStringList& analysed = {})
