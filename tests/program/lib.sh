@@ -139,7 +139,7 @@ use_fonts_without_persian() {
 </fontconfig>
 EOF
   export FONTCONFIG_FILE="$WORK/fonts.conf"
-  fc-list | grep -qv -i dejavu && fail "fonts other than DejaVu are still visible"
+  fc-list | grep -v -i dejavu >/dev/null && fail "fonts other than DejaVu are still visible"
   return 0
 }
 
