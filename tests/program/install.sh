@@ -33,7 +33,7 @@ start_desktop
 LEXARO_PID=$!
 win=$(wait_for_title "$MAIN_TITLE") || fail "the installed program showed no main window"
 [ "$(readlink "/proc/$LEXARO_PID/exe")" = "$prefix/lib/lexaro/lexaro" ] || fail "not the installed program"
-ls -l "/proc/$LEXARO_PID/fd" | grep -q "$prefix/lib/lexaro/Lexaro.db" \
+ls -l "/proc/$LEXARO_PID/fd" | grep "$prefix/lib/lexaro/Lexaro.db" >/dev/null \
   || fail "the program did not open the installed database"
 wm_class=$(xprop -id "$win" WM_CLASS | sed -n 's/.*= "\([^"]*\)", "\([^"]*\)"/\2/p')
 grep -qx "StartupWMClass=$wm_class" "$entry" || fail "the window's class $wm_class is not the entry's"

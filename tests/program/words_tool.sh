@@ -97,7 +97,7 @@ expect_status 2 "$words" --database "$WORK/none.db" lookup English a
 expect_status 2 "$words" --database "$db" export English "$WORK/no/such/folder/x.tsv"
 pass "usage and data errors"
 
-"$words" import --help | grep -q '^Usage: lexaro-words import \[options\] DICTIONARY FILE' \
+"$words" import --help | grep '^Usage: lexaro-words import \[options\] DICTIONARY FILE' >/dev/null \
   || fail "import --help"
 pass "help"
 
