@@ -59,7 +59,9 @@ wait_until() {
 start_desktop() {
   local size=${1:-1280x1024} fifo="$WORK/display-fd" number=""
   rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  # -noreset: the server does not reset when its last client leaves. A client connecting during
+  # such a reset can be refused, and openbox gives up at once on a display it cannot open.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   STARTED+=($XVFB_PID)
   read -r -t 10 number <"$fifo" || fail "the X server did not start: $(cat "$WORK/xvfb.log")"
