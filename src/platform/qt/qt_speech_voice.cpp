@@ -26,22 +26,28 @@ public:
     // Where work for the engine is posted to.
     QObject* context() { return &m_context; }
 
-    // On the thread. The engine's finished() reaches onFinished on the voice's thread: this
-    // object lives there.
+    // On the thread. The engine's started() and finished() reach onStarted and onFinished on
+    // the voice's thread: this object lives there.
     SpeechEngine* engine()
     {
         if (!m_engine && m_makeEngine) {
             m_engine = m_makeEngine();
-            if (m_engine)
+            if (m_engine) {
+                connect(m_engine.get(), &SpeechEngine::started, this, [this] {
+                    if (onStarted)
+                        onStarted();
+                });
                 connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
                     if (onFinished)
                         onFinished();
                 });
+            }
         }
         return m_engine.get();
     }
 
     // Set and called on the voice's thread only.
+    std::function<void()> onStarted;
     std::function<void()> onFinished;
 
 protected:
@@ -101,6 +107,8 @@ private:
         m_voiceChosen = false;
         connect(m_speech.get(), &QTextToSpeech::stateChanged, this,
                 [this](QTextToSpeech::State state) {
+                    if (state == QTextToSpeech::Speaking && m_pending)
+                        Q_EMIT started();
                     if (state == QTextToSpeech::Ready || state == QTextToSpeech::Error)
                         finish();
                 });
@@ -150,6 +158,7 @@ QtSpeechVoice::QtSpeechVoice(Clock& clock, EngineFactory makeEngine, WaitLimit w
 
 QtSpeechVoice::~QtSpeechVoice()
 {
+    m_thread->onStarted = nullptr;
     m_thread->onFinished = nullptr;
     m_thread->quit();
     if (engineEnded())
@@ -178,8 +187,15 @@ void QtSpeechVoice::speak(const QString& text, QLocale::Language language)
     m_busy = true;
 
     QEventLoop wait;
-    const std::unique_ptr<ClockTimer> limit =
+    // The engine is given StartWait to begin, and from then on the text's own time.
+    const std::unique_ptr<ClockTimer> startLimit =
+        m_clock.makeTimer(StartWait, [&wait] { wait.quit(); });
+    const std::unique_ptr<ClockTimer> speakLimit =
         m_clock.makeTimer(m_waitLimit(text), [&wait] { wait.quit(); });
+    m_thread->onStarted = [&startLimit, &speakLimit] {
+        startLimit->stop();
+        speakLimit->start();
+    };
     m_thread->onFinished = [this, &wait] {
         m_busy = false;
         wait.quit();
@@ -198,11 +214,12 @@ void QtSpeechVoice::speak(const QString& text, QLocale::Language language)
                 });
         },
         Qt::QueuedConnection);
-    limit->start();
+    startLimit->start();
     // The user's clicks and keys wait until the word has been spoken, as with a blocking
     // call; painting and timers go on.
     wait.exec(QEventLoop::ExcludeUserInputEvents);
 
+    m_thread->onStarted = nullptr;
     m_thread->onFinished = [this] { m_busy = false; };
     if (m_busy) {
         // Too long: stop it. An engine that is stuck will not even take this, and stays busy.
@@ -224,9 +241,8 @@ std::unique_ptr<SpeechEngine> QtSpeechVoice::makeTextToSpeechEngine()
 std::chrono::milliseconds QtSpeechVoice::defaultWaitLimit(const QString& text)
 {
     using namespace std::chrono_literals;
-    // The first text may start the speech server; a slow voice reads about seven
-    // characters a second.
-    return 5s + 150ms * text.size();
+    // A slow voice reads about seven characters a second.
+    return 2s + 150ms * text.size();
 }
 
 std::optional<QLocale> chooseSpeechLocale(const QList<QLocale>& available,

@@ -23,12 +23,14 @@ public:
     ~SpeechEngine() override = default;
 
     // Starts speaking, in a voice of the language where the engine has one and in its
-    // default voice otherwise (QLocale::AnyLanguage asks for the default). Emits finished()
-    // once for each text: when it has been spoken, stopped, or could not be spoken at all.
+    // default voice otherwise (QLocale::AnyLanguage asks for the default). Emits started()
+    // when the text begins to be heard, where the engine can tell, and finished() once for
+    // each text: when it has been spoken, stopped, or could not be spoken at all.
     virtual void say(const QString& text, QLocale::Language language) = 0;
     virtual void stop() = 0;
 
 Q_SIGNALS:
+    void started();
     void finished();
 };
 
@@ -43,6 +45,7 @@ class QtSpeechVoice final : public SpeechVoice
 {
 public:
     using EngineFactory = std::function<std::unique_ptr<SpeechEngine>()>;
+    // How long the engine may take to say a text once it has begun.
     using WaitLimit = std::function<std::chrono::milliseconds(const QString& text)>;
 
     // The engine is made on the voice's thread when the first text comes. The waits for it
@@ -56,8 +59,11 @@ public:
 
     // Qt TextToSpeech with the desktop's default engine (speech-dispatcher here).
     static std::unique_ptr<SpeechEngine> makeTextToSpeechEngine();
-    // Time for the engine to start, the text at a slow speaking rate, and a margin.
+    // The text at a slow speaking rate, and a margin.
     static std::chrono::milliseconds defaultWaitLimit(const QString& text);
+    // How long the engine may take to begin a text. The first may start the speech server,
+    // which on a busy machine takes seconds; a text already heard is never cut for it.
+    static constexpr std::chrono::milliseconds StartWait{10000};
     // How long the end of the program waits for the engine to let go.
     static constexpr std::chrono::milliseconds EndWait{2000};
 
