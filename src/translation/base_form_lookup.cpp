@@ -1375,6 +1375,16 @@ bool nisbaAsDefective(const QString& word, const DictionaryForm& form)
            !persianPlural(form.translation);
 }
 
+// The pronouns written after an Arabic noun or verb (ه, هم, كما, نا and the others).
+const QStringList& arabicPronouns()
+{
+    static const QStringList pronouns = {
+        u"\u0647"_s,       u"\u0647\u0627"_s, u"\u0647\u0645"_s, u"\u0647\u0645\u0627"_s,
+        u"\u0647\u0646"_s, u"\u0643"_s,       u"\u0643\u0645"_s, u"\u0643\u0646"_s,
+        u"\u064A"_s,       u"\u0646\u0627"_s, u"\u0646\u064A"_s};
+    return pronouns;
+}
+
 // Whether the Arabic word is the headword in ي with its last letter written ا before a pronoun,
 // which only a ى is (مستواه, of مستوى): خطاه (his steps) is no form of خطي (linear), قواه (his
 // powers) none of قوي (strong). A verb in ي is one in ى as the web often writes it (اعطي for
@@ -1382,16 +1392,34 @@ bool nisbaAsDefective(const QString& word, const DictionaryForm& form)
 bool yaWrittenAlif(const QString& word, const DictionaryForm& form)
 {
     const QString& headword = form.headword;
-    static const QStringList pronouns = {
-        u"\u0647"_s,       u"\u0647\u0627"_s, u"\u0647\u0645"_s, u"\u0647\u0645\u0627"_s,
-        u"\u0647\u0646"_s, u"\u0643"_s,       u"\u0643\u0645"_s, u"\u0643\u0646"_s,
-        u"\u064A"_s,       u"\u0646\u0627"_s, u"\u0646\u064A"_s};
     if (headword.size() < 2 || !headword.endsWith(u'\u064A') || hasPastTenseSense(form.translation))
         return false;
     const QString alif = headword.chopped(1) + u'\u0627';
     const QStringView rest = withoutConjunction(word);
-    return std::any_of(pronouns.cbegin(), pronouns.cend(),
+    return std::any_of(arabicPronouns().cbegin(), arabicPronouns().cend(),
                        [&](const QString& p) { return rest == QString(alif + p); });
+}
+
+// A noun in اة has its ة written ت before a pronoun (بحياتهم: حياة, life). The word is read so
+// before it is read as the sound plural of the noun in ة one letter shorter (حيات of حية,
+// snakes).
+QList<DictionaryForm> singularInAatFirst(const QString& word, QList<DictionaryForm> found)
+{
+    const auto singular = std::find_if(found.begin(), found.end(), [&](const DictionaryForm& f) {
+        return f.headword.endsWith(u"\u0627\u0629") && // اة
+               std::any_of(arabicPronouns().cbegin(), arabicPronouns().cend(),
+                           [&](const QString& p) {
+                               return word.endsWith(QString(f.headword.chopped(1) + u'\u062A' + p));
+                           });
+    });
+    if (singular == found.end())
+        return found;
+    const QString shorter = singular->headword.chopped(2) + u'\u0629';
+    const auto plural = std::find_if(
+        found.begin(), singular, [&](const DictionaryForm& f) { return f.headword == shorter; });
+    if (plural != singular)
+        std::rotate(plural, singular, singular + 1);
+    return found;
 }
 
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
@@ -1745,6 +1773,15 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     return found;
 }
 
+// An Arabic word's readings in the order the Arabic rules above give them.
+QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
+                                  QList<DictionaryForm> found)
+{
+    found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
+    found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
+    return particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
+}
+
 } // namespace
 
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
@@ -1790,10 +1827,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });
     if (id == DictionaryId::Arabic)
-        found = particlePhrasesLast(articleBeforeHamzaless(
-            word,
-            tehMarbutaFirst(recordset, word,
-                            noParticleAfterArticle(recordset, word, arabicReadings(word, found)))));
+        found = arabicOrder(recordset, word, found);
     else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
         found = englishVerbsFirst(word, found);
     else if (id == DictionaryId::Swedish)

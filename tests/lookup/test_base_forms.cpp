@@ -151,7 +151,9 @@ testing::TestDatabase& database()
                                      u"\u0644\u064A"_s,
                                      u"\u0643\u0644"_s,
                                      u"\u0627\u0628"_s,
-                                     u"\u0628\u0627\u0628"_s});
+                                     u"\u0628\u0627\u0628"_s,
+                                     u"\u062D\u064A\u0629"_s,
+                                     u"\u062D\u064A\u0627\u0629"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
         db.insert(DictionaryId::English,
                   {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
@@ -325,6 +327,8 @@ private Q_SLOTS:
             u"\u0623\u0646\u0646\u064A"_s);
         row("ar alif maqsura written alif before a pronoun", D::Arabic,
             u"\u0645\u0633\u062A\u0648\u0627\u0647"_s, u"\u0645\u0633\u062A\u0648\u0649"_s);
+        row("ar a noun in aat before a pronoun, not a plural", D::Arabic,
+            u"\u0628\u062D\u064A\u0627\u062A\u0647\u0645"_s, u"\u062D\u064A\u0627\u0629"_s);
         row("it a participle's form of its verb", D::Italian, u"crollata"_s, u"crollare"_s);
         row("it a participle translated as one, of a rarer verb", D::Italian, u"diagnosticati"_s,
             u"diagnosticare"_s);
