@@ -27,7 +27,12 @@ STARTED+=($!)
 wait_until 10 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 pactl set-default-sink test
 
-record() { parec -d test.monitor --format=s16le --rate=22050 --channels=1 >"$WORK/$1.raw" & REC_PID=$!; }
+# record NAME: records into NAME.raw, which exists on return (the background job opens it later).
+record() {
+  : >"$WORK/$1.raw"
+  parec -d test.monitor --format=s16le --rate=22050 --channels=1 >>"$WORK/$1.raw" &
+  REC_PID=$!
+}
 stop_recording() { kill "$REC_PID" 2>/dev/null || true; wait "$REC_PID" 2>/dev/null || true; }
 # sound NAME|FILE.wav [sox arguments]: sox on a recording or on one of the program's sounds.
 sound() {
