@@ -1250,9 +1250,9 @@ QList<DictionaryForm> finnishVerbsFirst(const QString& word, QList<DictionaryFor
     const QString w = word.toLower();
     if (w.contains(u"mp") || w.contains(u"imm") || w.endsWith(u"uin") || w.endsWith(u"yin"))
         return found;
-    static const QStringList participle = {u"ttu"_s, u"tty"_s, u"tu"_s,  u"ty"_s,
-                                           u"nut"_s, u"nyt"_s, u"lut"_s, u"lyt"_s,
-                                           u"rut"_s, u"ryt"_s, u"sut"_s, u"syt"_s};
+    // -tu and -ty take in -ttu and -tty.
+    static const QStringList participle = {u"tu"_s,  u"ty"_s,  u"nut"_s, u"nyt"_s, u"lut"_s,
+                                           u"lyt"_s, u"rut"_s, u"ryt"_s, u"sut"_s, u"syt"_s};
     constexpr qsizetype SameStem = 3;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const QString& p = found[i].headword;
