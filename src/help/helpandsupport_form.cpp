@@ -126,7 +126,7 @@ void HelpandsupportForm::Form_Load()
 
 void HelpandsupportForm::DocumentLabel_Click(const HelpMenuItem& item)
 {
-    if (!item.isDocument())
+    if (!item.missing) // not a document
         return;
     const QString path = programFile(item.file);
     // Only a file counts: a folder of that name, or nothing at all, is a missing document.

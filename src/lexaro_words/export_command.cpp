@@ -27,7 +27,7 @@ int runExport(const QStringList& arguments, const QString& databaseBefore)
         return *status;
     const QStringList positional = command.parser().positionalArguments();
     if (positional.isEmpty() || positional.size() > 2)
-        return *command.usageError(u"export needs a DICTIONARY and at most one FILE"_s);
+        return command.usageError(u"export needs a DICTIONARY and at most one FILE"_s);
     const std::optional<DictionaryId> id = command.dictionary(positional[0]);
     if (!id)
         return UsageError;

@@ -35,9 +35,9 @@ int runImport(const QStringList& arguments, const QString& databaseBefore)
         return *status;
     const QStringList positional = command.parser().positionalArguments();
     if (positional.size() != 2)
-        return *command.usageError(u"import needs a DICTIONARY and a FILE"_s);
+        return command.usageError(u"import needs a DICTIONARY and a FILE"_s);
     if (command.parser().isSet(replace) && command.parser().isSet(skip))
-        return *command.usageError(u"--replace and --skip exclude each other"_s);
+        return command.usageError(u"--replace and --skip exclude each other"_s);
     const std::optional<DictionaryId> id = command.dictionary(positional[0]);
     if (!id)
         return UsageError;

@@ -115,7 +115,7 @@ int runLookup(const QStringList& arguments, const QString& databaseBefore)
         return *status;
     const QStringList positional = command.parser().positionalArguments();
     if (positional.isEmpty())
-        return *command.usageError(u"lookup needs a DICTIONARY"_s);
+        return command.usageError(u"lookup needs a DICTIONARY"_s);
     const std::optional<DictionaryId> id = command.dictionary(positional.first());
     if (!id)
         return UsageError;

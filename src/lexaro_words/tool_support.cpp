@@ -56,7 +56,7 @@ CommandParser::CommandParser(const QString& command, const QString& description)
     m_parser.addOption(m_help);
 }
 
-std::optional<int> CommandParser::usageError(const QString& message) const
+int CommandParser::usageError(const QString& message) const
 {
     printUsageError(m_command, message);
     return UsageError;

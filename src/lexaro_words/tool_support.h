@@ -34,7 +34,7 @@ public:
     // Nothing to go on with the command; otherwise the status to end with (after --help or a
     // usage error, already printed).
     std::optional<int> parse(const QStringList& arguments, const QString& databaseBefore);
-    std::optional<int> usageError(const QString& message) const;
+    int usageError(const QString& message) const;
 
     QString databasePath(UserWordDatabase::Use use) const;
     std::optional<DictionaryId> dictionary(const QString& name) const;

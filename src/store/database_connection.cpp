@@ -55,8 +55,9 @@ sqlite3* openHandle(const QString& path, int flags)
 QByteArray headerOf(sqlite3* db)
 {
     sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods)
+    const int result =
+        sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, static_cast<void*>(&file));
+    if (result != SQLITE_OK || !file || !file->pMethods)
         return {};
     QByteArray header(100, Qt::Uninitialized);
     const int code = file->pMethods->xRead(file, header.data(), int(header.size()), 0);

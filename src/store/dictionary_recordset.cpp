@@ -175,10 +175,11 @@ DictionaryRecordset::readWordOrder(std::chrono::milliseconds budget)
             return shared;
         m_reading = WordOrderReading{std::make_shared<std::vector<RowId>>(), stamp};
     }
+    WordOrderReading& reading = *m_reading;
     Prepared* p = prepared(WordQuery::WordOrder);
     SqliteStatement::Step step = SqliteStatement::Step::Error;
     if (p) {
-        std::vector<RowId>& rows = *m_reading->rows;
+        std::vector<RowId>& rows = *reading.rows;
         for (std::size_t n = 1;; ++n) {
             step = p->statement.step();
             if (step != SqliteStatement::Step::Row)
@@ -190,11 +191,11 @@ DictionaryRecordset::readWordOrder(std::chrono::milliseconds budget)
         }
         p->statement.reset();
     }
-    std::shared_ptr<std::vector<RowId>> rows = std::move(m_reading->rows);
+    std::shared_ptr<std::vector<RowId>> rows = std::move(reading.rows);
     rows->shrink_to_fit();
-    if (step == SqliteStatement::Step::Done && m_reading->stamp) {
+    if (step == SqliteStatement::Step::Done && reading.stamp) {
         m_wordOrder = rows;
-        m_wordOrderStamp = m_reading->stamp;
+        m_wordOrderStamp = reading.stamp;
     }
     m_reading.reset();
     return rows;

@@ -50,8 +50,12 @@ std::optional<StoredRow> rowOf(DictionaryRecordset& recordset, const QString& wo
     if (!recordset.open(WordQuery::WordLookup, word))
         return std::nullopt;
     std::optional<StoredRow> found;
-    if (!recordset.atEnd() && recordset.rowId() && recordset.word())
-        found = StoredRow{*recordset.rowId(), *recordset.word()};
+    if (!recordset.atEnd()) {
+        const auto id = recordset.rowId();
+        const auto stored = recordset.word();
+        if (id && stored)
+            found = StoredRow{*id, *stored};
+    }
     recordset.close();
     return found;
 }

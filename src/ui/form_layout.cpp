@@ -6,7 +6,7 @@
 
 namespace lexaro {
 
-QRect twips(int left, int top, int width, int height)
+QRect twips(int left, int top, int width, int height) noexcept
 {
     constexpr double perPixel = 15.0;
     return {qRound(left / perPixel), qRound(top / perPixel), qRound(width / perPixel),
