@@ -490,7 +490,8 @@ private:
     {
         if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
             return false;
-        if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword))
+        if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword) ||
+            (m_id == DictionaryId::Swedish && swedishVerbOfItsOwn(word, headword)))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -500,6 +501,18 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the Swedish word in -a is a verb of its own that the analyser knows as nothing
+    // else (synda, to sin, is no form of syna, nor maxa of max, nita of nia), where the headword
+    // is no adjective whose weak form it may be (klena of klen, which makes klenare).
+    bool swedishVerbOfItsOwn(const QString& word, const QString& headword) const
+    {
+        const QString w = word.toLower();
+        if (!w.endsWith(u'a') || w == headword.toLower() || !m_analyser->isDictionaryForm(w) ||
+            !m_analyser->candidates(w).isEmpty() || !m_analyser->derives(w + u'r', w))
+            return false;
+        return !m_analyser->derives(headword + u"are", headword);
     }
 
     // Whether the headword is a German noun and the analyser reads the word, with its capital

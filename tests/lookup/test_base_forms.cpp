@@ -108,7 +108,8 @@ testing::TestDatabase& database()
                u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,   u"yrka"_s,
                u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,   u"tomt"_s,
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
-               u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s});
+               u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
+               u"syna"_s,       u"klen"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -389,6 +390,7 @@ private Q_SLOTS:
             u"\u0635\u0641\u0642\u0629"_s);
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
         row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
+        row("sv adjective's weak form that is a verb too", D::Swedish, u"klena"_s, u"klen"_s);
         // وباب is و with باب (door) before وب with اب; الكل is the noun كل with the article.
         row("ar longer stem before one of two letters", D::Arabic, u"\u0648\u0628\u0627\u0628"_s,
             u"\u0628\u0627\u0628"_s);
@@ -509,6 +511,7 @@ private Q_SLOTS:
         QTest::newRow("sv a verb's present is no plural of a noun in -e")
             << int(D::Swedish) << u"minner"_s << u"minne"_s;
         QTest::newRow("sv -tt of a noun in -d") << int(D::Swedish) << u"sytt"_s << u"syd"_s;
+        QTest::newRow("sv verb of its own in -a") << int(D::Swedish) << u"synda"_s << u"syna"_s;
         QTest::newRow("es noun in -idad") << int(D::Spanish) << u"causalidad"_s << u"causal"_s;
         QTest::newRow("de a participle is no verb")
             << int(D::German) << u"gebetet"_s << u"gebeten"_s;
