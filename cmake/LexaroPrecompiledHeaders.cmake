@@ -1,7 +1,8 @@
-# Precompiled Qt headers, for the builds of scripts/test, where compile time counts. Parsing Qt's headers is most of the time a file of ours takes to compile, so
-# each kind of target shares one precompiled set: the Core-only libraries, the widget
-# libraries and the tests. They change nothing but the speed: every file still includes what
-# it uses, and clang-tidy and the fuzz build, which compile without them, check that.
+# Precompiled Qt headers, for the builds of scripts/test, where compile time counts. Parsing
+# Qt's headers is most of the time a file of ours takes to compile, so each kind of target
+# shares one precompiled set: the Core-only libraries, the widget libraries and the tests.
+# They change nothing but the speed: every file still includes what it uses, and clang-tidy
+# and the fuzz build, which compile without them, check that.
 option(LEXARO_PRECOMPILE_HEADERS "Share precompiled Qt headers between targets" OFF)
 
 set(LEXARO_PCH_core <QByteArray> <QFile> <QHash> <QList> <QObject> <QString> <QStringList>)
