@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -491,7 +492,8 @@ private:
         if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
             return false;
         if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword) ||
-            (m_id == DictionaryId::Swedish && swedishVerbOfItsOwn(word, headword)))
+            (m_id == DictionaryId::Swedish && swedishVerbOfItsOwn(word, headword)) ||
+            (m_id == DictionaryId::Italian && italianReflexiveOfNoVerb(headword)))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -501,6 +503,15 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the Italian headword only looks like a verb with si (diversi, several, whose
+    // divo, dive and divano the rules make as if of divere): the analyser knows no such verb.
+    bool italianReflexiveOfNoVerb(const QString& headword) const
+    {
+        const QString h = headword.toLower();
+        const bool reflexive = h.endsWith(u"arsi") || h.endsWith(u"ersi") || h.endsWith(u"irsi");
+        return reflexive && h.size() > 5 && !m_analyser->isWord(h.chopped(2) + u'e');
     }
 
     // Whether the Swedish word in -a is a verb of its own that the analyser knows as nothing
@@ -989,14 +1000,31 @@ bool imperfectOnNoun(const QString& word, const QString& headword)
     return stem == headword || stem == QString(singular + u"\u0627\u062A");
 }
 
+// Whether the Spanish word is an infinitive (quejarse too) or a gerund by its ending.
+bool isInfinitiveOrGerund(const QString& word)
+{
+    const QString w = word.endsWith(u"se") ? word.chopped(2) : word;
+    return w.endsWith(u"ar") || w.endsWith(u"er") || w.endsWith(u"ir") || w.endsWith(u"\u00EDr") ||
+           w.endsWith(u"ndo");
+}
+
 // A Spanish verb form with its object pronouns attached (créeme, dámelo, haciéndolo,
-// sentirme): the verb form alone, its written accent taken off, when it is a word; empty
-// otherwise. The accent marks the stress the pronouns shifted, so a word without one counts
-// only where an infinitive or a gerund stands in front (calle is no cal with le).
-QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
+// sentirme): the verb form alone, its written accent taken off; empty where there is none.
+// The accent marks the stress the pronouns shifted, so a word without one counts only where
+// an infinitive or a gerund stands in front (calle is no cal with le). The most pronouns that
+// leave a verb's form are taken off (siéntese is siente with se, not sien, a temple, with te
+// and se); where no such form is left, only a word the spell-checker knows whole, with its
+// pronouns (dámelo), is taken apart: móstoles is no mosto with les.
+QString spanishWithoutPronouns(const QString& word, const BaseForms* forms,
+                               const std::function<bool(const QString&)>& isVerbForm)
 {
     static const QStringList pronouns = {u"nos"_s, u"los"_s, u"las"_s, u"les"_s, u"me"_s,
                                          u"te"_s,  u"se"_s,  u"lo"_s,  u"la"_s,  u"le"_s};
+    if (!forms)
+        return {};
+    static const QString accented = u"áéíóú"_s;
+    static const QString plain = u"aeiou"_s;
+    QStringList verbs; // with two pronouns taken off, then with one
     QString verb = word;
     for (int attached = 0; attached < 2; ++attached) {
         const auto pronoun = std::find_if(pronouns.cbegin(), pronouns.cend(),
@@ -1004,21 +1032,21 @@ QString spanishWithoutPronouns(const QString& word, const BaseForms* forms)
         if (pronoun == pronouns.cend() || verb.size() < pronoun->size() + 3)
             break;
         verb.chop(pronoun->size());
+        QString unaccented = verb;
+        for (QChar& c : unaccented) {
+            if (const qsizetype at = accented.indexOf(c); at >= 0)
+                c = plain[at];
+        }
+        const bool stressMoved = unaccented != verb;
+        if ((stressMoved || isInfinitiveOrGerund(unaccented)) && forms->isWord(unaccented))
+            verbs.prepend(unaccented);
     }
-    if (verb == word)
-        return {};
-    static const QString accented = u"áéíóú"_s;
-    static const QString plain = u"aeiou"_s;
-    QString unaccented = verb;
-    for (QChar& c : unaccented) {
-        if (const qsizetype at = accented.indexOf(c); at >= 0)
-            c = plain[at];
-    }
-    const bool stressMoved = unaccented != verb;
-    const bool infinitiveOrGerund = verb.endsWith(u"ar") || verb.endsWith(u"er") ||
-                                    verb.endsWith(u"ir") || verb.endsWith(u"ndo");
-    const bool verbForm = (stressMoved || infinitiveOrGerund) && forms && forms->isWord(unaccented);
-    return verbForm ? unaccented : QString();
+    const auto verbForm = std::find_if(verbs.cbegin(), verbs.cend(), [&](const QString& v) {
+        return isInfinitiveOrGerund(v) || isVerbForm(v);
+    });
+    if (verbForm != verbs.cend())
+        return *verbForm;
+    return verbs.isEmpty() || !forms->isWord(word) ? QString() : verbs.front();
 }
 
 // The word after an elided preposition (French d', Italian dell', nell', all'...): a noun,
@@ -1475,9 +1503,10 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         found.removeIf(
             [&](const DictionaryForm& f) { return !verb(f) && !f.headword.startsWith(u'\u064A'); });
     }
-    // So where ت or ن is taken off and leaves the very letters of a noun: ترصيف (paving)
-    // is no form of رصيف (pavement). تتعارض keeps its verb تعارض.
-    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646')) {
+    // So where ت, ن or أ is taken off and leaves the very letters of a noun: ترصيف (paving)
+    // is no form of رصيف (pavement), nor أليف (tame) of ليف (fibre). تتعارض keeps its verb
+    // تعارض.
+    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646') || word.startsWith(u'\u0623')) {
         found.removeIf([&](const DictionaryForm& f) {
             return !verb(f) && QStringView(word).mid(1) == f.headword &&
                    !f.headword.startsWith(word.front());
@@ -1617,8 +1646,9 @@ QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset
                                                   const QString& verb,
                                                   const QList<DictionaryForm>& found)
 {
-    // In the order the verb form's own look-up gives them (cree of creer before cree of
-    // crear), and the verb form itself, a headword as a noun too, last (ayúdame: ayudar, ayuda).
+    // The verbs first, since only a verb takes the pronouns (démosle: dar, not demo), then in
+    // the order the verb form's own look-up gives them (cree of creer before cree of crear),
+    // and the verb form itself, a headword as a noun too, last (ayúdame: ayudar, ayuda).
     QStringList ofVerb;
     if (BaseForms* forms = analyser(DictionaryId::Spanish))
         ofVerb << forms->candidates(verb);
@@ -1634,8 +1664,11 @@ QList<DictionaryForm> BaseFormLookup::formsOfVerb(DictionaryRecordset& recordset
         if (rank(f) < ofVerb.size())
             kept << f;
     }
+    const auto order = [&](const DictionaryForm& f) {
+        return std::pair(!isInfinitiveOrGerund(f.headword), rank(f));
+    };
     std::stable_sort(kept.begin(), kept.end(),
-                     [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+                     [&](const auto& a, const auto& b) { return order(a) < order(b); });
     return kept;
 }
 
@@ -1786,13 +1819,60 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     return found;
 }
 
+// Some Arabic headwords are another's spelling without its hamza, with a hamza it should not
+// have, or with ى for ا (دعى, written for دعا), as their translations say. Found with the usual
+// spelling, they come after it: دعاني is دعا's before it is دعى's.
+QList<DictionaryForm> usualSpellingFirst(QList<DictionaryForm> found)
+{
+    static const QString spellingNote = u"(\u0646\u06AF\u0627\u0631\u0634"_s; // (نگارش
+    const auto letters = [](const QString& headword) {
+        QString key;
+        for (const QChar c : headword) {
+            switch (c.unicode()) {
+            case 0x0621: // ء
+                break;
+            case 0x0622: // آ
+            case 0x0623: // أ
+            case 0x0625: // إ
+            case 0x0649: // ى
+                key += u'\u0627';
+                break;
+            case 0x0624: // ؤ
+                key += u'\u0648';
+                break;
+            case 0x0626: // ئ
+                key += u'\u064A';
+                break;
+            case 0x0629: // ة
+                key += u'\u0647';
+                break;
+            default:
+                key += c;
+            }
+        }
+        return key;
+    };
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        if (!found[i].translation.startsWith(spellingNote))
+            continue;
+        const QString key = letters(found[i].headword);
+        const auto usual = std::find_if(found.begin() + i + 1, found.end(), [&](const auto& f) {
+            return !f.translation.startsWith(spellingNote) && letters(f.headword) == key;
+        });
+        if (usual != found.end())
+            std::rotate(found.begin() + i, usual, usual + 1);
+    }
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
-    return particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
+    found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
+    return usualSpellingFirst(std::move(found));
 }
 
 } // namespace
@@ -1807,8 +1887,16 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     Search search(id, recordset, text, analyser(id));
     QStringList written = writtenForms(id, text, word);
     written = swedishDeponent(id, recordset, word) + arabicWithHamza(id, recordset, word) + written;
-    const QString withoutPronouns =
-        id == DictionaryId::Spanish ? spanishWithoutPronouns(word, analyser(id)) : QString();
+    // A form of a verb: one the analyser or the forms table gives an infinitive for.
+    const auto isVerbForm = [&](const QString& w) {
+        QStringList lemmas = recordset.headwordsOfForm(w, MostForms);
+        if (const BaseForms* forms = analyser(id))
+            lemmas << forms->candidates(w);
+        return std::any_of(lemmas.cbegin(), lemmas.cend(), isInfinitiveOrGerund);
+    };
+    const QString withoutPronouns = id == DictionaryId::Spanish
+                                        ? spanishWithoutPronouns(word, analyser(id), isVerbForm)
+                                        : QString();
     if (!withoutPronouns.isEmpty())
         written << withoutPronouns;
     for (const QString& w : std::as_const(written))

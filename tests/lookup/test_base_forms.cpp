@@ -81,7 +81,7 @@ testing::TestDatabase& database()
                u"stare"_s,    u"importante"_s, u"perché"_s, u"più"_s,      u"è"_s,
                u"e"_s,        u"caso"_s,       u"inizio"_s, u"iniziare"_s, u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s, u"crollare"_s, u"crollato"_s,
-               u"conforto"_s, u"maligno"_s});
+               u"conforto"_s, u"maligno"_s,    u"diversi"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -96,11 +96,11 @@ testing::TestDatabase& database()
         db.insert(DictionaryId::Italian,
                   {{u"volgare"_s, u"\u0639\u0627\u0645\u06CC\u0627\u0646\u0647"_s}});
         words(DictionaryId::Spanish,
-              {u"casa"_s,  u"casar"_s,     u"tener"_s,      u"ciudad"_s,     u"hablar"_s,
-               u"estar"_s, u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
-               u"creer"_s, u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
-               u"foco"_s,  u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
-               u"causal"_s});
+              {u"casa"_s,   u"casar"_s,     u"tener"_s,      u"ciudad"_s,     u"hablar"_s,
+               u"estar"_s,  u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
+               u"creer"_s,  u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
+               u"foco"_s,   u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
+               u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s});
         words(DictionaryId::Swedish,
               {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,   u"program"_s,
                u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,  u"köp"_s,
@@ -196,6 +196,13 @@ testing::TestDatabase& database()
              // مستوى "level", خطي "linear"
              {u"\u0645\u0633\u062A\u0648\u0649"_s, u"\u0633\u0637\u062D"_s},
              {u"\u062E\u0637\u064A"_s, u"\u062E\u0637\u06CC"_s},
+             // ليف "fibre"
+             {u"\u0644\u064A\u0641"_s, u"\u0641\u06CC\u0628\u0631"_s},
+             // دعا "called", and دعى, its other spelling, as the translation says
+             {u"\u062F\u0639\u0627"_s, u"\u062F\u0639\u0648\u062A \u06A9\u0631\u062F"_s},
+             {u"\u062F\u0639\u0649"_s,
+              u"(\u0646\u06AF\u0627\u0631\u0634 \u062F\u06CC\u06AF\u0631) \u062F\u0639\u0648\u062A "
+              u"\u06A9\u0631\u062F"_s},
              // أكمل "completed, went on": a verb in every sense.
              {u"\u0623\u0643\u0645\u0644"_s,
               u"\u06A9\u0627\u0645\u0644 \u06A9\u0631\u062F\u060C \u0627\u062F\u0627\u0645\u0647 "
@@ -367,6 +374,7 @@ private Q_SLOTS:
             u"\u0627\u0644\u0639\u0631\u0628\u0627\u062A"_s, u"\u0639\u0631\u0628\u0629"_s);
         row("sv verb in -s", D::Swedish, u"lyckats"_s, u"lyckas"_s);
         row("es pronouns attached", D::Spanish, u"créeme"_s, u"creer"_s);
+        row("es fewer pronouns that leave a verb", D::Spanish, u"siéntese"_s, u"sentir"_s);
         row("de umlaut dative", D::German, u"Städten"_s, u"Stadt"_s);
         row("es commoner headword first", D::Spanish, u"luces"_s, u"luz"_s);
         row("es plural of -ión before verb", D::Spanish, u"proporciones"_s, u"proporción"_s);
@@ -398,6 +406,8 @@ private Q_SLOTS:
             u"\u0639\u0635\u0641"_s);
         row("ar frequent noun of two letters after the article", D::Arabic,
             u"\u0627\u0644\u0643\u0644"_s, u"\u0643\u0644"_s);
+        row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
+            u"\u062F\u0639\u0627"_s);
     }
 
     void findsTheDictionaryForm()
@@ -452,6 +462,8 @@ private Q_SLOTS:
         QTest::newRow("ar imperfect letter on a noun's very letters")
             << int(D::Arabic) << u"\u062A\u0631\u0635\u064A\u0641"_s
             << u"\u0631\u0635\u064A\u0641"_s;
+        QTest::newRow("ar first person's letter on a noun's very letters")
+            << int(D::Arabic) << u"\u0623\u0644\u064A\u0641"_s << u"\u0644\u064A\u0641"_s;
         QTest::newRow("fi division another reading derives")
             << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
         // Endings of another word class than the headword's.
@@ -513,6 +525,9 @@ private Q_SLOTS:
         QTest::newRow("sv -tt of a noun in -d") << int(D::Swedish) << u"sytt"_s << u"syd"_s;
         QTest::newRow("sv verb of its own in -a") << int(D::Swedish) << u"synda"_s << u"syna"_s;
         QTest::newRow("es noun in -idad") << int(D::Spanish) << u"causalidad"_s << u"causal"_s;
+        QTest::newRow("it adjective in -ersi as a verb")
+            << int(D::Italian) << u"divo"_s << u"diversi"_s;
+        QTest::newRow("es pronouns on a noun") << int(D::Spanish) << u"móstoles"_s << u"mosto"_s;
         QTest::newRow("de a participle is no verb")
             << int(D::German) << u"gebetet"_s << u"gebeten"_s;
         QTest::newRow("en possessive of an -ing") << int(D::English) << u"manning's"_s << u"man"_s;
