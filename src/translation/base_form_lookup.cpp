@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <tuple>
 
@@ -1784,20 +1785,27 @@ void putBefore(DictionaryRecordset& recordset, QList<DictionaryForm>& found, qsi
 // Some headwords of the lists are forms of another (hielt of halten, iría of ir, andavo of
 // andare, Bücher of Buch), as their translations say. The word the reader looked up
 // is then most likely another form of that other headword, its dictionary form, which comes
-// first: hielte is halten's before it is hielt's sister, andavi andare's, fueses ser's. So
-// are an Italian participle's forms of its verb (crollata of crollare, not of crollato).
-// Not in English, French and Swedish, whose form headwords are mostly words of their own as
-// well, which a word made of them is more often of: sawing is of saw (the tool), not of see;
-// fûts of fût (a cask), not of être; tigrar of tiger, not of tiga.
+// first: hielte is halten's before it is hielt's sister, andavi andare's, fueses ser's,
+// drivits driva's (not drivit's), söners son's. So are an Italian participle's forms of its
+// verb (crollata of crollare, not of crollato). Not in English and French, whose form
+// headwords are mostly words of their own as well, which a word made of them is more often
+// of: sawing is of saw (the tool), not of see; fûts of fût (a cask), not of être.
 QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& word, QList<DictionaryForm> found)
 {
     if (id != DictionaryId::German && id != DictionaryId::Italian && id != DictionaryId::Spanish &&
-        id != DictionaryId::Arabic)
+        id != DictionaryId::Swedish && id != DictionaryId::Arabic)
         return found;
     // After an elided article (sull'operato) the word is a noun or an adjective, and so is a
     // superlative (consigliatissimo).
     const bool adjective = word.contains(u'\'') || word.contains(u"issim");
+    // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
+    // heap), not of sticka, though the headword stack is its past.
+    static const std::array<QStringView, 6> definite = {u"en",  u"et", u"ens",
+                                                        u"ets", u"na", u"nas"};
+    const bool noun =
+        id == DictionaryId::Swedish && std::any_of(definite.cbegin(), definite.cend(),
+                                                   [&](QStringView e) { return word.endsWith(e); });
     for (qsizetype i = 0; i < found.size(); ++i) {
         // An Arabic broken plural translates as a Persian plural (أصوات "صداها").
         const bool noted = translatesAForm(found[i].translation) ||
@@ -1810,7 +1818,7 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
             const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
                 return WordComparison::sameWord(f.headword, base);
             });
-            if (at - found.begin() < i)
+            if (at - found.begin() < i || (noun && base.endsWith(u'a')))
                 continue;
             putBefore(recordset, found, i, at, base);
             break;

@@ -113,6 +113,11 @@ testing::TestDatabase& database()
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
+        // drivit "driven", a participle as its note says, and its verb driva.
+        db.insert(DictionaryId::Swedish,
+                  {{u"drivit"_s, u"\u0631\u0627\u0646\u062F\u0647 (\u0627\u0633\u0645 "
+                                 u"\u0645\u0641\u0639\u0648\u0644)"_s},
+                   {u"driva"_s, u"\u0631\u0627\u0646\u062F\u0646"_s}});
         // ville "wanted", a verb's past.
         db.insert(DictionaryId::Swedish,
                   {{u"ville"_s, u"\u0645\u06CC\u200C\u062E\u0648\u0627\u0633\u062A"_s}});
@@ -238,6 +243,9 @@ private Q_SLOTS:
                                      {u"crollato"_s, 362},
                                      {u"diagnosticare"_s, 302},
                                      {u"diagnosticato"_s, 340}}));
+        QVERIFY(writeFrequencyTable(m_store->connection(),
+                                    DictionaryCatalog::entry(DictionaryId::Swedish),
+                                    {{u"driva"_s, 450}, {u"drivit"_s, 400}}));
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
@@ -323,6 +331,7 @@ private Q_SLOTS:
             u"festival"_s);
         row("de old ß", D::German, u"daß"_s, u"dass"_s);
         row("de a headword that is another's form", D::German, u"hielte"_s, u"halten"_s);
+        row("sv a headword that is another's form", D::Swedish, u"drivits"_s, u"driva"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
         row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"treffen"_s);
         row("fi a participle's form of its verb", D::Finnish, u"koottua"_s, u"koota"_s);
