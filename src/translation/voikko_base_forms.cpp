@@ -89,6 +89,7 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
         analysis.adverb = attribute(*a, "SIJAMUOTO") == u"kerrontosti";
+        analysis.possessive = !attribute(*a, "POSSESSIVE").isEmpty();
         // Voikko's class of place names and of family and first names; the class of other
         // names holds bodies' names too, whose head is a word (Poliisihallitus).
         static const QStringList names = {u"paikannimi"_s, u"sukunimi"_s, u"etunimi"_s};
@@ -100,24 +101,30 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
 
 QStringList VoikkoBaseForms::candidates(const QString& word) const
 {
+    std::vector<Analysis> readings;
+    analyse(word, [&](const Analysis& a) { readings.push_back(a); });
+    // A reading with a possessive ending is rarer than another without one: kiusasi is first
+    // the past of kiusata (teased), then kiusa with "your".
+    std::stable_partition(readings.begin(), readings.end(),
+                          [](const Analysis& a) { return !a.possessive; });
     QStringList forms;
     QStringList derivedFrom;
-    analyse(word, [&](const Analysis& a) {
+    for (const Analysis& a : readings) {
         // An adverb in -sti is a word made of its adjective, no form of it (inhimillisesti,
         // humanely, of inhimillinen), as an English adverb in -ly is none of its adjective.
         if (a.adverb)
-            return;
+            continue;
         appendUnique(forms, a.baseForm);
         // A participle is also found through its verb: asennettujen → asennettu, asentaa.
         // Other derived words are words of their own (hyökkääjä is no form of hyökätä), and
         // so is an adverb in -sti, made of the participle as an adjective: lupaavasti
         // (promisingly) is no form of luvata.
-        if (a.participle && !a.adverb && a.parts.size() == 1) {
+        if (a.participle && a.parts.size() == 1) {
             if (!a.derivedVerb.isEmpty())
                 derivedFrom << a.derivedVerb;
             derivedFrom << a.parts.first();
         }
-    });
+    }
     for (const QString& base : std::as_const(derivedFrom))
         appendUnique(forms, base);
     return forms;

@@ -34,6 +34,7 @@ private:
         bool clitic = false;      // a particle is attached (-ko, -kin, -han)
         bool adverb = false;      // an adverb in -sti made of an adjective (lupaavasti)
         bool name = false;        // a place's or a person's name (Riihimäki, Lappeenranta)
+        bool possessive = false;  // a possessive ending is attached (kiusasi, your nuisance)
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

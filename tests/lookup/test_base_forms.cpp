@@ -124,7 +124,7 @@ testing::TestDatabase& database()
         words(DictionaryId::Finnish,
               {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
                u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s,
-               u"luvata"_s, u"mäki"_s, u"kemiallinen"_s});
+               u"luvata"_s, u"mäki"_s, u"kemiallinen"_s, u"maksa"_s, u"maksaa"_s});
         // koota "جمع کردن", a verb; koottu "گردآوری‌شده", its participle.
         db.insert(DictionaryId::Finnish,
                   {{u"koota"_s, u"\u062C\u0645\u0639 \u06A9\u0631\u062F\u0646"_s},
@@ -400,6 +400,8 @@ private Q_SLOTS:
             u"\u0631\u0645\u0649"_s);
         row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
         row("fi participle of a derived verb", D::Finnish, u"edistynyt"_s, u"edistyä"_s);
+        // maksamme is "we pay" before it is "our liver".
+        row("fi verb before a noun with a possessive", D::Finnish, u"maksamme"_s, u"maksaa"_s);
         // وتسعين is تسعون (ninety), not a plural of تسع (nine).
         row("ar oblique of a headword in un", D::Arabic, u"\u0648\u062A\u0633\u0639\u064A\u0646"_s,
             u"\u062A\u0633\u0639\u0648\u0646"_s);
