@@ -1336,7 +1336,22 @@ bool persianPastTense(const QString& sense)
     // A present tense (انجام می‌دهد) ends so too: its headword is an imperfect itself.
     if (first.section(u' ', -1).startsWith(u"\u0645\u06CC")) // می
         return false;
-    return first.endsWith(u'\u062F') || first.endsWith(u'\u062A'); // د ت
+    const auto pastEnding = [](const QString& phrase) {
+        return phrase.endsWith(u'\u062F') || phrase.endsWith(u'\u062A'); // د ت
+    };
+    if (!pastEnding(first))
+        return false;
+    // Nouns end so too (عید، جشن; حرکت، رفتن): a single word is a verb only where the sense's
+    // other phrases are past tenses as well.
+    if (first.contains(u' '))
+        return true;
+    static const QRegularExpression comma(u"[\u060C,]"_s);
+    const QStringList phrases = QString(sense).remove(aside).split(comma, Qt::SkipEmptyParts);
+    return std::all_of(phrases.cbegin(), phrases.cend(), [&](const QString& p) {
+        const QString phrase = p.trimmed();
+        return phrase.isEmpty() || pastEnding(phrase) ||
+               phrase.section(u' ', -1).startsWith(u"\u0645\u06CC");
+    });
 }
 
 // Whether a sense of an Arabic headword's translation (one a line) is a verb's past tense.

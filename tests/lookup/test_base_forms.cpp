@@ -201,6 +201,13 @@ testing::TestDatabase& database()
              // مستوى "level", خطي "linear"
              {u"\u0645\u0633\u062A\u0648\u0649"_s, u"\u0633\u0637\u062D"_s},
              {u"\u062E\u0637\u064A"_s, u"\u062E\u0637\u06CC"_s},
+             // غني "rich, wealthy", whose first word ends as a Persian past tense does
+             {u"\u063A\u0646\u064A"_s,
+              u"\u062B\u0631\u0648\u062A\u0645\u0646\u062F\u060C \u062A\u0648\u0627\u0646\u06AF\u0631"_s},
+             // قام "stood up", أقام "held, stayed", whose imperfect is يقيم
+             {u"\u0642\u0627\u0645"_s, u"\u0628\u0631\u062E\u0627\u0633\u062A"_s},
+             {u"\u0623\u0642\u0627\u0645"_s,
+              u"\u0628\u0631\u06AF\u0632\u0627\u0631 \u06A9\u0631\u062F"_s},
              // ليف "fibre"
              {u"\u0644\u064A\u0641"_s, u"\u0641\u06CC\u0628\u0631"_s},
              // دعا "called", and دعى, its other spelling, as the translation says
@@ -417,6 +424,8 @@ private Q_SLOTS:
             u"\u0639\u0635\u0641"_s);
         row("ar frequent noun of two letters after the article", D::Arabic,
             u"\u0627\u0644\u0643\u0644"_s, u"\u0643\u0644"_s);
+        row("ar hollow verb of the fourth form", D::Arabic, u"\u0646\u0642\u064A\u0645"_s,
+            u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
             u"\u062F\u0639\u0627"_s);
     }
@@ -473,6 +482,8 @@ private Q_SLOTS:
         QTest::newRow("ar imperfect letter on a noun's very letters")
             << int(D::Arabic) << u"\u062A\u0631\u0635\u064A\u0641"_s
             << u"\u0631\u0635\u064A\u0641"_s;
+        QTest::newRow("ar imperfect letter on a noun translated as if a verb")
+            << int(D::Arabic) << u"\u064A\u063A\u0646\u064A"_s << u"\u063A\u0646\u064A"_s;
         QTest::newRow("ar first person's letter on a noun's very letters")
             << int(D::Arabic) << u"\u0623\u0644\u064A\u0641"_s << u"\u0644\u064A\u0641"_s;
         QTest::newRow("fi division another reading derives")
