@@ -695,7 +695,8 @@ private:
         qsizetype common = 0;
         while (common < w.size() && common < h.size() && w[common] == h[common])
             ++common;
-        const bool listed = InflectionRules::isListedForm(m_id, headword, word);
+        const bool listed =
+            InflectionRules::isListedForm(m_id, headword, word, InflectionRules::Listing::Own);
         // Except in Italian, where Hunspell takes many plurals for verbs (libri → librare).
         const auto analysedAt =
             m_id == DictionaryId::Italian
@@ -1738,12 +1739,11 @@ bool italianParticipleOf(const QString& headword, const QString& verb)
                            : v.endsWith(u"ere") ? u"uto"_s
                            : v.endsWith(u"ire") ? u"ito"_s
                                                 : QString();
-    if (ending.isEmpty())
-        return false;
-    if (h == stem + ending)
+    if (!ending.isEmpty() && h == stem + ending)
         return true;
-    // An irregular participle is listed with its feminine and plural (fatto, fatta, fatte), a
-    // past in -o without them (misero, of mettere, is the adjective's too).
+    // An irregular participle is listed with its feminine and plural (fatto, fatta, fatte;
+    // prodotto of produrre), a past in -o without them (misero, of mettere, is the
+    // adjective's too).
     const auto listed = [&](const QString& form) {
         return InflectionRules::isListedForm(DictionaryId::Italian, verb, form);
     };
@@ -1797,6 +1797,24 @@ void putBefore(DictionaryRecordset& recordset, QList<DictionaryForm>& found, qsi
     }
 }
 
+// An Italian participle that is a word of its own, met more often than its verb and not
+// translated as a participle (prodotto, a product), comes before the verb whose irregular
+// forms list it: prodotti is first the products, then produced.
+void italianParticipleWordFirst(DictionaryRecordset& recordset, QList<DictionaryForm>& found)
+{
+    if (found.size() < 2)
+        return;
+    const QString& verb = found.front().headword;
+    const std::optional<int> ofVerb = recordset.zipfPercentOf(verb);
+    const auto word = std::find_if(found.begin() + 1, found.end(), [&](const DictionaryForm& f) {
+        const std::optional<int> ofWord = recordset.zipfPercentOf(f.headword);
+        return italianParticipleOf(f.headword, verb) && !persianParticiple(f.translation) &&
+               ofWord && (!ofVerb || *ofWord > *ofVerb);
+    });
+    if (word != found.end())
+        std::rotate(found.begin(), word, word + 1);
+}
+
 // Some headwords of the lists are forms of another (hielt of halten, iría of ir, andavo of
 // andare, Bücher of Buch), as their translations say. The word the reader looked up
 // is then most likely another form of that other headword, its dictionary form, which comes
@@ -1814,6 +1832,8 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     // After an elided article (sull'operato) the word is a noun or an adjective, and so is a
     // superlative (consigliatissimo).
     const bool adjective = word.contains(u'\'') || word.contains(u"issim");
+    if (id == DictionaryId::Italian && !adjective)
+        italianParticipleWordFirst(recordset, found);
     // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
     // heap), not of sticka, though the headword stack is its past.
     static const std::array<QStringView, 6> definite = {u"en",  u"et", u"ens",

@@ -469,6 +469,79 @@ parere pare parve parso
 valere valgo vale valse valso
 salire salgo sale salgono salga
 apparire appaio appare appaiono apparve apparso apparsa
+scomparire scompaio scompare scompaiono scomparve scomparvero scomparso scomparsa scomparsi scomparse
+scoprire scoprii scoprì scoprirono scoperto scoperta scoperti scoperte
+soffrire soffrii soffrì soffrirono sofferto sofferta sofferti sofferte
+esistere esistette esistettero esistito esistita esistiti esistite
+assistere assistette assistito assistita assistiti assistite
+insistere insistette insistito insistita insistiti insistite
+resistere resistette resistito resistita resistiti resistite
+consistere consistette consistito consistita consistiti consistite
+persistere persistette persistito persistita persistiti persistite
+redigere redassi redasse redassero redatto redatta redatti redatte
+imprimere impressi impresse impressero impresso impressa
+opprimere oppressi oppresse oppressero oppresso oppressa
+reprimere repressi represse repressero represso repressa
+sopprimere soppressi soppresse soppressero soppresso soppressa
+comprimere compressi compresse compressero compresso compressa
+deprimere depressi depresse depressero depresso depressa
+percuotere percossi percosse percossero percosso percossa
+concludere conclusi concluse conclusero concluso conclusa
+escludere esclusi escluse esclusero escluso esclusa
+includere inclusi incluse inclusero incluso inclusa
+illudere illusi illuse illusero illuso illusa
+alludere allusi alluse allusero alluso allusa
+deludere delusi deluse delusero deluso delusa
+eludere elusi eluse elusero eluso elusa
+incidere incisi incise incisero inciso incisa
+coincidere coincisi coincise coincisero coinciso coincisa
+corrodere corrosi corrose corrosero corroso corrosa
+erodere erosi erose erosero eroso erosa
+invadere invasi invase invasero invaso invasa
+evadere evasi evase evasero evaso evasa
+persuadere persuasi persuase persuasero persuaso persuasa
+dipendere dipesi dipese dipesero dipeso dipesa
+sospendere sospesi sospese sospesero sospeso sospesa
+appendere appesi appese appesero appeso appesa
+tendere tesi tese tesero teso tesa
+offendere offesi offese offesero offeso offesa
+nascondere nascosi nascose nascosero nascosto nascosta nascosti nascoste
+produrre produco produce producono producevo produceva producevano produssi produsse produssero produrrà prodotto prodotta prodotti prodotte producendo
+ridurre riduco riduce riducono riduceva ridussi ridusse ridussero ridurrà ridotto ridotta ridotti ridotte riducendo
+introdurre introduco introduce introducono introdussi introdusse introdussero introdotto introdotta introdotti introdotte introducendo
+dedurre deduco deduce deducono dedussi dedusse dedotto dedotta dedotti dedotte
+indurre induco induce inducono indussi indusse indotto indotta indotti indotte
+sedurre seduco seduce seducono sedussi sedusse sedotto sedotta sedotti sedotte
+affliggere afflissi afflisse afflissero afflitto afflitta afflitti afflitte
+infliggere inflissi inflisse inflissero inflitto inflitta inflitti inflitte
+sconfiggere sconfissi sconfisse sconfissero sconfitto sconfitta sconfitti sconfitte
+friggere frissi frisse frissero fritto fritta fritti fritte
+eleggere elessi elesse elessero eletto eletta eletti elette
+proteggere protessi protesse protessero protetto protetta protetti protette
+correggere corressi corresse corressero corretto corretta corretti corrette
+distruggere distrussi distrusse distrussero distrutto distrutta distrutti distrutte
+stringere strinsi strinse strinsero stretto stretta stretti strette
+respingere respinsi respinse respinsero respinto respinta respinti respinte
+svolgere svolsi svolse svolsero svolto svolta svolti svolte
+coinvolgere coinvolsi coinvolse coinvolsero coinvolto coinvolta coinvolti coinvolte
+rivolgere rivolsi rivolse rivolsero rivolto rivolta rivolti rivolte
+risolvere risolsi risolse risolsero risolto risolta risolti risolte
+assolvere assolsi assolse assolsero assolto assolta assolti assolte
+cuocere cuocio cuoce cuociono cossi cosse cossero cotto cotta cotti cotte
+annettere annessi annesse annessero annesso annessa
+connettere connessi connesse connessero connesso connessa
+riflettere riflessi riflesse riflessero riflesso riflessa
+concedere concessi concesse concessero concesso concessa
+emergere emersi emerse emersero emerso emersa
+immergere immersi immerse immersero immerso immersa
+spargere sparsi sparse sparsero sparso sparsa
+confondere confusi confuse confusero confuso confusa
+diffondere diffusi diffuse diffusero diffuso diffusa
+assumere assunsi assunse assunsero assunto assunta assunti assunte
+presumere presunsi presunse presunsero presunto presunta presunti presunte
+raccogliere raccolgo raccoglie raccolgono raccolsi raccolse raccolsero raccolto raccolta raccolti raccolte
+accogliere accolgo accoglie accolgono accolsi accolse accolsero accolto accolta accolti accolte
+sciogliere sciolgo scioglie sciolgono sciolsi sciolse sciolsero sciolto sciolta sciolti sciolte
 buono migliore migliori ottimo buona buone buoni
 cattivo peggiore peggiori pessimo
 grande maggiore maggiori massimo grandi

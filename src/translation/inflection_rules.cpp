@@ -751,14 +751,17 @@ Forms arabic(const QString& headword)
 
 } // namespace
 
-bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, const QString& form)
+bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, const QString& form,
+                                   Listing listing)
 {
-    const IrregularTable& table = irregulars(id);
-    const auto it = table.constFind(headword.toLower());
-    if (it == table.cend())
-        return false;
     const QString lower = form.toLower();
-    const QStringList forms = id == DictionaryId::German ? germanStrongForms(*it) : *it;
+    Forms forms;
+    if (listing == Listing::Built) {
+        forms = irregularFormsOf(id, headword);
+    } else if (const auto it = irregulars(id).constFind(headword.toLower());
+               it != irregulars(id).cend()) {
+        forms = id == DictionaryId::German ? germanStrongForms(*it) : *it;
+    }
     return std::any_of(forms.cbegin(), forms.cend(),
                        [&](const QString& f) { return f.toLower() == lower; });
 }

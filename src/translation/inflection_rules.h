@@ -15,8 +15,15 @@ class InflectionRules final : public WordInflections
 public:
     QStringList formsOf(DictionaryId id, const QString& headword) const override;
 
-    // Whether the lists of irregular words give the form for the headword (went for go).
-    static bool isListedForm(DictionaryId id, const QString& headword, const QString& form);
+    // Whether the lists of irregular words give the form for the headword (went for go), or,
+    // with `Built`, for a verb built on a listed one (immesso for immettere, of mettere).
+    enum class Listing
+    {
+        Own,
+        Built
+    };
+    static bool isListedForm(DictionaryId id, const QString& headword, const QString& form,
+                             Listing listing = Listing::Built);
 };
 
 } // namespace lexaro

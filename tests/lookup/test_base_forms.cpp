@@ -89,6 +89,13 @@ testing::TestDatabase& database()
             {{u"diagnosticato"_s,
               u"\u062A\u0634\u062E\u06CC\u0635\u200C\u062F\u0627\u062F\u0647\u200C\u0634\u062F\u0647"_s},
              {u"diagnosticare"_s, u"\u062A\u0634\u062E\u06CC\u0635 \u062F\u0627\u062F\u0646"_s}});
+        // redatto "written up", translated as a participle; prodotto "a product", a word of
+        // its own.
+        db.insert(DictionaryId::Italian,
+                  {{u"redatto"_s, u"\u0646\u0648\u0634\u062A\u0647\u200C\u0634\u062F\u0647"_s},
+                   {u"redigere"_s, u"\u0646\u0648\u0634\u062A\u0646"_s},
+                   {u"prodotto"_s, u"\u0645\u062D\u0635\u0648\u0644"_s},
+                   {u"produrre"_s, u"\u062A\u0648\u0644\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
         // confonde "گیج می‌کند", a verb's form listed as a word of its own.
         db.insert(DictionaryId::Italian,
                   {{u"confonde"_s, u"\u06AF\u06CC\u062C \u0645\u06CC\u200C\u06A9\u0646\u062F"_s}});
@@ -249,7 +256,11 @@ private Q_SLOTS:
                                     {{u"crollare"_s, 377},
                                      {u"crollato"_s, 362},
                                      {u"diagnosticare"_s, 302},
-                                     {u"diagnosticato"_s, 340}}));
+                                     {u"diagnosticato"_s, 340},
+                                     {u"redigere"_s, 343},
+                                     {u"redatto"_s, 387},
+                                     {u"produrre"_s, 458},
+                                     {u"prodotto"_s, 511}}));
         QVERIFY(writeFrequencyTable(m_store->connection(),
                                     DictionaryCatalog::entry(DictionaryId::Swedish),
                                     {{u"driva"_s, 450}, {u"drivit"_s, 400}}));
@@ -356,6 +367,9 @@ private Q_SLOTS:
         row("it a participle's form of its verb", D::Italian, u"crollata"_s, u"crollare"_s);
         row("it a participle translated as one, of a rarer verb", D::Italian, u"diagnosticati"_s,
             u"diagnosticare"_s);
+        row("it an irregular participle's verb", D::Italian, u"redatte"_s, u"redigere"_s);
+        row("it an irregular participle that is a word of its own", D::Italian, u"prodotti"_s,
+            u"prodotto"_s);
         row("it an adjective's feminine, a verb's form too", D::Italian, u"maligna"_s,
             u"maligno"_s);
         row("fr all", D::French, u"toutes"_s, u"tout"_s);
