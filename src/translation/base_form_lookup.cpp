@@ -1500,9 +1500,19 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         });
     }
     // A last ي is more often a nisba's or a word's own than "my": ورمي is و with رمي (throwing)
-    // before it is "my ورم".
-    std::stable_partition(found.begin(), found.end(),
-                          [&](const DictionaryForm& f) { return !possessiveOf(word, f.headword); });
+    // before it is "my ورم". Not where no other reading keeps that ي, or a verb's ى written
+    // so: لحمي is "my meat" (لحم) before it is ل with حمى (fever), فقري "my poverty" before ف
+    // with قرى (villages).
+    const bool ownYa = std::any_of(found.cbegin(), found.cend(), [&](const DictionaryForm& f) {
+        const bool ya = f.headword.endsWith(u'\u064A') ||
+                        (f.headword.endsWith(u'\u0649') && hasPastTenseSense(f.translation));
+        return ya && !possessiveOf(word, f.headword);
+    });
+    if (ownYa) {
+        std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+            return !possessiveOf(word, f.headword);
+        });
+    }
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
     // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.

@@ -215,6 +215,9 @@ testing::TestDatabase& database()
              {u"\u0642\u0627\u0645"_s, u"\u0628\u0631\u062E\u0627\u0633\u062A"_s},
              {u"\u0623\u0642\u0627\u0645"_s,
               u"\u0628\u0631\u06AF\u0632\u0627\u0631 \u06A9\u0631\u062F"_s},
+             // بنت "daughter", نت "the net"
+             {u"\u0628\u0646\u062A"_s, u"\u062F\u062E\u062A\u0631"_s},
+             {u"\u0646\u062A"_s, u"\u0627\u06CC\u0646\u062A\u0631\u0646\u062A"_s},
              // ليف "fibre"
              {u"\u0644\u064A\u0641"_s, u"\u0641\u06CC\u0628\u0631"_s},
              // دعا "called", and دعى, its other spelling, as the translation says
@@ -438,6 +441,9 @@ private Q_SLOTS:
             u"\u0639\u0635\u0641"_s);
         row("ar frequent noun of two letters after the article", D::Arabic,
             u"\u0627\u0644\u0643\u0644"_s, u"\u0643\u0644"_s);
+        // بنتي is "my daughter", not ب with نت and "my".
+        row("ar my after a noun, no other reading keeping its ya", D::Arabic,
+            u"\u0628\u0646\u062A\u064A"_s, u"\u0628\u0646\u062A"_s);
         row("ar hollow verb of the fourth form", D::Arabic, u"\u0646\u0642\u064A\u0645"_s,
             u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
