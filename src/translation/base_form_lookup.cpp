@@ -1384,8 +1384,8 @@ bool perfectOnNoun(const QString& word, const DictionaryForm& form)
 }
 
 // Whether the headword is what the imperfect's letters make of the word only if it is a verb
-// (the fourth form أفعل, or the hollow verb فال of يفول), though no sense of it is one: تسد is
-// no form of أسد (lion), nor أجود (better) of جاد (serious).
+// (the fourth form أفعل, or the hollow verb فال or أفال of يفول, يفيل), though no sense of it is
+// one: تسد is no form of أسد (lion), nor أجود (better) of جاد (serious), nor أليف of ألاف.
 bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
 {
     const QStringView rest = withoutConjunction(word);
@@ -1395,7 +1395,9 @@ bool verbPatternOnNoun(const QString& word, const DictionaryForm& form)
     const bool fourth =
         rest.front() != u'\u0623' && form.headword == QString(u'\u0623' + stem.toString());
     const bool hollow = stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A') &&
-                        form.headword == QString(stem[0]) + u'\u0627' + stem[2];
+                        form.headword.endsWith(QString(stem[0]) + u'\u0627' + stem[2]) &&
+                        (form.headword.size() == 3 ||
+                         (form.headword.size() == 4 && form.headword.front() == u'\u0623'));
     if (!fourth && !hollow)
         return false;
     return !hasPastTenseSense(form.translation);
