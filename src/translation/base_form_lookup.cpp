@@ -1299,8 +1299,10 @@ QList<DictionaryForm> finnishVerbsFirst(const QString& word, QList<DictionaryFor
     constexpr qsizetype SameStem = 3;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const QString& p = found[i].headword;
+        // A participle that is a word of its own, translated as one (tietty, certain), stays.
         if (std::none_of(participle.cbegin(), participle.cend(),
-                         [&](const QString& e) { return p.endsWith(e); }))
+                         [&](const QString& e) { return p.endsWith(e); }) ||
+            !persianParticiple(found[i].translation))
             continue;
         const auto verb = std::find_if(found.begin() + i + 1, found.end(), [&](const auto& f) {
             return persianInfinitive(f.translation) &&

@@ -45,11 +45,12 @@ QStringList wordBases(const QString& bases, int& segments, bool& derivedLast)
 
 // The verb that a derivational verb ending makes of the word's first part, from
 // "+edist(edistää)y(+yä)+n+yt(+yt)": edistyä, of which edistynyt is the participle, not of
-// edistää (whose participle is edistänyt). Empty where no such ending follows.
+// edistää (whose participle is edistänyt); from "+tarkastel(tarkastaa)(+la)+tu(+tu)":
+// tarkastella. Empty where no such ending follows.
 QString derivedVerb(const QString& bases)
 {
     static const QRegularExpression verb(
-        QStringLiteral("^\\+([^+(]+)\\([^)]*\\)[^+(]+\\(\\+([^)]+)\\)"));
+        QStringLiteral("^\\+([^+(]+)\\([^)]*\\)[^+(]*\\(\\+([^)]+)\\)"));
     const QRegularExpressionMatch m = verb.match(bases);
     return m.hasMatch() ? m.captured(1) + m.captured(2) : QString();
 }

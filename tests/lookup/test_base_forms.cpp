@@ -129,9 +129,14 @@ testing::TestDatabase& database()
         db.insert(DictionaryId::Swedish,
                   {{u"ville"_s, u"\u0645\u06CC\u200C\u062E\u0648\u0627\u0633\u062A"_s}});
         words(DictionaryId::Finnish,
-              {u"kirja"_s, u"talo"_s, u"mennä"_s, u"lapsi"_s, u"asentaa"_s, u"tieto"_s, u"kone"_s,
-               u"ohjelma"_s, u"koko"_s, u"keko"_s, u"massa"_s, u"edistää"_s, u"edistyä"_s,
-               u"luvata"_s, u"mäki"_s, u"kemiallinen"_s, u"maksa"_s, u"maksaa"_s});
+              {u"kirja"_s,       u"talo"_s,    u"mennä"_s,   u"lapsi"_s,      u"asentaa"_s,
+               u"tieto"_s,       u"kone"_s,    u"ohjelma"_s, u"koko"_s,       u"keko"_s,
+               u"massa"_s,       u"edistää"_s, u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
+               u"kemiallinen"_s, u"maksa"_s,   u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s});
+        // tietää "دانستن"; tietty "معین، مشخص", its participle, a word of its own.
+        db.insert(DictionaryId::Finnish,
+                  {{u"tiet\u00E4\u00E4"_s, u"\u062F\u0627\u0646\u0633\u062A\u0646"_s},
+                   {u"tietty"_s, u"\u0645\u0639\u06CC\u0646\u060C \u0645\u0634\u062E\u0635"_s}});
         // koota "جمع کردن", a verb; koottu "گردآوری‌شده", its participle.
         db.insert(DictionaryId::Finnish,
                   {{u"koota"_s, u"\u062C\u0645\u0639 \u06A9\u0631\u062F\u0646"_s},
@@ -424,6 +429,10 @@ private Q_SLOTS:
             u"\u0631\u0645\u0649"_s);
         row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
         row("fi participle of a derived verb", D::Finnish, u"edistynyt"_s, u"edistyä"_s);
+        row("fi participle of a frequentative verb", D::Finnish, u"harjoiteltu"_s,
+            u"harjoitella"_s);
+        row("fi participle that is a word of its own", D::Finnish, u"tiettyin\u00E4"_s,
+            u"tietty"_s);
         // maksamme is "we pay" before it is "our liver".
         row("fi verb before a noun with a possessive", D::Finnish, u"maksamme"_s, u"maksaa"_s);
         // وتسعين is تسعون (ninety), not a plural of تسع (nine).
