@@ -89,6 +89,9 @@ QStringList withoutSuffixes(const QString& word)
 QStringList withoutNounEnding(const QString& word)
 {
     QStringList forms;
+    // التسعين is تسعون's, as تسعين is.
+    if (word.size() >= 5 && word.endsWith(u"\u064A\u0646"))
+        appendUnique(forms, word.chopped(2) + u"\u0648\u0646");
     const QString stem = word.chopped(1);
     if (word.endsWith(u'\u0647')) {
         appendUnique(forms, stem + u'\u0629'); // الخبره is الخبرة

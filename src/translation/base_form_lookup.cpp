@@ -1498,7 +1498,9 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
-        const QString nominative = word.chopped(2) + u"\u0648\u0646";
+        const QStringView bare = afterArticle(word);
+        const QString nominative =
+            (bare.isEmpty() ? QStringView(word) : bare).chopped(2).toString() + u"\u0648\u0646";
         std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
             return nominative.endsWith(f.headword) && f.headword.size() >= nominative.size() - 1;
         });

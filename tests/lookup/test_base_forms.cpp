@@ -438,6 +438,8 @@ private Q_SLOTS:
         // وتسعين is تسعون (ninety), not a plural of تسع (nine).
         row("ar oblique of a headword in un", D::Arabic, u"\u0648\u062A\u0633\u0639\u064A\u0646"_s,
             u"\u062A\u0633\u0639\u0648\u0646"_s);
+        row("ar oblique of a headword in un, with the article", D::Arabic,
+            u"\u0627\u0644\u062A\u0633\u0639\u064A\u0646"_s, u"\u062A\u0633\u0639\u0648\u0646"_s);
         row("ar ه for ة of a commoner noun", D::Arabic, u"\u0635\u0641\u0642\u0647"_s,
             u"\u0635\u0641\u0642\u0629"_s);
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
