@@ -582,10 +582,19 @@ private:
         // verbs' presents.
         case DictionaryId::Swedish:
             return w == h + u"are" || w == h + u"ast" || adjectiveEnding(w, h) ||
-                   secondConjugationOnFirst(w, h) || (h.endsWith(u'e') && w == h + u'r');
+                   secondConjugationOnFirst(w, h) || (h.endsWith(u'e') && w == h + u'r') ||
+                   otherGender(w, h);
         default:
             return false;
         }
+    }
+
+    // Whether the Swedish word is a neuter's definite -et on a noun whose definite the analyser
+    // makes with -en: knut makes knuten, so knutet is the participle's neuter. (An -en is no
+    // sign of the other gender: it is a neuter's plural too, landen, essen.)
+    bool otherGender(const QString& w, const QString& h) const
+    {
+        return (w == h + u"et" || w == h + u"ets") && m_analyser->derives(h + u"en", h);
     }
 
     // Whether the Swedish word is a verb in -a with a present in -er, a passive in -es or a
