@@ -575,7 +575,8 @@ private:
     {
         switch (m_id) {
         case DictionaryId::German:
-            return headword.front().isUpper() && (w == h + u"er" || w == h + u"ern");
+            return headword.front().isUpper() &&
+                   (w == h + u"er" || w == h + u"ern" || umlautErOfEPlural(w, headword));
         case DictionaryId::Spanish:
             return h.endsWith(u'o') && (w == h.chopped(1) + u'a' || w == h.chopped(1) + u"as");
         // A Swedish noun in -e has its plural in -n (minnen, utbyten): minner and utbyter are
@@ -587,6 +588,18 @@ private:
         default:
             return false;
         }
+    }
+
+    // Whether the German word is an umlaut plural in -er of a noun whose plural the analyser
+    // makes in -e: Gang makes Gänge, so Gänger (Fußgänger) is a word of its own.
+    bool umlautErOfEPlural(const QString& w, const QString& headword) const
+    {
+        const qsizetype ending = w.endsWith(u"ern") ? 3 : w.endsWith(u"er") ? 2 : 0;
+        if (ending == 0 || !umlautOf(w.chopped(ending), headword))
+            return false;
+        QString plural = w.chopped(ending) + u'e';
+        plural[0] = headword.front();
+        return m_analyser->derives(plural, headword);
     }
 
     // Whether the Swedish word is a neuter's definite -et on a noun whose definite the analyser

@@ -52,16 +52,17 @@ testing::TestDatabase& database()
                u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
                u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
-        words(
-            DictionaryId::German,
-            {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
-             u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
-             u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
-             u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s,   u"auswählen"_s,
-             u"Schiff"_s,    u"Berg"_s,   u"Katze"_s,   u"Schule"_s,   u"Straße"_s, u"Trasse"_s,
-             u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
-             u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
-             u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s});
+        words(DictionaryId::German,
+              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
+               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
+               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -522,6 +523,8 @@ private Q_SLOTS:
         // Endings of another word class than the headword's.
         QTest::newRow("de -er plural without umlaut")
             << int(D::German) << u"Schiffer"_s << u"Schiff"_s;
+        QTest::newRow("de umlaut -er plural of a noun in -e")
+            << int(D::German) << u"Fußgängern"_s << u"Gang"_s;
         QTest::newRow("de compound head in -er")
             << int(D::German) << u"katzenberger"_s << u"Berg"_s;
         QTest::newRow("es feminine of a noun") << int(D::Spanish) << u"focas"_s << u"foco"_s;
