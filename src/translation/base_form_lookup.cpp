@@ -279,6 +279,9 @@ bool endsAsName(QStringView head, bool known)
 
 } // namespace
 
+// The endings before which English doubles a last consonant (stop, stopping, stopped).
+constexpr std::array<QStringView, 4> EnglishDoublingEndings = {u"ing", u"ed", u"er", u"est"};
+
 // One look-up's candidates, in the order they are offered.
 class BaseFormLookup::Search
 {
@@ -494,7 +497,8 @@ private:
             return false;
         if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword) ||
             (m_id == DictionaryId::Swedish && swedishVerbOfItsOwn(word, headword)) ||
-            (m_id == DictionaryId::Italian && italianReflexiveOfNoVerb(headword)))
+            (m_id == DictionaryId::Italian && italianReflexiveOfNoVerb(headword)) ||
+            (m_id == DictionaryId::English && doubledOfLongerStem(word, headword)))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -504,6 +508,22 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the English word doubles the headword's last s, l, f or z (his, hissing) where the
+    // analyser makes it of the word that ends so (hiss), not of the headword. (Of other letters
+    // the doubled word is seldom met: batted is of bat, not batt.)
+    bool doubledOfLongerStem(const QString& word, const QString& headword) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        if (h.size() < 2 || !QStringView(u"slfz").contains(h.back()))
+            return false;
+        const QString longer = h + h.back();
+        const bool doubled =
+            std::any_of(std::begin(EnglishDoublingEndings), std::end(EnglishDoublingEndings),
+                        [&](QStringView e) { return w == longer + e; });
+        return doubled && m_analyser->derives(word, longer) && !m_analyser->derives(word, h);
     }
 
     // Whether the Italian headword only looks like a verb with si (diversi, several, whose
@@ -1307,6 +1327,22 @@ bool possessiveOfVerbForm(DictionaryId id, const QString& word, const Dictionary
            !WordComparison::sameWord(owner, form.headword);
 }
 
+// Whether the English word is a possessive of a headword that is a verb's past only, as its
+// translation notes (drew's is the name Drew's, fed's the Fed's): no form of it, nor of the
+// verb, is the word.
+bool possessiveOfPast(DictionaryId id, const QString& word, const QList<DictionaryForm>& found)
+{
+    if ((id != DictionaryId::English && id != DictionaryId::ComputerAndInternet) ||
+        !word.toLower().endsWith(u"'s"))
+        return false;
+    static const QString past = u"(\u06AF\u0630\u0634\u062A\u0647"_s; // (گذشته
+    const QString owner = word.chopped(2);
+    return std::any_of(found.cbegin(), found.cend(), [&](const DictionaryForm& f) {
+        return WordComparison::sameWord(owner, f.headword) && !f.translation.contains(u'\n') &&
+               f.translation.contains(past);
+    });
+}
+
 // A Finnish past participle that is a headword (koottu, saatu) comes after its verb where the
 // look-up found both: koottua is koota's form before it is koottu's. Its comparison is an
 // adjective's (suosituin, kehittyneempi, myydyimmät): it keeps the participle first.
@@ -1992,7 +2028,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (search.isEmpty() && splitsCompounds(id) && oneWord)
         search.addCompoundParts(word);
     QList<DictionaryForm> found = search.found();
-    if (!found.isEmpty() && englishOnly(id, word))
+    if (!found.isEmpty() && (englishOnly(id, word) || possessiveOfPast(id, word, found)))
         return {};
     // With pronouns attached, only a form of the verb form alone is right: créeme is cree of
     // creer, not of crear, whatever the spell-checker's classes say.

@@ -50,7 +50,7 @@ testing::TestDatabase& database()
               {u"house"_s, u"child"_s, u"go"_s,     u"run"_s,   u"city"_s,     u"walk"_s, u"good"_s,
                u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,  u"re"_s,       u"ring"_s, u"p"_s,
                u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
-               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s});
+               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s,      u"his"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
               {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
@@ -173,9 +173,12 @@ testing::TestDatabase& database()
                                      u"\u0628\u0627\u0628"_s,
                                      u"\u062D\u064A\u0629"_s,
                                      u"\u062D\u064A\u0627\u0629"_s});
-        // An English verb translates as a Persian infinitive: emphasise "تأکید کردن".
+        // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
+        // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
-                  {{u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
+                  {{u"drew"_s, u"\u06A9\u0634\u06CC\u062F (\u06AF\u0630\u0634\u062A\u0647)"_s},
+                   {u"draw"_s, u"\u06A9\u0634\u06CC\u062F\u0646"_s},
+                   {u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
         // befordra "ترفیع دادن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
@@ -589,6 +592,9 @@ private Q_SLOTS:
         QTest::newRow("de a participle is no verb")
             << int(D::German) << u"gebetet"_s << u"gebeten"_s;
         QTest::newRow("en possessive of an -ing") << int(D::English) << u"manning's"_s << u"man"_s;
+        QTest::newRow("en possessive of a past") << int(D::English) << u"drew's"_s << u"draw"_s;
+        QTest::newRow("en doubled s of a longer word")
+            << int(D::English) << u"hissing"_s << u"his"_s;
         QTest::newRow("es diminutive") << int(D::Spanish) << u"cachorrito"_s << u"cachorro"_s;
         QTest::newRow("it ordinal of a number")
             << int(D::Italian) << u"sedicesimo"_s << u"sedici"_s;
