@@ -2004,16 +2004,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     Search search(id, recordset, text, analyser(id));
     QStringList written = writtenForms(id, text, word);
     written = swedishDeponent(id, recordset, word) + arabicWithHamza(id, recordset, word) + written;
-    // A form of a verb: one the analyser or the forms table gives an infinitive for.
-    const auto isVerbForm = [&](const QString& w) {
-        QStringList lemmas = recordset.headwordsOfForm(w, MostForms);
-        if (const BaseForms* forms = analyser(id))
-            lemmas << forms->candidates(w);
-        return std::any_of(lemmas.cbegin(), lemmas.cend(), isInfinitiveOrGerund);
-    };
-    const QString withoutPronouns = id == DictionaryId::Spanish
-                                        ? spanishWithoutPronouns(word, analyser(id), isVerbForm)
-                                        : QString();
+    const QString withoutPronouns =
+        id == DictionaryId::Spanish ? spanishVerbWithoutPronouns(recordset, word) : QString();
     if (!withoutPronouns.isEmpty())
         written << withoutPronouns;
     for (const QString& w : std::as_const(written))
@@ -2044,15 +2036,39 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
                (id == DictionaryId::Italian &&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });
-    if (id == DictionaryId::Arabic)
+    switch (id) {
+    case DictionaryId::Arabic:
         found = arabicOrder(recordset, word, found);
-    else if (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet)
+        break;
+    case DictionaryId::English:
+    case DictionaryId::ComputerAndInternet:
         found = englishVerbsFirst(word, found);
-    else if (id == DictionaryId::Swedish)
+        break;
+    case DictionaryId::Swedish:
         found = swedishLongerNounFirst(analyser(id), word, found);
-    else if (id == DictionaryId::Finnish)
+        break;
+    case DictionaryId::Finnish:
         found = finnishVerbsFirst(word, found);
+        break;
+    default:
+        break;
+    }
     return dictionaryFormsFirst(id, recordset, word, found);
+}
+
+// The Spanish verb form of a word with pronouns attached; empty where it has none.
+QString BaseFormLookup::spanishVerbWithoutPronouns(DictionaryRecordset& recordset,
+                                                   const QString& word)
+{
+    BaseForms* forms = analyser(DictionaryId::Spanish);
+    // A form of a verb: one the forms table or the analyser gives an infinitive for.
+    const auto isVerbForm = [&](const QString& w) {
+        QStringList lemmas = recordset.headwordsOfForm(w, MostForms);
+        if (forms)
+            lemmas << forms->candidates(w);
+        return std::any_of(lemmas.cbegin(), lemmas.cend(), isInfinitiveOrGerund);
+    };
+    return spanishWithoutPronouns(word, forms, isVerbForm);
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)

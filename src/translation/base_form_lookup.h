@@ -57,6 +57,7 @@ public:
 private:
     class Search;
     BaseForms* analyser(DictionaryId id);
+    QString spanishVerbWithoutPronouns(DictionaryRecordset& recordset, const QString& word);
     QList<DictionaryForm> formsOfVerb(DictionaryRecordset& recordset, const QString& verb,
                                       const QList<DictionaryForm>& found);
     bool englishOnly(DictionaryId id, const QString& word);
