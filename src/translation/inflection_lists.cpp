@@ -751,26 +751,26 @@ låg låga lågt lägre lägst lägsta
 tung tunga tungt tyngre tyngst tyngsta
 många fler flera flest
 dålig dåliga dåligt sämre sämst värre värst
-man mannen män männen mannens
-kvinna kvinnan kvinnor kvinnorna
-barn barnet barnen barnets
-bok boken böcker böckerna
-hand handen händer händerna
-land landet länder länderna
-stad staden städer städerna
-natt natten nätter nätterna
-fot foten fötter fötterna
-tand tanden tänder tänderna
-mus musen möss mössen
-gås gåsen gäss gässen
-bror brodern bröder bröderna
-far fadern fäder fäderna
-mor modern mödrar mödrarna
-dotter dottern döttrar döttrarna
-son sonen söner sönerna
-vän vännen vänner vännerna vänners
-öga ögat ögon ögonen
-öra örat öron öronen
+man mannen män männen mannens mans mäns männens
+kvinna kvinnan kvinnor kvinnorna kvinnas kvinnans kvinnors kvinnornas
+barn barnet barnen barnets barns barnens
+bok boken böcker böckerna boks bokens böckers böckernas
+hand handen händer händerna hands handens händers händernas
+land landet länder länderna lands landets länders ländernas
+stad staden städer städerna stads stadens städers städernas
+natt natten nätter nätterna natts nattens nätters nätternas
+fot foten fötter fötterna fots fotens fötters fötternas
+tand tanden tänder tänderna tands tandens tänders tändernas
+mus musen möss mössen musens mössens
+gås gåsen gäss gässen gåsens gässens
+bror brodern bröder bröderna brors broderns bröders brödernas
+far fadern fäder fäderna fars faderns fäders fädernas
+mor modern mödrar mödrarna mors moderns mödrars mödrarnas
+dotter dottern döttrar döttrarna dotters dotterns döttrars döttrarnas
+son sonen söner sönerna sons sonens söners sönernas
+vän vännen vänner vännerna vänners väns vännens vännernas
+öga ögat ögon ögonen ögas ögats ögons ögonens
+öra örat öron öronen öras örats örons öronens
 )";
 
 constexpr QStringView Arabic = uR"(كتاب كتب

@@ -117,7 +117,7 @@ testing::TestDatabase& database()
                u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,   u"tomt"_s,
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
-               u"syna"_s,       u"klen"_s,      u"knut"_s});
+               u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -399,6 +399,7 @@ private Q_SLOTS:
         row("es accented plural", D::Spanish, u"países"_s, u"país"_s);
         row("sv compound", D::Swedish, u"programutveckling"_s, u"utveckling"_s);
         row("sv irregular plural", D::Swedish, u"händer"_s, u"hand"_s);
+        row("sv irregular plural's genitive", D::Swedish, u"städers"_s, u"stad"_s);
         row("sv verb before noun", D::Swedish, u"köper"_s, u"köpa"_s);
         row("sv plural of the noun in -e", D::Swedish, u"tomtarna"_s, u"tomte"_s);
         row("fi participle's verb", D::Finnish, u"asennettujen"_s, u"asentaa"_s);
