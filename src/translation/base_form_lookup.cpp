@@ -107,12 +107,14 @@ bool undoubled(const QString& word, const QString& headword)
 }
 
 // Whether the Italian or Spanish word is an adverb in -mente and the headword no verb, whose
-// forms may end so too (lamente, of lamentar).
+// forms may end so too (lamente, of lamentar); an adjective in -re is none (interiore,
+// interiormente).
 bool adverbOf(const QString& word, const QString& headword)
 {
     const QString h = headword.toLower();
-    const bool verb =
-        h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir") || h.endsWith(u"re");
+    const bool verb = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir") ||
+                      h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire") ||
+                      h.endsWith(u"rre");
     return word.toLower().endsWith(u"mente") && !h.endsWith(u"mente") && !verb;
 }
 

@@ -27,8 +27,8 @@ const QSet<QString>& englishInflections()
 
 // Suffix classes of other dictionaries that make another word: German -ung (beachten →
 // Beachtung), Swedish -are and -isk (hantera → hanterare, the handler) and the fractions of
-// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable), the Italian tens'
-// units (venti → ventisette, another number).
+// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable) and -aje (pelo →
+// pelaje, a coat), the Italian tens' units (venti → ventisette, another number).
 QSet<QString> derivationFlags(const QString& language)
 {
     if (language.startsWith(u"it_"))
@@ -38,7 +38,7 @@ QSet<QString> derivationFlags(const QString& language)
     if (language.startsWith(u"sv_"))
         return {QStringLiteral("T"), QStringLiteral("7")};
     if (language.startsWith(u"es_"))
-        return {QStringLiteral("T")};
+        return {QStringLiteral("T"), QStringLiteral("C")};
     return {};
 }
 

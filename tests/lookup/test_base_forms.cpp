@@ -78,11 +78,11 @@ testing::TestDatabase& database()
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian,
-              {u"casa"_s,     u"acqua"_s,      u"libro"_s,  u"librare"_s,  u"parlare"_s,
-               u"stare"_s,    u"importante"_s, u"perché"_s, u"più"_s,      u"è"_s,
-               u"e"_s,        u"caso"_s,       u"inizio"_s, u"iniziare"_s, u"zittire"_s,
-               u"cinico"_s,   u"venti"_s,      u"sedici"_s, u"crollare"_s, u"crollato"_s,
-               u"conforto"_s, u"maligno"_s,    u"diversi"_s});
+              {u"casa"_s,     u"acqua"_s,      u"libro"_s,   u"librare"_s,  u"parlare"_s,
+               u"stare"_s,    u"importante"_s, u"perché"_s,  u"più"_s,      u"è"_s,
+               u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s, u"zittire"_s,
+               u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s, u"crollato"_s,
+               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -108,7 +108,7 @@ testing::TestDatabase& database()
                u"estar"_s,  u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
                u"creer"_s,  u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
                u"foco"_s,   u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
-               u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s});
+               u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s});
         words(DictionaryId::Swedish,
               {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,   u"program"_s,
                u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,  u"köp"_s,
@@ -567,6 +567,9 @@ private Q_SLOTS:
             << int(D::Finnish) << u"kemiallisesti"_s << u"kemiallinen"_s;
         QTest::newRow("it adverb of an adjective")
             << int(D::Italian) << u"cinicamente"_s << u"cinico"_s;
+        QTest::newRow("it adverb of an adjective in -re")
+            << int(D::Italian) << u"interiormente"_s << u"interiore"_s;
+        QTest::newRow("es noun in -aje") << int(D::Spanish) << u"pelaje"_s << u"pelo"_s;
         QTest::newRow("it plural of a verb's form")
             << int(D::Italian) << u"confondi"_s << u"confonde"_s;
         QTest::newRow("es shop of its goods")
