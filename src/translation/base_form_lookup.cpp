@@ -323,7 +323,9 @@ public:
                 continue;
             addHeadword(candidate, true);
             // An Arabic word without its particles may be a broken plural: الكتب → كتب → كتاب.
-            if (m_id == DictionaryId::Arabic) {
+            // Not where what was taken off is the perfect's ت, which no noun takes: طرقت is
+            // "she knocked", no form of طريق (road, plural طرق).
+            if (m_id == DictionaryId::Arabic && word != candidate + u'\u062A') {
                 for (const QString& headword : headwordsOfForm(candidate))
                     addHeadword(headword);
             }

@@ -227,6 +227,8 @@ testing::TestDatabase& database()
              // بنت "daughter", نت "the net"
              {u"\u0628\u0646\u062A"_s, u"\u062F\u062E\u062A\u0631"_s},
              {u"\u0646\u062A"_s, u"\u0627\u06CC\u0646\u062A\u0631\u0646\u062A"_s},
+             // طريق "road", plural طرق
+             {u"\u0637\u0631\u064A\u0642"_s, u"\u062C\u0627\u062F\u0647"_s},
              // ليف "fibre"
              {u"\u0644\u064A\u0641"_s, u"\u0641\u06CC\u0628\u0631"_s},
              // دعا "called", and دعى, its other spelling, as the translation says
@@ -520,6 +522,8 @@ private Q_SLOTS:
             << u"\u0631\u0635\u064A\u0641"_s;
         QTest::newRow("ar imperfect letter on a noun translated as if a verb")
             << int(D::Arabic) << u"\u064A\u063A\u0646\u064A"_s << u"\u063A\u0646\u064A"_s;
+        QTest::newRow("ar perfect's ending on a broken plural")
+            << int(D::Arabic) << u"\u0637\u0631\u0642\u062A"_s << u"\u0637\u0631\u064A\u0642"_s;
         QTest::newRow("ar first person's letter on a noun's very letters")
             << int(D::Arabic) << u"\u0623\u0644\u064A\u0641"_s << u"\u0644\u064A\u0641"_s;
         QTest::newRow("fi division another reading derives")
