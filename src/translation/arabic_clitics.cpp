@@ -133,10 +133,12 @@ QStringList verbForms(const QString& word)
         appendUnique(forms, stem);
     // A hollow verb: يقول → قال. With ي, the fourth form's more often than the first's:
     // يقيم → أقام (قام makes يقوم), يعيد → أعاد; يسير stays سار where no أسار is found.
-    if (stem.size() == 3 && stem[1] == u'\u064A')
-        appendUnique(forms, u'\u0623' + stem.front() + u'\u0627' + stem.back());
-    if (stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A'))
-        appendUnique(forms, stem.front() + u'\u0627' + stem.back());
+    if (stem.size() == 3 && (stem[1] == u'\u0648' || stem[1] == u'\u064A')) {
+        const QString hollow = stem.front() + u'\u0627' + stem.back();
+        if (stem[1] == u'\u064A')
+            appendUnique(forms, u'\u0623' + hollow);
+        appendUnique(forms, hollow);
+    }
     appendUnique(forms, u'\u0623' + stem); // the fourth form: يرسل → أرسل
     if (stem.size() >= 4) {
         // The eighth and tenth forms begin with alif: ينتظر → انتظر, يستخدم → استخدم,

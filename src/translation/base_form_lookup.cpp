@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -281,9 +280,6 @@ bool endsAsName(QStringView head, bool known)
 
 } // namespace
 
-// The endings before which English doubles a last consonant (stop, stopping, stopped).
-constexpr std::array<QStringView, 4> EnglishDoublingEndings = {u"ing", u"ed", u"er", u"est"};
-
 // One look-up's candidates, in the order they are offered.
 class BaseFormLookup::Search
 {
@@ -523,10 +519,11 @@ private:
         const QString h = headword.toLower();
         if (h.size() < 2 || !QStringView(u"slfz").contains(h.back()))
             return false;
+        // The endings before which English doubles a last consonant (stop, stopping).
+        static constexpr std::array<QStringView, 4> endings = {u"ing", u"ed", u"er", u"est"};
         const QString longer = h + h.back();
-        const bool doubled =
-            std::any_of(std::begin(EnglishDoublingEndings), std::end(EnglishDoublingEndings),
-                        [&](QStringView e) { return w == longer + e; });
+        const bool doubled = std::any_of(endings.cbegin(), endings.cend(),
+                                         [&](QStringView e) { return w == longer + e; });
         return doubled && m_analyser->derives(word, longer) && !m_analyser->derives(word, h);
     }
 
@@ -1057,22 +1054,17 @@ bool isInfinitiveOrGerund(const QString& word)
 }
 
 // A Spanish verb form with its object pronouns attached (créeme, dámelo, haciéndolo,
-// sentirme): the verb form alone, its written accent taken off; empty where there is none.
-// The accent marks the stress the pronouns shifted, so a word without one counts only where
-// an infinitive or a gerund stands in front (calle is no cal with le). The most pronouns that
-// leave a verb's form are taken off (siéntese is siente with se, not sien, a temple, with te
-// and se); where no such form is left, only a word the spell-checker knows whole, with its
-// pronouns (dámelo), is taken apart: móstoles is no mosto with les.
-QString spanishWithoutPronouns(const QString& word, const BaseForms* forms,
-                               const std::function<bool(const QString&)>& isVerbForm)
+// sentirme): the verb forms that taking two pronouns, then one, off the word leaves, their
+// written accent taken off, where they are words. The accent marks the stress the pronouns
+// shifted, so a word without one counts only where an infinitive or a gerund stands in front
+// (calle is no cal with le).
+QStringList spanishWithoutPronouns(const QString& word, const BaseForms& forms)
 {
     static const QStringList pronouns = {u"nos"_s, u"los"_s, u"las"_s, u"les"_s, u"me"_s,
                                          u"te"_s,  u"se"_s,  u"lo"_s,  u"la"_s,  u"le"_s};
-    if (!forms)
-        return {};
     static const QString accented = u"áéíóú"_s;
     static const QString plain = u"aeiou"_s;
-    QStringList verbs; // with two pronouns taken off, then with one
+    QStringList verbs;
     QString verb = word;
     for (int attached = 0; attached < 2; ++attached) {
         const auto pronoun = std::find_if(pronouns.cbegin(), pronouns.cend(),
@@ -1086,15 +1078,10 @@ QString spanishWithoutPronouns(const QString& word, const BaseForms* forms,
                 c = plain[at];
         }
         const bool stressMoved = unaccented != verb;
-        if ((stressMoved || isInfinitiveOrGerund(unaccented)) && forms->isWord(unaccented))
+        if ((stressMoved || isInfinitiveOrGerund(unaccented)) && forms.isWord(unaccented))
             verbs.prepend(unaccented);
     }
-    const auto verbForm = std::find_if(verbs.cbegin(), verbs.cend(), [&](const QString& v) {
-        return isInfinitiveOrGerund(v) || isVerbForm(v);
-    });
-    if (verbForm != verbs.cend())
-        return *verbForm;
-    return verbs.isEmpty() || !forms->isWord(word) ? QString() : verbs.front();
+    return verbs;
 }
 
 // The word after an elided preposition (French d', Italian dell', nell', all'...): a noun,
@@ -1883,13 +1870,14 @@ void italianParticipleWordFirst(DictionaryRecordset& recordset, QList<Dictionary
     if (found.size() < 2)
         return;
     const QString& verb = found.front().headword;
-    const std::optional<int> ofVerb = recordset.zipfPercentOf(verb);
     const auto word = std::find_if(found.begin() + 1, found.end(), [&](const DictionaryForm& f) {
-        const std::optional<int> ofWord = recordset.zipfPercentOf(f.headword);
-        return italianParticipleOf(f.headword, verb) && !persianParticiple(f.translation) &&
-               ofWord && (!ofVerb || *ofWord > *ofVerb);
+        return italianParticipleOf(f.headword, verb) && !persianParticiple(f.translation);
     });
-    if (word != found.end())
+    if (word == found.end())
+        return;
+    const std::optional<int> ofWord = recordset.zipfPercentOf(word->headword);
+    const std::optional<int> ofVerb = recordset.zipfPercentOf(verb);
+    if (ofWord && (!ofVerb || *ofWord > *ofVerb))
         std::rotate(found.begin(), word, word + 1);
 }
 
@@ -2060,19 +2048,26 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     return dictionaryFormsFirst(id, recordset, word, found);
 }
 
-// The Spanish verb form of a word with pronouns attached; empty where it has none.
+// The Spanish verb form of a word with pronouns attached; empty where it has none. The most
+// pronouns that leave a verb's form are taken off (siéntese is siente with se, not sien, a
+// temple, with te and se); where no such form is left, only a word the spell-checker knows
+// whole, with its pronouns (dámelo), is taken apart: móstoles is no mosto with les.
 QString BaseFormLookup::spanishVerbWithoutPronouns(DictionaryRecordset& recordset,
                                                    const QString& word)
 {
     BaseForms* forms = analyser(DictionaryId::Spanish);
+    if (!forms)
+        return {};
+    const QStringList verbs = spanishWithoutPronouns(word, *forms);
     // A form of a verb: one the forms table or the analyser gives an infinitive for.
-    const auto isVerbForm = [&](const QString& w) {
-        QStringList lemmas = recordset.headwordsOfForm(w, MostForms);
-        if (forms)
-            lemmas << forms->candidates(w);
+    const auto verbForm = std::find_if(verbs.cbegin(), verbs.cend(), [&](const QString& v) {
+        QStringList lemmas = recordset.headwordsOfForm(v, MostForms);
+        lemmas << v << forms->candidates(v);
         return std::any_of(lemmas.cbegin(), lemmas.cend(), isInfinitiveOrGerund);
-    };
-    return spanishWithoutPronouns(word, forms, isVerbForm);
+    });
+    if (verbForm != verbs.cend())
+        return *verbForm;
+    return verbs.isEmpty() || !forms->isWord(word) ? QString() : verbs.front();
 }
 
 QString notFoundWithForms(const QList<DictionaryForm>& forms)
