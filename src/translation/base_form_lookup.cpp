@@ -1974,6 +1974,36 @@ QList<DictionaryForm> usualSpellingFirst(QList<DictionaryForm> found)
     return found;
 }
 
+// A word of a one-letter particle and a whole headword is read so (بقاعة: ب with قاعة, in a
+// hall; فمهما: ف with مهما, so whatever) before it is read as a shorter headword that begins
+// with the particle's letter and takes an ending (بقاع, places, with ة; فم, mouth, with هما).
+// Not where the shorter headword is a verb (فتحت: فتح, opened, before ف with تحت, under), an
+// adjective in ي whose feminine the word is (فكرية: فكري, intellectual), or one readers meet at
+// least as often: لعلنا is لعل (perhaps) with نا, not ل with علنا (publicly).
+QList<DictionaryForm> particleAndWholeWordFirst(DictionaryRecordset& recordset, const QString& word,
+                                                QList<DictionaryForm> found)
+{
+    constexpr qsizetype ShortestWhole = 3;
+    if (word.size() <= ShortestWhole ||
+        !QStringView(u"\u0648\u0641\u0628\u0644\u0643").contains(word.front())) // و ف ب ل ك
+        return found;
+    const QStringView rest = QStringView(word).mid(1);
+    const auto whole = std::find_if(found.begin(), found.end(),
+                                    [&](const DictionaryForm& f) { return f.headword == rest; });
+    const auto shorter = std::find_if(found.begin(), whole, [&](const DictionaryForm& f) {
+        return f.headword.startsWith(word.front()) && f.headword.size() < word.size();
+    });
+    if (whole == found.end() || shorter == whole ||
+        persianPastTense(shorter->translation.section(u'\n', 0, 0)) ||
+        (shorter->headword.endsWith(u'\u064A') && word == shorter->headword + u'\u0629'))
+        return found;
+    const std::optional<int> ofWhole = recordset.zipfPercentOf(whole->headword);
+    const std::optional<int> ofShorter = recordset.zipfPercentOf(shorter->headword);
+    if (!ofWhole || !ofShorter || *ofWhole > *ofShorter)
+        std::rotate(shorter, whole, whole + 1);
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
@@ -1981,7 +2011,7 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
-    return usualSpellingFirst(std::move(found));
+    return particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));
 }
 
 } // namespace

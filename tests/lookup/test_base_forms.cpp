@@ -172,7 +172,9 @@ testing::TestDatabase& database()
                                      u"\u0627\u0628"_s,
                                      u"\u0628\u0627\u0628"_s,
                                      u"\u062D\u064A\u0629"_s,
-                                     u"\u062D\u064A\u0627\u0629"_s});
+                                     u"\u062D\u064A\u0627\u0629"_s,
+                                     u"\u0639\u0644\u064A\u0647"_s,
+                                     u"\u0641\u0639\u0644\u064A"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -466,6 +468,9 @@ private Q_SLOTS:
             u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
             u"\u062F\u0639\u0627"_s);
+        // فعليه is ف with عليه (upon him), not فعلي (actual) with ه.
+        row("ar particle and a whole word before a longer stem", D::Arabic,
+            u"\u0641\u0639\u0644\u064A\u0647"_s, u"\u0639\u0644\u064A\u0647"_s);
     }
 
     void findsTheDictionaryForm()
