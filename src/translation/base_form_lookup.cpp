@@ -1218,6 +1218,18 @@ bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
     return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
 }
 
+// Whether the Swedish word is an agent noun in -iker that the spell-checker knows as a word of
+// its own (musiker, fysiker, genetiker), taken for a plural of the field in -ik it works in
+// (musik, fysik), which has none in use. Shops and factories have theirs: the spell-checker
+// knows no word butiker or fabriker.
+bool swedishAgentNoun(const BaseForms* analyser, const QString& word, const DictionaryForm& form)
+{
+    const QString h = form.headword.toLower();
+    if (!analyser || !h.endsWith(u"ik") || !word.toLower().startsWith(h + u"er"))
+        return false;
+    return analyser->isDictionaryForm(h + u"er");
+}
+
 // Whether the Italian word is the plural in -i of a headword in -e that is itself a verb's
 // form, as its translation in a tense shows (confonde, "گیج می‌کند"): confondi is of
 // confondere, and a verb's form has no plural. (An infinitive's ending says less: a Persian
@@ -2052,9 +2064,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found.removeIf([&](const DictionaryForm& f) { return finiteVerbOf(id, noun, f.headword); });
     }
     const BaseForms* italian = id == DictionaryId::Italian ? analyser(id) : nullptr;
+    const BaseForms* swedish = id == DictionaryId::Swedish ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
-               (id == DictionaryId::Swedish && swedishNounOfVerb(word, f)) ||
+               (swedish && (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f))) ||
                (id == DictionaryId::Italian &&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });

@@ -117,7 +117,8 @@ testing::TestDatabase& database()
                u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,   u"tomt"_s,
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
-               u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s});
+               u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
+               u"musik"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -595,6 +596,7 @@ private Q_SLOTS:
         QTest::newRow("sv a verb's present is no plural of a noun in -e")
             << int(D::Swedish) << u"minner"_s << u"minne"_s;
         QTest::newRow("sv -tt of a noun in -d") << int(D::Swedish) << u"sytt"_s << u"syd"_s;
+        QTest::newRow("sv agent noun in -iker") << int(D::Swedish) << u"musikerna"_s << u"musik"_s;
         QTest::newRow("sv verb of its own in -a") << int(D::Swedish) << u"synda"_s << u"syna"_s;
         QTest::newRow("sv neuter's ending on a noun in -en")
             << int(D::Swedish) << u"knutet"_s << u"knut"_s;
