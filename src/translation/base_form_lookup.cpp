@@ -333,7 +333,8 @@ public:
     {
         if (depth == 0 && addAnalysedParts(word))
             return;
-        if (m_analyser && !m_analyser->mayBeCompound(word))
+        if ((m_analyser && !m_analyser->mayBeCompound(word)) ||
+            (depth == 0 && germanOtherThanNoun(word)))
             return;
         const bool known = depth > 0 || spellerKnows(word);
         for (qsizetype at = ShortestPart; at + ShortestHead <= word.size(); ++at) {
@@ -452,6 +453,22 @@ private:
                 return entry;
         }
         return std::nullopt;
+    }
+
+    // Whether the analyser knows the German word, in one of its spellings, as an adjective's or
+    // a verb's form only, written small: aussenpolitische is außenpolitische, no compound of
+    // Tisch. Its heads would be nouns.
+    bool germanOtherThanNoun(const QString& word) const
+    {
+        if (!m_analyser || m_id != DictionaryId::German || !word.front().isLower())
+            return false;
+        const QStringList spellings =
+            QStringList{word} + BaseFormLookup::otherSpellings(m_id, word);
+        return std::any_of(spellings.cbegin(), spellings.cend(), [&](const QString& w) {
+            QString capital = w;
+            capital[0] = capital[0].toUpper();
+            return m_analyser->isWord(w) && !m_analyser->readsAsNoun(capital);
+        });
     }
 
     // Whether the short German head that begins at `at` is only the end of a longer word the

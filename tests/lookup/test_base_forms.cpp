@@ -62,7 +62,7 @@ testing::TestDatabase& database()
                u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
                u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
                u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
-               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s});
+               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -618,6 +618,9 @@ private Q_SLOTS:
         QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
         QTest::newRow("de verb's lemma is no noun") << int(D::German) << u"hakt"_s << u"Haken"_s;
         QTest::newRow("de feminine in -in") << int(D::German) << u"Verfasserin"_s << u"Verfasser"_s;
+        // einigermaßen (somewhat) written with ss, an adverb the spell-checker knows.
+        QTest::newRow("de no noun head in an adverb")
+            << int(D::German) << u"einigermassen"_s << u"Masse"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
         QTest::newRow("sv noun's ending on a verb")
             << int(D::Swedish) << u"bromsarna"_s << u"bromsa"_s;
