@@ -342,6 +342,9 @@ public:
             if (!head)
                 continue;
             const QString modifier = word.left(at);
+            // Nichteinhaltung, icketroende: the opposite of the head, no kind of it.
+            if (const QString m = modifier.toLower(); m == u"nicht" || m == u"icke")
+                return;
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
             // Falkenberg, Salzmann, Zweibrücken: a name, of no parts at all.
             if (m_id == DictionaryId::German && depth == 0 && endsAsName(word.mid(at), known))
@@ -1241,10 +1244,14 @@ bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
 // knows no word butiker or fabriker.
 bool swedishAgentNoun(const BaseForms* analyser, const QString& word, const DictionaryForm& form)
 {
+    static const QStringList endings = {u""_s, u"s"_s, u"n"_s, u"ns"_s, u"na"_s, u"nas"_s};
     const QString h = form.headword.toLower();
-    if (!analyser || !h.endsWith(u"ik") || !word.toLower().startsWith(h + u"er"))
+    const QString agent = h + u"er";
+    const QString w = word.toLower();
+    const qsizetype at = w.lastIndexOf(agent);
+    if (!analyser || !h.endsWith(u"ik") || at < 0 || !endings.contains(w.mid(at + agent.size())))
         return false;
-    return analyser->isDictionaryForm(h + u"er");
+    return analyser->isDictionaryForm(agent);
 }
 
 // Whether the Italian word is the plural in -i of a headword in -e that is itself a verb's

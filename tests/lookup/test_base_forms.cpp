@@ -52,17 +52,17 @@ testing::TestDatabase& database()
                u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
                u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s,      u"his"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
-        words(DictionaryId::German,
-              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
-               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s});
+        words(
+            DictionaryId::German,
+            {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
+             u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
+             u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
+             u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s,   u"auswählen"_s,
+             u"Schiff"_s,    u"Berg"_s,   u"Katze"_s,   u"Schule"_s,   u"Straße"_s, u"Trasse"_s,
+             u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
+             u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
+             u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s,
+             u"Gang"_s,      u"Masse"_s,  u"Raucher"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -118,7 +118,7 @@ testing::TestDatabase& database()
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
                u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
-               u"musik"_s});
+               u"musik"_s,      u"etik"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -597,6 +597,10 @@ private Q_SLOTS:
             << int(D::Swedish) << u"minner"_s << u"minne"_s;
         QTest::newRow("sv -tt of a noun in -d") << int(D::Swedish) << u"sytt"_s << u"syd"_s;
         QTest::newRow("sv agent noun in -iker") << int(D::Swedish) << u"musikerna"_s << u"musik"_s;
+        QTest::newRow("sv compound of an agent noun in -iker")
+            << int(D::Swedish) << u"konspirationsteoretiker"_s << u"etik"_s;
+        QTest::newRow("de compound of a negation")
+            << int(D::German) << u"Nichtraucher"_s << u"Raucher"_s;
         QTest::newRow("sv verb of its own in -a") << int(D::Swedish) << u"synda"_s << u"syna"_s;
         QTest::newRow("sv neuter's ending on a noun in -en")
             << int(D::Swedish) << u"knutet"_s << u"knut"_s;
