@@ -1660,17 +1660,20 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
 }
 
 // The article stands before a noun, never before a particle or a pronoun: الفي is no form of
-// في (in), nor الما of ما (what), واللى of لي (to me), وبالله of له (to him). A headword of two
-// letters that ends in a long vowel or ه and that readers meet a million times or more (zipf 6)
-// is one; the nouns of two letters end otherwise (الكل, اليد) or are met less often (الزي).
+// في (in), nor الما of ما (what), واللى of لي (to me), وبالله of له (to him), العلى (the
+// heights) of على (on). A headword of two or three letters that ends in a long vowel or ه and
+// that readers meet a million times or more (zipf 6) is one; the nouns this short end otherwise
+// (الكل, اليد) or are met less often (الزي, أبو).
 QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, const QString& word,
                                              QList<DictionaryForm> found)
 {
     constexpr int ParticleZipf = 600; // zipf times 100
+    constexpr qsizetype LongestParticle = 3;
     QString stem = afterArticle(word).toString();
-    if (stem.size() != 2 || !QStringView(u"\u0627\u0648\u064A\u0649\u0647").contains(stem[1]))
-        return found;         // ا و ي ى ه
-    if (stem[1] == u'\u0649') // ى, a last ي as Egyptian writing spells it
+    if (stem.size() < 2 || stem.size() > LongestParticle ||
+        !QStringView(u"\u0627\u0648\u064A\u0649\u0647").contains(stem.back()))
+        return found;                             // ا و ي ى ه
+    if (stem.size() == 2 && stem[1] == u'\u0649') // ى, a last ي as Egyptian writing spells it
         stem[1] = u'\u064A';
     found.removeIf([&](const DictionaryForm& f) {
         if (f.headword != stem)

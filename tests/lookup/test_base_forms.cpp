@@ -175,7 +175,8 @@ testing::TestDatabase& database()
                                      u"\u062D\u064A\u0629"_s,
                                      u"\u062D\u064A\u0627\u0629"_s,
                                      u"\u0639\u0644\u064A\u0647"_s,
-                                     u"\u0641\u0639\u0644\u064A"_s});
+                                     u"\u0641\u0639\u0644\u064A"_s,
+                                     u"\u0639\u0644\u0649"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -288,6 +289,7 @@ private Q_SLOTS:
              {u"\u0635\u0641\u0642"_s, 300},
              // Particles and pronouns are met a million times or more, and so is كل (all).
              {u"\u0644\u064A"_s, 609},
+             {u"\u0639\u0644\u0649"_s, 718},
              {u"\u0643\u0644"_s, 660},
              // A singular is met more often than its plural.
              {u"\u0635\u0648\u062A"_s, 500},
@@ -641,6 +643,9 @@ private Q_SLOTS:
         // واللى: و, the article and لى, which is لي (to me) written with ى.
         QTest::newRow("ar pronoun after the article")
             << int(D::Arabic) << u"\u0648\u0627\u0644\u0644\u0649"_s << u"\u0644\u064A"_s;
+        // العلى (the heights) is no form of على (on).
+        QTest::newRow("ar particle of three letters after the article")
+            << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("fi -sti adverb of a participle")
             << int(D::Finnish) << u"lupaavasti"_s << u"luvata"_s;
         QTest::newRow("ar deep stem")
