@@ -218,6 +218,11 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
         return true;
     if (id == DictionaryId::Spanish && spanishDerived(w, h))
         return true;
+    // An augmentative in -one is a word of its own: minestrone is no form of minestra, portone
+    // none of porta. A verb's forms may end so (vendono of vendere, accorgono of accorgersi).
+    const bool verb = h.endsWith(u"re") || h.endsWith(u"rsi");
+    if (id == DictionaryId::Italian && !verb && tailStartsWith(w, h, {u"on"_s}))
+        return true;
     return tailStartsWith(w, h, *suffixes);
 }
 
@@ -516,7 +521,8 @@ private:
         if (!m_analyser || InflectionRules::isListedForm(m_id, headword, word))
             return false;
         if (m_analyser->namesOtherLemmas(word, headword) || otherWordClass(word, headword) ||
-            (m_id == DictionaryId::Swedish && swedishVerbOfItsOwn(word, headword)) ||
+            (m_id == DictionaryId::Swedish &&
+             (swedishVerbOfItsOwn(word, headword) || swedishOtherClass(word, headword))) ||
             (m_id == DictionaryId::Italian && italianReflexiveOfNoVerb(headword)) ||
             (m_id == DictionaryId::English && doubledOfLongerStem(word, headword)))
             return true;
@@ -566,6 +572,18 @@ private:
             !m_analyser->candidates(w).isEmpty() || !m_analyser->derives(w + u'r', w))
             return false;
         return !m_analyser->derives(headword + u"are", headword);
+    }
+
+    // Whether the rules made the Swedish word a present in -ar of a verb whose present is in -er,
+    // where the analyser knows the word as another's: drömmar is the plural of dröm, not a
+    // present of drömma, which makes drömmer.
+    bool swedishOtherClass(const QString& word, const QString& headword) const
+    {
+        const QString w = word.toLower();
+        const QString h = headword.toLower();
+        return h.endsWith(u'a') && w == h.chopped(1) + u"ar" &&
+               m_analyser->derives(h.chopped(1) + u"er", headword) && m_analyser->isWord(w) &&
+               !m_analyser->derives(w, headword);
     }
 
     // Whether the headword is a German noun and the analyser reads the word, with its capital

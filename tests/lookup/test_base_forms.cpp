@@ -78,11 +78,11 @@ testing::TestDatabase& database()
         words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
                                      u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
         words(DictionaryId::Italian,
-              {u"casa"_s,     u"acqua"_s,      u"libro"_s,   u"librare"_s,  u"parlare"_s,
-               u"stare"_s,    u"importante"_s, u"perché"_s,  u"più"_s,      u"è"_s,
-               u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s, u"zittire"_s,
-               u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s, u"crollato"_s,
-               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s});
+              {u"casa"_s,     u"acqua"_s,      u"libro"_s,   u"librare"_s,   u"parlare"_s,
+               u"stare"_s,    u"importante"_s, u"perché"_s,  u"più"_s,       u"è"_s,
+               u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s,  u"zittire"_s,
+               u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s,  u"crollato"_s,
+               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -118,7 +118,7 @@ testing::TestDatabase& database()
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
                u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
-               u"musik"_s,      u"etik"_s});
+               u"musik"_s,      u"etik"_s,      u"drömma"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -617,6 +617,9 @@ private Q_SLOTS:
         QTest::newRow("en doubled s of a longer word")
             << int(D::English) << u"hissing"_s << u"his"_s;
         QTest::newRow("es diminutive") << int(D::Spanish) << u"cachorrito"_s << u"cachorro"_s;
+        QTest::newRow("it augmentative") << int(D::Italian) << u"minestrone"_s << u"minestra"_s;
+        QTest::newRow("sv present in -ar of a verb in -er")
+            << int(D::Swedish) << u"drömmar"_s << u"drömma"_s;
         QTest::newRow("it ordinal of a number")
             << int(D::Italian) << u"sedicesimo"_s << u"sedici"_s;
         QTest::newRow("it number of tens and units")
