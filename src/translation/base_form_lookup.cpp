@@ -347,8 +347,11 @@ public:
             if (!head)
                 continue;
             const QString modifier = word.left(at);
-            // Nichteinhaltung, icketroende: the opposite of the head, no kind of it.
-            if (const QString m = modifier.toLower(); m == u"nicht" || m == u"icke")
+            // Nichteinhaltung, icketroende, Vizeweltmeister, exfru: the opposite of the head, its
+            // deputy or a former one, no kind of it.
+            static const QStringList notAKind = {u"nicht"_s, u"icke"_s, u"vize"_s, u"vice"_s,
+                                                 u"ex"_s};
+            if (notAKind.contains(modifier.toLower()))
                 return;
             const std::optional<DictionaryForm> first = modifierEntry(modifier);
             // Falkenberg, Salzmann, Zweibrücken: a name, of no parts at all.
