@@ -177,6 +177,14 @@ QStringList ArabicClitics::candidates(const QString& word) const
     }
     for (const QString& stem : std::as_const(shortStems))
         appendUnique(forms, stem);
+    // A verb with the perfect's ending ت and a pronoun, read last: أرسلته → أرسل, كتبته → كتب.
+    for (const QStringView suffix : Suffixes) {
+        if (!word.endsWith(suffix))
+            continue;
+        const QStringView stem = QStringView(word).chopped(suffix.size());
+        if (stem.size() >= 4 && stem.endsWith(u'\u062A'))
+            appendUnique(forms, stem.chopped(1).toString());
+    }
     if (m_stems) {
         // The analyser's stems come after the particles taken off: they go deeper into the
         // word and are wrong more often. Hunspell may also know the word once its particles

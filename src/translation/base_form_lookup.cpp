@@ -1628,14 +1628,20 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     // An Arabic word in ي, ت or ن may be a verb's imperfect: its verbs before the nouns that
     // share its letters (يرسل: أرسل before رسل). So may a word of four letters in أ, the
     // first person (أقول: قال before قول). The Persian translation of a verb is a past tense.
-    const bool imperfect = QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
-                           (word.size() == 4 && word.front() == u'\u0623');
+    // No verb takes the plural ending ات (توقعات, expectations).
+    const bool imperfect = (QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
+                            (word.size() == 4 && word.front() == u'\u0623')) &&
+                           !word.endsWith(u"\u0627\u062A");
     if (!imperfect)
         return found;
     const auto verb = [](const DictionaryForm& f) {
         return persianPastTense(f.translation.section(u'\n', 0, 0));
     };
-    std::stable_partition(found.begin(), found.end(), verb);
+    // A verb that keeps its ت or ن (نشأ of نشأته) is read so no sooner than the nouns; the
+    // fourth form keeps its أ (أقيم: أقام).
+    std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
+        return verb(f) && (word.front() == u'\u0623' || !f.headword.startsWith(word.front()));
+    });
     // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
     // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
     if (word.startsWith(u'\u064A')) {

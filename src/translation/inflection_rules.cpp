@@ -742,8 +742,14 @@ Forms arabic(const QString& headword)
         f << w + u"\u0648\u0646" << w + u"\u064A\u0646" << w + u"\u0627\u0646"
           << w + u"\u0627\u062A";
         // The feminine and its dual, of the longer words only: a word of three letters is
-        // mostly a noun, and its -ة word another noun (عقب, عقبة).
-        if (w.size() > 3)
+        // mostly a noun, and its -ة word another noun (عقب, عقبة). Nor of a word of the
+        // pattern أفعل, a verb (أرسل) or an adjective whose feminine is فعلى or فعلاء (أكبر,
+        // كبرى; أحمر, حمراء): أمتعة (luggage) is no form of أمتع.
+        const bool afal = w.size() == 4 && w.front() == u'\u0623' &&
+                          std::none_of(w.cbegin() + 1, w.cend(), [](QChar c) {
+                              return QStringView(u"\u0627\u0648\u064A").contains(c); // ا و ي
+                          });
+        if (w.size() > 3 && !afal)
             f << w + u"\u0629" << w + u"\u062A\u0627\u0646";
     }
     return f;

@@ -176,7 +176,8 @@ testing::TestDatabase& database()
                                      u"\u062D\u064A\u0627\u0629"_s,
                                      u"\u0639\u0644\u064A\u0647"_s,
                                      u"\u0641\u0639\u0644\u064A"_s,
-                                     u"\u0639\u0644\u0649"_s});
+                                     u"\u0639\u0644\u0649"_s,
+                                     u"\u0623\u0645\u062A\u0639"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -471,6 +472,9 @@ private Q_SLOTS:
             u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
             u"\u062F\u0639\u0627"_s);
+        // أرسلته: أرسل (sent) with the perfect's ت and ه (him).
+        row("ar perfect's ending before a pronoun", D::Arabic,
+            u"\u0623\u0631\u0633\u0644\u062A\u0647"_s, u"\u0623\u0631\u0633\u0644"_s);
         // فعليه is ف with عليه (upon him), not فعلي (actual) with ه.
         row("ar particle and a whole word before a longer stem", D::Arabic,
             u"\u0641\u0639\u0644\u064A\u0647"_s, u"\u0639\u0644\u064A\u0647"_s);
@@ -646,6 +650,10 @@ private Q_SLOTS:
         // واللى: و, the article and لى, which is لي (to me) written with ى.
         QTest::newRow("ar pronoun after the article")
             << int(D::Arabic) << u"\u0648\u0627\u0644\u0644\u0649"_s << u"\u0644\u064A"_s;
+        // أمتعة (luggage) is no feminine of أمتع (delighted; more delightful).
+        QTest::newRow("ar no feminine in a of the pattern afal")
+            << int(D::Arabic) << u"\u0623\u0645\u062A\u0639\u0629"_s
+            << u"\u0623\u0645\u062A\u0639"_s;
         // العلى (the heights) is no form of على (on).
         QTest::newRow("ar particle of three letters after the article")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
