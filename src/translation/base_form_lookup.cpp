@@ -1642,11 +1642,24 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
         return verb(f) && (word.front() == u'\u0623' || !f.headword.startsWith(word.front()));
     });
-    // Where the ي was the imperfect's, what it leaves is a verb or nothing: يغني is no
-    // form of غني (rich), يهم none of أهم (most important). يومين keeps its ي: يوم.
+    // Where the ي was the imperfect's, what it leaves is a verb or nothing: يهم is no form
+    // of أهم (most important), يقارب none of قريب (near; a relative). يومين keeps its ي: يوم. A
+    // verb in a later sense, in words that leave no doubt, is one (يمثل: مثل, like; a proverb;
+    // represented, "نمایندگی کرد").
     if (word.startsWith(u'\u064A')) {
-        found.removeIf(
-            [&](const DictionaryForm& f) { return !verb(f) && !f.headword.startsWith(u'\u064A'); });
+        const auto laterVerb = [](const DictionaryForm& f) {
+            const QStringList senses = f.translation.split(u'\n', Qt::SkipEmptyParts);
+            // "زشت است" (it is ugly) is no past tense.
+            static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
+            return std::any_of(senses.cbegin(), senses.cend(), [](const QString& s) {
+                const QString phrase = mainPhrase(s).remove(aside).trimmed();
+                return phrase.contains(u' ') && phrase.section(u' ', -1) != u"\u0627\u0633\u062A" &&
+                       persianPastTense(s);
+            });
+        };
+        found.removeIf([&](const DictionaryForm& f) {
+            return !verb(f) && !laterVerb(f) && !f.headword.startsWith(u'\u064A');
+        });
     }
     // So where ت, ن or أ is taken off and leaves the very letters of a noun: ترصيف (paving)
     // is no form of رصيف (pavement), nor أليف (tame) of ليف (fibre). تتعارض keeps its verb

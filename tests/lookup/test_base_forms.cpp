@@ -200,6 +200,11 @@ testing::TestDatabase& database()
              {u"\u0627\u0644\u064A\u0645"_s,
               u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
              {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
+             // مثل "like" and "represented": a verb in its second sense only
+             {u"\u0645\u062B\u0644"_s,
+              u"\u0645\u0627\u0646\u0646\u062F\u060C "
+              u"\u0645\u062B\u0644\n\u0646\u0645\u0627\u06CC\u0646\u062F\u06AF\u06CC "
+              u"\u06A9\u0631\u062F"_s},
              // عصف "blew (a storm)": a verb with an aside after it
              {u"\u0639\u0635\u0641"_s,
               u"\u0648\u0632\u06CC\u062F (\u0637\u0648\u0641\u0627\u0646)"_s},
@@ -472,6 +477,8 @@ private Q_SLOTS:
             u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
             u"\u062F\u0639\u0627"_s);
+        row("ar imperfect of a verb in a later sense", D::Arabic, u"\u064A\u0645\u062B\u0644"_s,
+            u"\u0645\u062B\u0644"_s);
         // أرسلته: أرسل (sent) with the perfect's ت and ه (him).
         row("ar perfect's ending before a pronoun", D::Arabic,
             u"\u0623\u0631\u0633\u0644\u062A\u0647"_s, u"\u0623\u0631\u0633\u0644"_s);
