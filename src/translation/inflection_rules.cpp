@@ -694,8 +694,9 @@ Forms swedish(const QString& w)
                    {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna",
                     u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
         // A plural listed as a headword of its own takes the definite -na (grejor → grejorna);
-        // after another consonant -na is a participle's or a verb's (ingångna, kallna).
-        if (last == u'r')
+        // after another ending -na is a participle's or a verb's (ingångna, kallna, skurna of
+        // skära, not of skur).
+        if (w.endsWith(u"or") || w.endsWith(u"ar") || w.endsWith(u"er"))
             f << w + u"na";
         // Unstressed -el, -er, -en lose their e: fågel → fåglar, vatten → vattnet.
         if (w.size() > 4 && (w.endsWith(u"el") || w.endsWith(u"er") || w.endsWith(u"en"))) {
