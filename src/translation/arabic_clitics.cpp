@@ -150,6 +150,20 @@ QStringList verbForms(const QString& word)
     return forms;
 }
 
+// A verb with the perfect's ending ت and a pronoun after it: أرسلته → أرسل, كتبته → كتب.
+QStringList perfectBeforePronoun(const QString& word)
+{
+    QStringList verbs;
+    for (const QStringView suffix : Suffixes) {
+        if (!word.endsWith(suffix))
+            continue;
+        const QStringView stem = QStringView(word).chopped(suffix.size());
+        if (stem.size() >= 4 && stem.endsWith(u'\u062A'))
+            appendUnique(verbs, stem.chopped(1).toString());
+    }
+    return verbs;
+}
+
 } // namespace
 
 ArabicClitics::ArabicClitics(std::unique_ptr<BaseForms> stems) : m_stems(std::move(stems)) {}
@@ -177,14 +191,9 @@ QStringList ArabicClitics::candidates(const QString& word) const
     }
     for (const QString& stem : std::as_const(shortStems))
         appendUnique(forms, stem);
-    // A verb with the perfect's ending ت and a pronoun, read last: أرسلته → أرسل, كتبته → كتب.
-    for (const QStringView suffix : Suffixes) {
-        if (!word.endsWith(suffix))
-            continue;
-        const QStringView stem = QStringView(word).chopped(suffix.size());
-        if (stem.size() >= 4 && stem.endsWith(u'\u062A'))
-            appendUnique(forms, stem.chopped(1).toString());
-    }
+    // A verb with the perfect's ت before a pronoun comes after these: سيارته is سيارة's first.
+    for (const QString& verb : perfectBeforePronoun(word))
+        appendUnique(forms, verb);
     if (m_stems) {
         // The analyser's stems come after the particles taken off: they go deeper into the
         // word and are wrong more often. Hunspell may also know the word once its particles

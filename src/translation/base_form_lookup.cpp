@@ -163,6 +163,15 @@ bool tailStartsWith(const QString& w, const QString& h, const QStringList& suffi
                        [&](const QString& s) { return tail.startsWith(s); });
 }
 
+// An Italian augmentative in -one is a word of its own: minestrone is no form of minestra,
+// portone none of porta. A verb's forms may end so (vendono of vendere, accorgono of
+// accorgersi).
+bool italianAugmentative(const QString& w, const QString& h)
+{
+    const bool verb = h.endsWith(u"re") || h.endsWith(u"rsi");
+    return !verb && tailStartsWith(w, h, {u"on"_s});
+}
+
 // A Spanish shop or trade in -ería is made of its goods (cervecería of cerveza), a noun in
 // -idad of its adjective (causalidad of causal), a diminutive or a blow in -azo is a word of
 // its own (cachorrito, puntilla, porrazo); a verb's forms may end so (comería of comer, compita of
@@ -180,6 +189,25 @@ bool spanishDerived(const QString& w, const QString& h)
     }
     static const QStringList diminutives = {u"ito"_s, u"ita"_s, u"illo"_s, u"illa"_s, u"azo"_s};
     return tailStartsWith(w, h, diminutives);
+}
+
+// Whether a rule of the language's own derivations makes the word (written small) of the
+// headword.
+bool derivedByLanguageRule(DictionaryId id, const QString& w, const QString& h)
+{
+    switch (id) {
+    case DictionaryId::German:
+        return germanDerived(w, h);
+    case DictionaryId::Swedish:
+        // An adverb in -ligen is made of its adjective in -lig (skriftligen, in writing).
+        return h.endsWith(u"lig") && w == h + u"en";
+    case DictionaryId::Spanish:
+        return spanishDerived(w, h);
+    case DictionaryId::Italian:
+        return italianAugmentative(w, h);
+    default:
+        return false;
+    }
 }
 
 // Whether the word is made of the headword with a suffix that makes another word, which no
@@ -211,19 +239,7 @@ bool derivedFrom(DictionaryId id, const QString& word, const QString& headword)
         return false;
     const QString w = word.toLower();
     const QString h = headword.toLower();
-    if (id == DictionaryId::German && germanDerived(w, h))
-        return true;
-    // An adverb in -ligen is made of its adjective in -lig (skriftligen, in writing).
-    if (id == DictionaryId::Swedish && h.endsWith(u"lig") && w == h + u"en")
-        return true;
-    if (id == DictionaryId::Spanish && spanishDerived(w, h))
-        return true;
-    // An augmentative in -one is a word of its own: minestrone is no form of minestra, portone
-    // none of porta. A verb's forms may end so (vendono of vendere, accorgono of accorgersi).
-    const bool verb = h.endsWith(u"re") || h.endsWith(u"rsi");
-    if (id == DictionaryId::Italian && !verb && tailStartsWith(w, h, {u"on"_s}))
-        return true;
-    return tailStartsWith(w, h, *suffixes);
+    return derivedByLanguageRule(id, w, h) || tailStartsWith(w, h, *suffixes);
 }
 
 // What may join a compound's parts: Arbeit-s-amt, Tag-es-licht, Straße-n-bahn, arbete-s-plats.
