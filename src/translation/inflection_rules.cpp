@@ -275,7 +275,11 @@ QString umlauted(const QString& w)
 Forms germanNoun(const QString& w)
 {
     Forms f;
-    addEndings(f, w, {u"e", u"en", u"n", u"s", u"es", u"ns", u"nen"});
+    addEndings(f, w, {u"e", u"en", u"s", u"es", u"nen"});
+    // -n only after e, l or r (Blumen, Kartoffeln, Bauern); a noun in another vowel takes -s
+    // (Klos, Autos: Klon, a clone, is no form of Klo).
+    if (w.endsWith(u'e') || w.endsWith(u'l') || w.endsWith(u'r'))
+        addEndings(f, w, {u"n", u"ns"});
     // The -er plural is of short words only: Kinder, Männer, not Gesellschafter.
     const bool short_ = vowelGroups(w.toLower()) == 1;
     if (short_)
