@@ -2150,7 +2150,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const BaseForms* swedish = id == DictionaryId::Swedish ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
-               (swedish && (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f))) ||
+               (id == DictionaryId::Swedish &&
+                (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f))) ||
                (id == DictionaryId::Italian &&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });
