@@ -284,17 +284,17 @@ bool nounSense(const QString& translation)
 // that end in -land, -stadt or -leben (Tiefland, Altstadt), which are then taken as compounds.
 bool endsAsName(QStringView head, bool known)
 {
-    static const QStringList commonHeads = {u"land"_s, u"leben"_s, u"stadt"_s};
+    static const QStringList commonHeads = {u"land"_s, u"leben"_s, u"mund"_s, u"stadt"_s};
     if (known && std::any_of(commonHeads.cbegin(), commonHeads.cend(), [&](const QString& e) {
             return head.compare(e, Qt::CaseInsensitive) == 0;
         }))
         return false;
     static const QStringList endings = {
-        u"acker"_s,  u"bach"_s,   u"berg"_s,  u"born"_s,  u"brück"_s,   u"brücken"_s, u"brunn"_s,
-        u"burg"_s,   u"dorf"_s,   u"feld"_s,  u"fels"_s,  u"furt"_s,    u"hagen"_s,   u"hammer"_s,
-        u"hausen"_s, u"heim"_s,   u"hofen"_s, u"ingen"_s, u"kirchen"_s, u"land"_s,    u"leben"_s,
-        u"linde"_s,  u"mann"_s,   u"rode"_s,  u"stadt"_s, u"stedt"_s,   u"stein"_s,   u"wald"_s,
-        u"walde"_s,  u"wangen"_s, u"wedel"_s, u"weiler"_s};
+        u"acker"_s,  u"bach"_s,   u"berg"_s,  u"born"_s,   u"brück"_s, u"brücken"_s, u"brunn"_s,
+        u"burg"_s,   u"dinger"_s, u"dorf"_s,  u"feld"_s,   u"fels"_s,  u"furt"_s,    u"hagen"_s,
+        u"hammer"_s, u"hausen"_s, u"heim"_s,  u"hofen"_s,  u"ingen"_s, u"kirchen"_s, u"land"_s,
+        u"leben"_s,  u"linde"_s,  u"mann"_s,  u"mund"_s,   u"rode"_s,  u"stadt"_s,   u"stedt"_s,
+        u"stein"_s,  u"wald"_s,   u"walde"_s, u"wangen"_s, u"wedel"_s, u"weiler"_s};
     return std::any_of(endings.cbegin(), endings.cend(),
                        [&](const QString& e) { return head.compare(e, Qt::CaseInsensitive) == 0; });
 }

@@ -62,7 +62,7 @@ testing::TestDatabase& database()
              u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
              u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
              u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s,
-             u"Gang"_s,      u"Masse"_s,  u"Raucher"_s, u"Klo"_s});
+             u"Gang"_s,      u"Masse"_s,  u"Raucher"_s, u"Klo"_s,      u"Mund"_s,   u"Sieg"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -614,6 +614,7 @@ private Q_SLOTS:
             << int(D::Swedish) << u"konspirationsteoretiker"_s << u"etik"_s;
         QTest::newRow("de -n after a vowel other than e")
             << int(D::German) << u"Klon"_s << u"Klo"_s;
+        QTest::newRow("de a name in -mund") << int(D::German) << u"Siegmund"_s << u"Mund"_s;
         QTest::newRow("de compound of a negation")
             << int(D::German) << u"Nichtraucher"_s << u"Raucher"_s;
         QTest::newRow("sv verb of its own in -a") << int(D::Swedish) << u"synda"_s << u"syna"_s;
