@@ -1188,9 +1188,14 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     const bool english = id == DictionaryId::English || id == DictionaryId::ComputerAndInternet;
     if (english && (word.endsWith(u"'s") || word.endsWith(u"s'")))
         written << word.chopped(word.endsWith(u"'s") ? 2 : 1);
-    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il.
+    // An elided article or pronoun in front: l'eau, dell'acqua, qu'il. Not an Italian
+    // adjective's: bell'uomo, prim'ordine, tutt'ora are phrases, no forms of uomo, ordine, ora.
+    static const QStringList adjectives = {u"bell"_s, u"buon"_s, u"grand"_s,
+                                           u"prim"_s, u"sant"_s, u"tutt"_s};
     const qsizetype apostrophe = word.indexOf(u'\'');
-    const bool elides = id == DictionaryId::French || id == DictionaryId::Italian;
+    const bool elides =
+        id == DictionaryId::French ||
+        (id == DictionaryId::Italian && !adjectives.contains(word.left(apostrophe).toLower()));
     if (elides && apostrophe > 0 && apostrophe <= 5 && apostrophe + 1 < word.size())
         written << word.mid(apostrophe + 1);
     return written;

@@ -82,7 +82,8 @@ testing::TestDatabase& database()
                u"stare"_s,    u"importante"_s, u"perché"_s,  u"più"_s,       u"è"_s,
                u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s,  u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s,  u"crollato"_s,
-               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s});
+               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s,
+               u"ordine"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -632,6 +633,7 @@ private Q_SLOTS:
             << int(D::English) << u"hissing"_s << u"his"_s;
         QTest::newRow("es diminutive") << int(D::Spanish) << u"cachorrito"_s << u"cachorro"_s;
         QTest::newRow("it augmentative") << int(D::Italian) << u"minestrone"_s << u"minestra"_s;
+        QTest::newRow("it elided adjective") << int(D::Italian) << u"prim'ordine"_s << u"ordine"_s;
         QTest::newRow("sv present in -ar of a verb in -er")
             << int(D::Swedish) << u"drömmar"_s << u"drömma"_s;
         QTest::newRow("it ordinal of a number")
