@@ -1916,6 +1916,37 @@ bool italianParticipleOf(const QString& headword, const QString& verb)
     return h.endsWith(u'o') && listed(h) && listed(base + u'a') && listed(base + u'e');
 }
 
+// The verb an Arabic headword that is itself an imperfect belongs to, where the word is
+// another person of it (يريدوا, يريدون of يريد "می‌خواهد": أراد; يقولوا: قال), as the
+// clitic rules take the imperfect apart: the first of their readings that is a headword translated
+// as a Persian past. The imperfect itself with particles or pronouns (ويقول, يريده) shows its
+// own entry.
+QStringList arabicVerbOfImperfect(DictionaryRecordset& recordset, const QString& word,
+                                  const DictionaryForm& form, const BaseForms* analyser)
+{
+    static const std::array<QStringView, 4> persons = {u"\u0648\u0627", u"\u0648\u0646",
+                                                       u"\u064A\u0646", u"\u0627\u0646"};
+    const QString& headword = form.headword;
+    const qsizetype at = word.indexOf(headword);
+    const QStringView after = at < 0 ? QStringView() : QStringView(word).mid(at + headword.size());
+    if (!std::any_of(persons.cbegin(), persons.cend(),
+                     [&](QStringView p) { return after.startsWith(p); }))
+        return {};
+    if (!analyser || headword.size() < 3 ||
+        !QStringView(u"\u064A\u062A\u0646\u0623").contains(headword.front()) ||
+        !persianTenseFirst(form.translation))
+        return {};
+    for (const QString& verb : analyser->candidates(headword)) {
+        if (verb == headword)
+            continue;
+        const LookupResult r = lookUpTranslation(recordset, verb);
+        if (r.outcome == LookupResult::Outcome::Found &&
+            persianPastTense(r.translation.section(u'\n', 0, 0)))
+            return {r.word.value_or(verb)};
+    }
+    return {};
+}
+
 // The headwords the found one is a form of that readers meet at least as often: a dictionary
 // form is met more often than its forms, and a rarer headword of the same letters is another
 // word (Kollegen is Kollege's, not Kolleg's). An Italian participle's, only its verb.
@@ -1990,7 +2021,8 @@ void italianParticipleWordFirst(DictionaryRecordset& recordset, QList<Dictionary
 // headwords are mostly words of their own as well, which a word made of them is more often
 // of: sawing is of saw (the tool), not of see; fûts of fût (a cask), not of être.
 QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset& recordset,
-                                           const QString& word, QList<DictionaryForm> found)
+                                           const QString& word, QList<DictionaryForm> found,
+                                           const BaseForms* analyser)
 {
     if (id != DictionaryId::German && id != DictionaryId::Italian && id != DictionaryId::Spanish &&
         id != DictionaryId::Swedish && id != DictionaryId::Arabic)
@@ -2015,7 +2047,12 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
             !noted && !adjective && id == DictionaryId::Italian && found[i].headword.endsWith(u'o');
         if (!noted && !participle)
             continue;
-        for (const QString& base : commonerBases(id, recordset, found[i], participle)) {
+        QStringList bases = id == DictionaryId::Arabic
+                                ? arabicVerbOfImperfect(recordset, word, found[i], analyser)
+                                : QStringList{};
+        if (bases.isEmpty())
+            bases = commonerBases(id, recordset, found[i], participle);
+        for (const QString& base : std::as_const(bases)) {
             const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
                 return WordComparison::sameWord(f.headword, base);
             });
@@ -2177,7 +2214,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     default:
         break;
     }
-    return dictionaryFormsFirst(id, recordset, word, found);
+    return dictionaryFormsFirst(id, recordset, word, found, analyser(id));
 }
 
 // The Spanish verb form of a word with pronouns attached; empty where it has none. The most

@@ -201,6 +201,9 @@ testing::TestDatabase& database()
              {u"\u0627\u0644\u064A\u0645"_s,
               u"(\u0646\u06AF\u0627\u0631\u0634 \u0628\u06CC\u200C\u0647\u0645\u0632\u0647) \u062F\u0631\u062F\u0646\u0627\u06A9"_s},
              {u"\u064A\u0645\u0627\u0646\u064A"_s, u"\u06CC\u0645\u0646\u06CC"_s},
+             // يقول "می‌گوید", an imperfect; قال "گفت", its verb
+             {u"\u064A\u0642\u0648\u0644"_s, u"\u0645\u06CC\u200C\u06AF\u0648\u06CC\u062F"_s},
+             {u"\u0642\u0627\u0644"_s, u"\u06AF\u0641\u062A"_s},
              // مثل "like" and "represented": a verb in its second sense only
              {u"\u0645\u062B\u0644"_s,
               u"\u0645\u0627\u0646\u0646\u062F\u060C "
@@ -478,6 +481,9 @@ private Q_SLOTS:
             u"\u0623\u0642\u0627\u0645"_s);
         row("ar the usual spelling before another", D::Arabic, u"\u062F\u0639\u0627\u0646\u064A"_s,
             u"\u062F\u0639\u0627"_s);
+        // يقولوا: another person of the imperfect يقول shows the verb, قال.
+        row("ar another person of an imperfect headword", D::Arabic,
+            u"\u064A\u0642\u0648\u0644\u0648\u0627"_s, u"\u0642\u0627\u0644"_s);
         row("ar imperfect of a verb in a later sense", D::Arabic, u"\u064A\u0645\u062B\u0644"_s,
             u"\u0645\u062B\u0644"_s);
         // أرسلته: أرسل (sent) with the perfect's ت and ه (him).
