@@ -1280,6 +1280,17 @@ bool swedishNounOfVerb(const QString& word, const DictionaryForm& form)
     return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
 }
 
+// Whether the Swedish word is taken for a form of a name, which has none but its genitive:
+// japanerna (the Japanese, of japan) is no form of Japan, israelerna none of Israel.
+bool swedishFormOfName(const QString& word, const DictionaryForm& form)
+{
+    if (!form.headword.front().isUpper())
+        return false;
+    const QString w = word.toLower();
+    const QString h = form.headword.toLower();
+    return w != h && w != h + u's';
+}
+
 // Whether the Swedish word is an agent noun in -iker that the spell-checker knows as a word of
 // its own (musiker, fysiker, genetiker), taken for a plural of the field in -ik it works in
 // (musik, fysik), which has none in use. Shops and factories have theirs: the spell-checker
@@ -1917,10 +1928,10 @@ bool italianParticipleOf(const QString& headword, const QString& verb)
 }
 
 // The verb an Arabic headword that is itself an imperfect belongs to, where the word is
-// another person of it (يريدوا, يريدون of يريد "می‌خواهد": أراد; يقولوا: قال), as the
-// clitic rules take the imperfect apart: the first of their readings that is a headword translated
-// as a Persian past. The imperfect itself with particles or pronouns (ويقول, يريده) shows its
-// own entry.
+// another person of it (يريدوا, يريدون of يريد "می‌خواهد": أراد; يقولوا: قال), as
+// the clitic rules take the imperfect apart: the first of their readings that is a headword
+// translated as a Persian past. The imperfect itself with particles or pronouns (ويقول, يريده)
+// shows its own entry.
 QStringList arabicVerbOfImperfect(DictionaryRecordset& recordset, const QString& word,
                                   const DictionaryForm& form, const BaseForms* analyser)
 {
@@ -2193,7 +2204,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
                (id == DictionaryId::Swedish &&
-                (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f))) ||
+                (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f) ||
+                 swedishFormOfName(word, f))) ||
                (id == DictionaryId::Italian &&
                 (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
     });

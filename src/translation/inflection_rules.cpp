@@ -677,6 +677,13 @@ Forms swedish(const QString& w)
     Forms f;
     if (w.size() < 2 || w.contains(u' '))
         return f;
+    // A name (Sverige, Kina, Japan) takes the genitive -s only: Kind is no form of Kina, nor
+    // japanerna (the Japanese) of Japan.
+    if (w.front().isUpper()) {
+        if (!w.endsWith(u's') && !w.endsWith(u'x') && !w.endsWith(u'z'))
+            f << w + u"s";
+        return f;
+    }
     const QChar last = w.back();
     if (last == u'a') {
         const QString s = chop(w, 1);

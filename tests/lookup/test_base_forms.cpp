@@ -119,7 +119,7 @@ testing::TestDatabase& database()
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
                u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
-               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s});
+               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,  u"Kina"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -648,6 +648,8 @@ private Q_SLOTS:
             << int(D::Italian) << u"ventisette"_s << u"venti"_s;
         QTest::newRow("sv participle's -na") << int(D::Swedish) << u"ingångna"_s << u"ingång"_s;
         QTest::newRow("sv -na of no plural") << int(D::Swedish) << u"skurna"_s << u"skur"_s;
+        // kind (a cheek) is no form of Kina (China).
+        QTest::newRow("sv form of a name") << int(D::Swedish) << u"kind"_s << u"Kina"_s;
         QTest::newRow("de verb's lemma is no noun") << int(D::German) << u"hakt"_s << u"Haken"_s;
         QTest::newRow("de feminine in -in") << int(D::German) << u"Verfasserin"_s << u"Verfasser"_s;
         // einigermaßen (somewhat) written with ss, an adverb the spell-checker knows.
