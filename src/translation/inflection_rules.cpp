@@ -672,6 +672,34 @@ Forms french(const QString& w)
 
 // ---- Swedish ------------------------------------------------------------------------------
 
+// The forms of a Swedish word in a consonant: the noun's definite and plural, the adjective's
+// neuter, plural and comparison.
+Forms swedishInConsonant(const QString& w)
+{
+    Forms f;
+    addEndings(f, w,
+               {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna", u"ernas",
+                u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
+    // A plural listed as a headword of its own takes the definite -na (grejor → grejorna);
+    // after another ending -na is a participle's or a verb's (ingångna, kallna, skurna of
+    // skära, not of skur).
+    if (w.endsWith(u"or") || w.endsWith(u"ar") || w.endsWith(u"er"))
+        f << w + u"na";
+    // Unstressed -el, -er, -en lose their e: fågel → fåglar, vatten → vattnet.
+    const QChar last = w.back();
+    if (w.size() > 4 && (w.endsWith(u"el") || w.endsWith(u"er") || w.endsWith(u"en"))) {
+        const QString s = chop(w, 2) + (w.endsWith(u"tten") ? QString() : QString(last));
+        const QString syncope = w.endsWith(u"tten") ? chop(w, 2) + u"n" : s;
+        addEndings(f, syncope, {u"ar", u"arna", u"et", u"en", u"er", u"erna", u"a", u"na"});
+        f << w + u"n";
+    }
+    if (w.endsWith(u"en"))
+        f << chop(w, 1) + u"t" << chop(w, 2) + u"na";
+    if (last == u'd')
+        f << chop(w, 1) + u"tt";
+    return f;
+}
+
 Forms swedish(const QString& w)
 {
     Forms f;
@@ -701,25 +729,7 @@ Forms swedish(const QString& w)
         addEndings(f, w,
                    {u"n", u"ns", u"r", u"rna", u"t", u"ts", u"na", u"s", u"dde", u"tt", u"dd"});
     } else {
-        addEndings(f, w,
-                   {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna",
-                    u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
-        // A plural listed as a headword of its own takes the definite -na (grejor → grejorna);
-        // after another ending -na is a participle's or a verb's (ingångna, kallna, skurna of
-        // skära, not of skur).
-        if (w.endsWith(u"or") || w.endsWith(u"ar") || w.endsWith(u"er"))
-            f << w + u"na";
-        // Unstressed -el, -er, -en lose their e: fågel → fåglar, vatten → vattnet.
-        if (w.size() > 4 && (w.endsWith(u"el") || w.endsWith(u"er") || w.endsWith(u"en"))) {
-            const QString s = chop(w, 2) + (w.endsWith(u"tten") ? QString() : QString(last));
-            const QString syncope = w.endsWith(u"tten") ? chop(w, 2) + u"n" : s;
-            addEndings(f, syncope, {u"ar", u"arna", u"et", u"en", u"er", u"erna", u"a", u"na"});
-            f << w + u"n";
-        }
-        if (w.endsWith(u"en"))
-            f << chop(w, 1) + u"t" << chop(w, 2) + u"na";
-        if (last == u'd')
-            f << chop(w, 1) + u"tt";
+        f = swedishInConsonant(w);
     }
     return f;
 }
