@@ -1928,10 +1928,10 @@ bool italianParticipleOf(const QString& headword, const QString& verb)
 }
 
 // The verb an Arabic headword that is itself an imperfect belongs to, where the word is
-// another person of it (يريدوا, يريدون of يريد "می‌خواهد": أراد; يقولوا: قال),
-// as the clitic rules take the imperfect apart: the first of their readings that is a headword
-// translated as a Persian past. The imperfect itself with particles or pronouns (ويقول, يريده)
-// shows its own entry.
+// another person of it: يريدوا and يريدون are of أراد, not of the headword يريد (he wants);
+// يقولوا of قال. The clitic rules take the imperfect apart, and the first of their readings
+// that is a headword translated as a Persian past is the verb. The imperfect itself with
+// particles or pronouns (ويقول, يريده) shows its own entry.
 QStringList arabicVerbOfImperfect(DictionaryRecordset& recordset, const QString& word,
                                   const DictionaryForm& form, const BaseForms* analyser)
 {
