@@ -5,7 +5,9 @@ For each language: forms of ranks 300 to 20,000 of its word-frequency list, thre
 longer and no headword of the bundled list, shuffled with a fixed seed; the first COUNT are
 looked up with lexaro-words, one per line out: word, first form shown ("-" for none), the
 others. Usage: bench/sample_forms.py LEXARO_WORDS DATABASE FREQUENCY_FOLDER [COUNT [FIRST-LAST SEED]]
-(FIRST-LAST: other ranks, SEED: another shuffle, for a draw of words not seen before.)
+[--leave-out FOLDER] (FIRST-LAST: other ranks, SEED: another shuffle, for a draw of words not
+seen before; FOLDER: the judged samples, NAME-LANG.tsv with the word first, whose words are
+left out before the first COUNT are taken, so that a new sample holds no word judged before.)
 
 With --catalogues in place of FREQUENCY_FOLDER the words come from other text: the translated
 messages of the programs installed (/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English the
@@ -90,15 +92,36 @@ def draw_from_catalogues(code, count):
     return forms[:count]
 
 
+def judged_words(folder, code):
+    """The words of the judged samples of one language in the folder, written small."""
+    words = set()
+    for path in glob.glob(f'{folder}/*-{code}.tsv'):
+        with open(path, encoding='utf-8') as f:
+            words.update(line.split('\t')[0].lower() for line in f if line.strip())
+    return words
+
+
 def main():
-    tool, database, folder = sys.argv[1:4]
-    count = int(sys.argv[4]) if len(sys.argv) > 4 else 400
+    args = sys.argv[1:]
+    leave_out = None
+    if '--leave-out' in args:
+        at = args.index('--leave-out')
+        leave_out = args[at + 1]
+        del args[at:at + 2]
+    tool, database, folder = args[0:3]
+    count = int(args[3]) if len(args) > 3 else 400
     ranks, seed = (300, 20000), 21
-    if len(sys.argv) > 6:
-        ranks, seed = tuple(int(r) for r in sys.argv[5].split('-')), int(sys.argv[6])
+    if len(args) > 5:
+        ranks, seed = tuple(int(r) for r in args[4].split('-')), int(args[5])
     for code, name in LANGUAGES.items():
-        words = (draw_from_catalogues(code, count) if folder == '--catalogues'
-                 else draw(code, folder, count, ranks, seed))
+        if folder == '--catalogues':
+            words = draw_from_catalogues(code, count)
+        elif leave_out:
+            judged = judged_words(leave_out, code)
+            words = [w for w in draw(code, folder, 10 ** 6, ranks, seed)
+                     if w.lower() not in judged][:count]
+        else:
+            words = draw(code, folder, count, ranks, seed)
         shown = subprocess.run([tool, 'lookup', name, '--database', database],
                                input='\n'.join(words) + '\n', capture_output=True,
                                text=True, check=True).stdout.split('\n')
