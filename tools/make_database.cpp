@@ -79,6 +79,7 @@ private:
     {
         std::unique_ptr<Hunspell> speller;   // whether a rule's form is a word
         std::unique_ptr<BaseForms> analyser; // what the look-up finds without the table
+        bool english = false;                // whose rules' forms stay whole but for names
     };
 
     static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
@@ -90,7 +91,9 @@ private:
             if (forms.contains(e.word))
                 continue;
             QStringList made = rules.formsOf(d.id, e.word);
-            if (source.speller && known(*source.speller, e.word))
+            if (source.speller && source.english)
+                made.removeIf([&](const QString& form) { return nameOnly(*source.speller, form); });
+            else if (source.speller && known(*source.speller, e.word))
                 made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
             if (expansion) {
                 QStringList expanded = expandedForms(*expansion, e.word);
@@ -136,10 +139,11 @@ private:
         const QString base = u"/usr/share/hunspell/"_s + source.language;
         if (!QFile::exists(base + u".aff"_s))
             return s;
-        // The English rules make few strings that are no words; they stay whole.
-        if (!source.language.startsWith(u"en_"))
-            s.speller = std::make_unique<Hunspell>(QFile::encodeName(base + u".aff"_s).constData(),
-                                                   QFile::encodeName(base + u".dic"_s).constData());
+        // The English rules make few strings that are no words; they stay whole, but for a
+        // name's (Ewing is no form of ewe, nor Goering of goer).
+        s.english = source.language.startsWith(u"en_");
+        s.speller = std::make_unique<Hunspell>(QFile::encodeName(base + u".aff"_s).constData(),
+                                               QFile::encodeName(base + u".dic"_s).constData());
         // Arabic endings are the attached pronouns, which the look-up takes off by itself: its
         // dictionary's own forms are not expanded.
         if (!d.isArabic())
@@ -150,6 +154,16 @@ private:
     static bool known(Hunspell& speller, const QString& word)
     {
         return speller.spell(word.toStdString()) || speller.spell(word.toLower().toStdString());
+    }
+
+    // Whether the rules' -ing form is a word only with a capital, a name's (Ewing, Redding).
+    static bool nameOnly(Hunspell& speller, const QString& form)
+    {
+        if (!form.endsWith(u"ing") || !form.front().isLower() || speller.spell(form.toStdString()))
+            return false;
+        QString capital = form;
+        capital[0] = capital[0].toUpper();
+        return speller.spell(capital.toStdString());
     }
 
     std::array<Forms, DictionaryCount> m_forms;

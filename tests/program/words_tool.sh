@@ -13,13 +13,15 @@ make_database="$2"
 freedict=/usr/share/dictd/freedict-eng-deu
 [ -f "$freedict.index" ] || fail "dict-freedict-eng-deu is not installed"
 
-# empty_database FILE: a database with the nine tables and no words.
+# empty_database FILE [ENGLISH_LIST]: a database with the nine tables and no words, or only
+# the English list given.
 empty_database() {
   mkdir -p "$WORK/no-words"
   for t in Arabic English Finnish French German Italian Spanish Swedish; do
     : >"$WORK/no-words/${t}_to_Persian.tsv"
   done
   : >"$WORK/no-words/Computer_and_Internet.tsv"
+  [ $# -lt 2 ] || cp "$2" "$WORK/no-words/English_to_Persian.tsv"
   "$make_database" "$WORK/no-words" "$1"
 }
 # on_terminal COMMAND...: runs the command with a terminal for its output, as a user would.
@@ -88,6 +90,11 @@ empty_database "$WORK/forms.db"
   || fail "import into a copy"
 "$words" --database "$WORK/forms.db" lookup English zorbified | grep -q ZORBTEXT \
   || fail "an imported word not found through its inflection"
+# A bundled word's forms leave out a name the rules make of it: Ewing is no form of ewe, ewes is.
+printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
+empty_database "$WORK/ewe.db" "$WORK/ewe.tsv"
+"$words" --database "$WORK/ewe.db" lookup English ewes | grep -q EWETEXT || fail "ewes not of ewe"
+"$words" --database "$WORK/ewe.db" lookup English ewing | grep -q EWETEXT && fail "ewing of ewe"
 printf 'c\td\nno tab here\n' >"$WORK/bad.tsv"
 expect_status 2 "$words" --database "$db" import English "$WORK/bad.tsv"
 grep -q 'bad.tsv: line 2: expected one tab' "$WORK/err" || fail "message: $(cat "$WORK/err")"
