@@ -79,7 +79,7 @@ private:
     {
         std::unique_ptr<Hunspell> speller;   // whether a rule's form is a word
         std::unique_ptr<BaseForms> analyser; // what the look-up finds without the table
-        bool english = false;                // whose rules' forms stay whole but for names
+        bool english = false;                // the rules' forms stay whole but for names
     };
 
     static Forms formsOfList(const WordInflections& rules, const DictionaryEntry& d,
@@ -139,8 +139,8 @@ private:
         const QString base = u"/usr/share/hunspell/"_s + source.language;
         if (!QFile::exists(base + u".aff"_s))
             return s;
-        // The English rules make few strings that are no words; they stay whole, but for a
-        // name's (Ewing is no form of ewe, nor Goering of goer).
+        // The English rules' forms stay whole: those that are no words (reputationing) are
+        // never looked up. A name's are left out (Ewing is no form of ewe, nor Goering of goer).
         s.english = source.language.startsWith(u"en_");
         s.speller = std::make_unique<Hunspell>(QFile::encodeName(base + u".aff"_s).constData(),
                                                QFile::encodeName(base + u".dic"_s).constData());

@@ -1465,15 +1465,26 @@ QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryFor
     return found;
 }
 
+// An aside in brackets of a translation, or one its sense's end cuts short.
+const QRegularExpression& asideInBrackets()
+{
+    static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
+    return aside;
+}
+
+// The first phrase of a sense without its asides in brackets, which tell a verb's subject,
+// object or forms (وزید (طوفان), جنگید (قاتل، یقاتل), the first cut at its comma) or the
+// spelling ((نگارش بی‌همزه) خورد): the verb is what is left.
+QString withoutAsides(const QString& sense)
+{
+    return mainPhrase(sense).remove(asideInBrackets()).trimmed();
+}
+
 // Whether a sense of a translation begins with a Persian past tense (فریاد زد, نوشت): the
 // translation of an Arabic verb, whose dictionary form is its perfect.
 bool persianPastTense(const QString& sense)
 {
-    // Asides in brackets tell the verb's subject, object or forms (وزید (طوفان), جنگید (قاتل،
-    // یقاتل), the first cut at its comma) or the spelling ((نگارش بی‌همزه)
-    // خورد): the verb is what is left.
-    static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
-    const QString first = mainPhrase(sense).remove(aside).trimmed();
+    const QString first = withoutAsides(sense);
     // A present tense (انجام می‌دهد) ends so too: its headword is an imperfect itself.
     if (first.section(u' ', -1).startsWith(u"\u0645\u06CC")) // می
         return false;
@@ -1487,7 +1498,8 @@ bool persianPastTense(const QString& sense)
     if (first.contains(u' '))
         return true;
     static const QRegularExpression comma(u"[\u060C,]"_s);
-    const QStringList phrases = QString(sense).remove(aside).split(comma, Qt::SkipEmptyParts);
+    const QStringList phrases =
+        QString(sense).remove(asideInBrackets()).split(comma, Qt::SkipEmptyParts);
     return std::all_of(phrases.cbegin(), phrases.cend(), [&](const QString& p) {
         const QString phrase = p.trimmed();
         return phrase.isEmpty() || pastEnding(phrase) ||
@@ -1500,6 +1512,19 @@ bool hasPastTenseSense(const QString& translation)
 {
     const QStringList senses = translation.split(u'\n', Qt::SkipEmptyParts);
     return std::any_of(senses.cbegin(), senses.cend(), persianPastTense);
+}
+
+// Whether a sense of the translation is a Persian past of two words or more, which leaves no
+// doubt that the headword is a verb ("نمایندگی کرد", represented), as a single word may not
+// (نشاط ends as a past does). "زشت است" (it is ugly) is no past.
+bool hasPastPhraseSense(const QString& translation)
+{
+    const QStringList senses = translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::any_of(senses.cbegin(), senses.cend(), [](const QString& s) {
+        const QString phrase = withoutAsides(s);
+        return phrase.contains(u' ') && phrase.section(u' ', -1) != u"\u0627\u0633\u062A" &&
+               persianPastTense(s);
+    });
 }
 
 // Whether the Arabic word is the headword with the pronoun ي (my) after it.
@@ -1679,18 +1704,9 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     // verb in a later sense, in words that leave no doubt, is one (يمثل: مثل, like; a proverb;
     // represented, "نمایندگی کرد").
     if (word.startsWith(u'\u064A')) {
-        const auto laterVerb = [](const DictionaryForm& f) {
-            const QStringList senses = f.translation.split(u'\n', Qt::SkipEmptyParts);
-            // "زشت است" (it is ugly) is no past tense.
-            static const QRegularExpression aside(u"\\([^)]*\\)?"_s);
-            return std::any_of(senses.cbegin(), senses.cend(), [](const QString& s) {
-                const QString phrase = mainPhrase(s).remove(aside).trimmed();
-                return phrase.contains(u' ') && phrase.section(u' ', -1) != u"\u0627\u0633\u062A" &&
-                       persianPastTense(s);
-            });
-        };
         found.removeIf([&](const DictionaryForm& f) {
-            return !verb(f) && !laterVerb(f) && !f.headword.startsWith(u'\u064A');
+            return !verb(f) && !hasPastPhraseSense(f.translation) &&
+                   !f.headword.startsWith(u'\u064A');
         });
     }
     // So where ت, ن or أ is taken off and leaves the very letters of a noun: ترصيف (paving)
