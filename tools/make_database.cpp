@@ -10,6 +10,7 @@
 #include "translation/affix_expansion.h"
 #include "translation/base_form_lookup.h"
 #include "translation/inflection_rules.h"
+#include "translation/rule_form_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <array>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -35,7 +37,8 @@ namespace {
 // forms the language's Hunspell dictionary makes of it through its affix classes. A rule's form
 // stays only where it is a word: a form the Hunspell dictionary knows, or any form of a headword
 // that the dictionary does not know at all (there the rules are all there is); English keeps
-// every form, and so does a word the user adds later. Of Hunspell's own forms only those stay
+// every form, and so does a word the user adds later. Nor does a form stay that the
+// dictionary's entries show to be another word (RuleFormCheck: Köcher is no plural of Koch). Of Hunspell's own forms only those stay
 // that the look-up's analyser does not lead back to the headword by itself: the others would
 // only grow the file (Italian alone has a hundred and fifty forms of a verb with its
 // pronouns). Checking every form is most of the build's time, so each dictionary's forms are
@@ -87,6 +90,11 @@ private:
                              const AffixExpansion* expansion)
     {
         Forms forms;
+        std::optional<RuleFormCheck> check;
+        if (expansion) {
+            check.emplace(d.id, *expansion,
+                          [&source](const QString& word) { return known(*source.speller, word); });
+        }
         for (const WordEntry& e : list) {
             if (forms.contains(e.word))
                 continue;
@@ -95,6 +103,8 @@ private:
                 made.removeIf([&](const QString& form) { return nameOnly(*source.speller, form); });
             else if (source.speller && known(*source.speller, e.word))
                 made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
+            if (check)
+                made = check->kept(e.word, made);
             if (expansion) {
                 QStringList expanded = expandedForms(*expansion, e.word);
                 const QSet<QString> ruled(made.cbegin(), made.cend());

@@ -396,7 +396,10 @@ jung jünger jüngste jüngsten jüngster jüngere jüngeren
 alt älter ältere älteren älterer älteres ältesten älteste
 gut besser best beste besten bester bestes bestem
 viel mehr meist meiste meisten vielen viele vieler vieles
-hoch höher höchst hohe hohen hoher hohes hohem höchste höchsten
+hoch höher höchst hohe hohen hoher hohes hohem höchste höchsten höchster höchstes höchstem
+grab gräber gräbern
+fach fächer fächern
+korn körner körnern
 nah näher nächst nächste nächsten
 )";
 
@@ -406,7 +409,7 @@ avere ho hai ha abbiamo avete hanno avevo avevi aveva avevamo avevate avevano eb
 stare sto stai sta stiamo state stanno stavo stavi stava stavamo stavate stavano stetti stesti stette stettero starò starai starà staremo starete staranno starei staresti starebbe stia stiano stessi stesse stessero stato stata stati state stando
 fare faccio fai fa facciamo fate fanno facevo facevi faceva facevamo facevate facevano feci facesti fece facemmo fecero farò farai farà faremo farete faranno farei faresti farebbe faremmo farebbero faccia facciano facessi facesse facessero fatto fatta fatti fatte facendo
 andare vado vai va andiamo andate vanno andavo andava andavano andai andò andarono andrò andrai andrà andremo andranno andrei andrebbe vada vadano andassi andasse andato andata andati andate andando
-dare do dai dà diamo date danno davo dava davano diedi diede diedero detti dette darò darà darei darebbe dia diano dessi desse dato data dati date dando
+dare do dai dà diamo date danno davo davi dava davamo davate davano diedi diede diedero detti dette darò darà darei darebbe dia diano dessi desse dato data dati date dando
 dire dico dici dice diciamo dite dicono dicevo diceva dicevano dissi disse dicemmo dissero dirò dirai dirà diremo diranno direi direbbe dica dicano dicessi dicesse detto detta detti dette dicendo
 venire vengo vieni viene veniamo venite vengono venivo veniva venivano venni venne vennero verrò verrai verrà verremo verranno verrei verrebbe venga vengano venissi venisse venuto venuta venuti venute venendo
 potere posso puoi può possiamo potete possono potevo poteva potevano potei poté poterono potrò potrai potrà potremo potranno potrei potresti potrebbe potremmo potrebbero possa possano potessi potesse potuto potendo

@@ -158,7 +158,7 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
                 forms << prefix + f;
             continue;
         }
-        if (lemma.endsWith(u'n'))
+        if (lemma.endsWith(u'n') && it->size() >= 3) // a verb's principal parts, not Korn's
             forms << germanPrefixedForms(word, prefix, lemma, *it);
     }
     return forms;

@@ -13,16 +13,21 @@ make_database="$2"
 freedict=/usr/share/dictd/freedict-eng-deu
 [ -f "$freedict.index" ] || fail "dict-freedict-eng-deu is not installed"
 
-# empty_database FILE [ENGLISH_LIST]: a database with the nine tables and no words, or only
-# the English list given.
+# empty_database FILE [TABLE LIST]...: a database with the nine tables and no words, or only
+# the lists given for their tables.
 empty_database() {
+  local out=$1
+  shift
   mkdir -p "$WORK/no-words"
   for t in Arabic English Finnish French German Italian Spanish Swedish; do
     : >"$WORK/no-words/${t}_to_Persian.tsv"
   done
   : >"$WORK/no-words/Computer_and_Internet.tsv"
-  [ $# -lt 2 ] || cp "$2" "$WORK/no-words/English_to_Persian.tsv"
-  "$make_database" "$WORK/no-words" "$1"
+  while [ $# -ge 2 ]; do
+    cp "$2" "$WORK/no-words/$1.tsv"
+    shift 2
+  done
+  "$make_database" "$WORK/no-words" "$out"
 }
 # on_terminal COMMAND...: runs the command with a terminal for its output, as a user would.
 on_terminal() { script -qec "$(printf '%q ' "$@")" /dev/null; }
@@ -90,11 +95,27 @@ empty_database "$WORK/forms.db"
   || fail "import into a copy"
 "$words" --database "$WORK/forms.db" lookup English zorbified | grep -q ZORBTEXT \
   || fail "an imported word not found through its inflection"
-# A bundled word's forms leave out a name the rules make of it: Ewing is no form of ewe, ewes is.
+# A bundled word's forms leave out a name the rules make of it (Ewing is no form of ewe, ewes
+# is) and a word the spell-checker's dictionary shows to be another: Köcher (a quiver) is no
+# plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
+# (a tanker) none of tanka, flor (a veil) none of flora.
 printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
-empty_database "$WORK/ewe.db" "$WORK/ewe.tsv"
-"$words" --database "$WORK/ewe.db" lookup English ewes | grep -q EWETEXT || fail "ewes not of ewe"
-"$words" --database "$WORK/ewe.db" lookup English ewing | grep -q EWETEXT && fail "ewing of ewe"
+printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
+printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\n' >"$WORK/sv.tsv"
+empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
+  German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv"
+# shows DICTIONARY WORD TEXT: whether looking the word up shows the text.
+shows() { "$words" --database "$WORK/ewe.db" lookup "$1" "$2" | grep -q "$3"; }
+for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
+  "Swedish tankar TANKA" "Swedish floror FLORA"; do
+  # shellcheck disable=SC2086 # three words
+  shows $found || fail "not found: $found"
+done
+for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
+  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA"; do
+  # shellcheck disable=SC2086
+  shows $other && fail "a form of another word: $other"
+done
 printf 'c\td\nno tab here\n' >"$WORK/bad.tsv"
 expect_status 2 "$words" --database "$db" import English "$WORK/bad.tsv"
 grep -q 'bad.tsv: line 2: expected one tab' "$WORK/err" || fail "message: $(cat "$WORK/err")"

@@ -1,0 +1,160 @@
+#include "translation/rule_form_check.h"
+
+#include "translation/affix_expansion.h"
+#include "translation/inflection_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace lexaro {
+
+namespace {
+
+int vowelGroups(const QString& word)
+{
+    int groups = 0;
+    bool inVowel = false;
+    for (const QChar c : word) {
+        const bool vowel = QStringView(u"aeiouyäöüåéAEIOUYÄÖÜÅ").contains(c);
+        groups += vowel && !inVowel;
+        inVowel = vowel;
+    }
+    return groups;
+}
+
+// The endings the Swedish rules give a word in a consonant as an adjective, and as a noun of
+// each plural.
+constexpr std::array<QStringView, 6> SwedishAdjective = {u"a", u"e", u"t", u"are", u"ast", u"aste"};
+constexpr std::array<QStringView, 3> SwedishPluralAr = {u"ar", u"arna", u"arnas"};
+constexpr std::array<QStringView, 3> SwedishPluralEr = {u"er", u"erna", u"ernas"};
+// The endings the rules give a verb in -a, after its stem and after the whole word.
+constexpr std::array<QStringView, 12> SwedishVerbOfA = {
+    u"ade", u"at", u"ad", u"ades", u"er", u"de", u"te", u"t", u"d", u"da", u"ta", u"ande"};
+constexpr std::array<QStringView, 3> SwedishVerbAfterA = {u"de", u"d", u"des"};
+
+bool madeWith(const QString& headword, const QString& form, const auto& endings)
+{
+    return std::any_of(endings.begin(), endings.end(),
+                       [&](QStringView e) { return form == headword + e; });
+}
+
+} // namespace
+
+RuleFormCheck::RuleFormCheck(DictionaryId id, const AffixExpansion& dictionary,
+                             std::function<bool(const QString&)> isWord)
+    : m_id(id), m_dictionary(dictionary), m_isWord(std::move(isWord))
+{
+}
+
+QStringList RuleFormCheck::kept(const QString& headword, QStringList made) const
+{
+    if (m_id != DictionaryId::German && m_id != DictionaryId::Swedish &&
+        m_id != DictionaryId::Italian)
+        return made;
+    Entry entry{headword, {}, m_dictionary.hasEntry(headword)};
+    const QStringList own = m_dictionary.formsOf(headword);
+    entry.forms = QSet<QString>(own.cbegin(), own.cend());
+    made.removeIf([&](const QString& form) {
+        if (entry.forms.contains(form) || InflectionRules::isListedForm(m_id, headword, form))
+            return false;
+        switch (m_id) {
+        case DictionaryId::German:
+            return germanContradicts(entry, form);
+        case DictionaryId::Swedish:
+            return swedishContradicts(entry, form);
+        default:
+            return italianContradicts(entry, form);
+        }
+    });
+    return made;
+}
+
+// A German word of one syllable, written small, that the dictionary knows and does not inflect
+// has no forms (mehr, nach, sich: mehren, nächst, sicher are words of their own). And an -er
+// plural that is a singular noun of its own is that noun: Köcher is no plural of Koch, Bürger
+// none of Burg, Käufer none of Kauf; Männer, a plural only, stays Mann's.
+bool RuleFormCheck::germanContradicts(const Entry& headword, const QString& form) const
+{
+    const QString& w = headword.word;
+    if (headword.known && headword.forms.isEmpty() && w.front().isLower() && vowelGroups(w) == 1)
+        return true;
+    if (!form.front().isUpper())
+        return false;
+    if (form.endsWith(u"er"))
+        return singularNounOfItsOwn(form);
+    return form.endsWith(u"ern") && singularNounOfItsOwn(form.chopped(1));
+}
+
+// A Swedish noun in a consonant that the dictionary inflects as a noun only has no adjective
+// forms (skotte, a Scot, is no form of skott, nor chefa of chef), and a noun whose plural is in
+// -ar has none in -er, or the other way (kårar is no plural of kår: kårer is).
+bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& form) const
+{
+    const QString& w = headword.word;
+    if (w.endsWith(u'a'))
+        return swedishInAContradicts(headword, form);
+    const QSet<QString>& own = headword.forms;
+    const bool noun = own.contains(w + u"en") || own.contains(w + u"et");
+    if (!noun)
+        return false;
+    if (madeWith(w, form, SwedishAdjective)) {
+        const bool adjective =
+            std::any_of(SwedishAdjective.begin(), SwedishAdjective.end(),
+                        [&](QStringView e) { return e != u"e" && own.contains(w + e); });
+        // Where the dictionary lists the noun only, the spell-checker still knows an
+        // adjective's superlative (ljus: ljusast, plan: planast; -are makes agent nouns too).
+        return !adjective && !m_isWord(w + u"ast");
+    }
+    if (madeWith(w, form, SwedishPluralEr))
+        return own.contains(w + u"ar");
+    if (madeWith(w, form, SwedishPluralAr))
+        return own.contains(w + u"er");
+    return false;
+}
+
+// A Swedish noun in -a that is no verb has no verb forms (flor, a veil, is no form of flora),
+// and a verb whose past is in -ade has its present in -ar (tanker, a tanker, is no present of
+// tanka). The dictionary leaves some verbs' forms to the spell-checker alone: visa's are known
+// only as words (visade).
+bool RuleFormCheck::swedishInAContradicts(const Entry& headword, const QString& form) const
+{
+    const QString& w = headword.word;
+    const QString stem = w.chopped(1);
+    const auto has = [&](QStringView ending) {
+        const QString f = stem + ending;
+        return headword.forms.contains(f) || m_isWord(f);
+    };
+    const bool firstConjugation = has(u"ade");
+    // The past of the other weak verbs (läste, tände, fäste) or a strong verb's supine (pipit).
+    const bool otherConjugation = has(u"de") || has(u"te") || has(u"it") ||
+                                  ((stem.endsWith(u't') || stem.endsWith(u'd')) && has(u"e"));
+    if (!firstConjugation && !otherConjugation) {
+        // -er is also a plural of a few (ärter beside ärtor).
+        const bool verbForm = form == stem || madeWith(stem, form, SwedishVerbOfA) ||
+                              madeWith(w, form, SwedishVerbAfterA);
+        return headword.forms.contains(w + u'n') && verbForm && form != stem + u"er";
+    }
+    return firstConjugation && !otherConjugation && form == stem + u"er";
+}
+
+// An Italian plural in -i of a word in -a that the dictionary makes of the word in -o is that
+// word's: peri is of pero (a pear tree), not of pera, whose plural is pere; direttivi is of
+// direttivo, not of direttiva.
+bool RuleFormCheck::italianContradicts(const Entry& headword, const QString& form) const
+{
+    const QString& w = headword.word;
+    if (!w.endsWith(u'a') || form != w.chopped(1) + u'i')
+        return false;
+    const QString masculine = w.chopped(1) + u'o';
+    return m_dictionary.hasEntry(masculine) && m_dictionary.formsOf(masculine).contains(form);
+}
+
+// Whether the dictionary lists the word as a noun in the singular: an entry of its own that
+// takes the genitive -s.
+bool RuleFormCheck::singularNounOfItsOwn(const QString& word) const
+{
+    return m_dictionary.hasEntry(word) && m_dictionary.formsOf(word).contains(word + u's');
+}
+
+} // namespace lexaro
