@@ -38,11 +38,12 @@ namespace {
 // stays only where it is a word: a form the Hunspell dictionary knows, or any form of a headword
 // that the dictionary does not know at all (there the rules are all there is); English keeps
 // every form, and so does a word the user adds later. Nor does a form stay that the
-// dictionary's entries show to be another word (RuleFormCheck: Köcher is no plural of Koch). Of Hunspell's own forms only those stay
-// that the look-up's analyser does not lead back to the headword by itself: the others would
-// only grow the file (Italian alone has a hundred and fifty forms of a verb with its
-// pronouns). Checking every form is most of the build's time, so each dictionary's forms are
-// worked out on a thread of its own, with a Hunspell of its own, before the words are written.
+// dictionary's entries show to be another word (RuleFormCheck: Köcher is no plural of Koch). Of
+// Hunspell's own forms only those stay that the look-up's analyser does not lead back to the
+// headword by itself: the others would only grow the file (Italian alone has a hundred and fifty
+// forms of a verb with its pronouns). Checking every form is most of the build's time, so each
+// dictionary's forms are worked out on a thread of its own, with a Hunspell of its own, before the
+// words are written.
 class KnownForms final : public WordInflections
 {
 public:

@@ -2168,11 +2168,37 @@ QList<DictionaryForm> particleAndWholeWordFirst(DictionaryRecordset& recordset, 
     return found;
 }
 
+// Particles and pronouns take no attached pronoun, and most of them no preposition either:
+// فليكن is no لي (to me) with كن, باهي no آه (ah) with ب and ي, بيانا no يا with ب and
+// نا, لونا no لو (if) with نا, وليا no يا with و and ل. يا, أو, لو, إذ, هي, هو, لي, بي
+// and آه stand alone or after و or ف (ويا, فلو); لا and ما also after ب, ل or ك (بلا,
+// لما, كما), never before an ending (لاكن, ماني).
+QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryForm> found)
+{
+    static const QStringList alone = {u"\u064A\u0627"_s, u"\u0623\u0648"_s, u"\u0627\u0648"_s,
+                                      u"\u0644\u0648"_s, u"\u0625\u0630"_s, u"\u0647\u064A"_s,
+                                      u"\u0647\u0648"_s, u"\u0644\u064A"_s, u"\u0628\u064A"_s,
+                                      u"\u0622\u0647"_s, u"\u0627\u0647"_s};
+    static const QStringList noEnding = {u"\u0644\u0627"_s, u"\u0645\u0627"_s}; // لا ما
+    const QStringView conjunction = u"\u0648\u0641";                            // و ف
+    found.removeIf([&](const DictionaryForm& f) {
+        if (f.headword == word)
+            return false;
+        if (noEnding.contains(f.headword))
+            return !word.endsWith(f.headword);
+        return alone.contains(f.headword) &&
+               !(word.size() == f.headword.size() + 1 && conjunction.contains(word.front()) &&
+                 word.endsWith(f.headword));
+    });
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
+    found = noEndingOnParticles(word, std::move(found));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
     return particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));

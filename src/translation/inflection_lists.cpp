@@ -673,10 +673,10 @@ travail travaux
 
 constexpr QStringView Swedish = uR"(vara är var varit varande
 ha har hade haft havande
-gå går gick gått gången gånget gångna
-se ser såg sett sedd sett sedda
+gå går gick gått gången gånget gångna gås
+se ser såg sett sedd sett sedda ses sågs setts
 få får fick fått
-ge ger gav gett givit given givet givna
+ge ger gav gett givit given givet givna ges gavs getts givits
 göra gör gjorde gjort gjord gjorda
 säga säger sa sade sagt sagd sagda
 komma kommer kom kommit kommen kommet komna

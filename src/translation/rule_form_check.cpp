@@ -32,6 +32,12 @@ constexpr std::array<QStringView, 3> SwedishPluralEr = {u"er", u"erna", u"ernas"
 constexpr std::array<QStringView, 12> SwedishVerbOfA = {
     u"ade", u"at", u"ad", u"ades", u"er", u"de", u"te", u"t", u"d", u"da", u"ta", u"ande"};
 constexpr std::array<QStringView, 3> SwedishVerbAfterA = {u"de", u"d", u"des"};
+// The endings after the stem of a verb in -a that only one conjugation has: tankar, tankade;
+// läser, läste, läst.
+constexpr std::array<QStringView, 5> SwedishFirstConjugation = {u"ar", u"ade", u"at", u"ad",
+                                                                u"ades"};
+constexpr std::array<QStringView, 9> SwedishOtherConjugation = {u"er", u"s", u"es", u"de", u"te",
+                                                                u"t",  u"d", u"da", u"ta"};
 
 bool madeWith(const QString& headword, const QString& form, const auto& endings)
 {
@@ -114,9 +120,10 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
 }
 
 // A Swedish noun in -a that is no verb has no verb forms (flor, a veil, is no form of flora),
-// and a verb whose past is in -ade has its present in -ar (tanker, a tanker, is no present of
-// tanka). The dictionary leaves some verbs' forms to the spell-checker alone: visa's are known
-// only as words (visade).
+// and a verb of one conjugation has none of the other's: tanker (a tanker) is no present of
+// tanka, whose past is tankade; svängar (turns) none of svänga, whose past is svängde. The
+// dictionary leaves some verbs' forms to the spell-checker alone: visa's are known only as words
+// (visade).
 bool RuleFormCheck::swedishInAContradicts(const Entry& headword, const QString& form) const
 {
     const QString& w = headword.word;
@@ -135,7 +142,9 @@ bool RuleFormCheck::swedishInAContradicts(const Entry& headword, const QString& 
                               madeWith(w, form, SwedishVerbAfterA);
         return headword.forms.contains(w + u'n') && verbForm && form != stem + u"er";
     }
-    return firstConjugation && !otherConjugation && form == stem + u"er";
+    if (firstConjugation && !otherConjugation)
+        return madeWith(stem, form, SwedishOtherConjugation);
+    return otherConjugation && !firstConjugation && madeWith(stem, form, SwedishFirstConjugation);
 }
 
 // An Italian plural in -i of a word in -a that the dictionary makes of the word in -o is that

@@ -656,6 +656,9 @@ private Q_SLOTS:
         QTest::newRow("de no noun head in an adverb")
             << int(D::German) << u"einigermassen"_s << u"Masse"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
+        // فليكن (so let it be) is no لي (to me) with a pronoun.
+        QTest::newRow("ar pronoun on a particle")
+            << int(D::Arabic) << u"\u0641\u0644\u064A\u0643\u0646"_s << u"\u0644\u064A"_s;
         QTest::newRow("sv noun's ending on a verb")
             << int(D::Swedish) << u"bromsarna"_s << u"bromsa"_s;
         QTest::newRow("ar fourth form's imperfect on a noun")
