@@ -89,7 +89,11 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
-        analysis.adverb = attribute(*a, "SIJAMUOTO") == u"kerrontosti";
+        // An adverb in -sti, or the comparative one in -mmin (voimakkaammin, more strongly).
+        const QString wordCase = attribute(*a, "SIJAMUOTO");
+        analysis.adverb =
+            wordCase == u"kerrontosti" ||
+            (wordCase == u"keinonto" && attribute(*a, "COMPARISON") == u"comparative");
         analysis.possessive = !attribute(*a, "POSSESSIVE").isEmpty();
         // Voikko's class of place names and of family and first names; the class of other
         // names holds bodies' names too, whose head is a word (Poliisihallitus).
@@ -113,8 +117,12 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
     for (const Analysis& a : readings) {
         // An adverb in -sti is a word made of its adjective, no form of it (inhimillisesti,
         // humanely, of inhimillinen), as an English adverb in -ly is none of its adjective.
-        if (a.adverb)
+        if (a.adverb) {
+            // A comparative adverb is one of the adverb in -sti: voimakkaammin of voimakkaasti.
+            if (word.endsWith(u"mmin"))
+                appendUnique(forms, word.chopped(4) + u"sti");
             continue;
+        }
         appendUnique(forms, a.baseForm);
         // A participle is also found through its verb: asennettujen → asennettu, asentaa.
         // Other derived words are words of their own (hyökkääjä is no form of hyökätä), and

@@ -135,7 +135,8 @@ testing::TestDatabase& database()
               {u"kirja"_s,       u"talo"_s,    u"mennä"_s,   u"lapsi"_s,      u"asentaa"_s,
                u"tieto"_s,       u"kone"_s,    u"ohjelma"_s, u"koko"_s,       u"keko"_s,
                u"massa"_s,       u"edistää"_s, u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
-               u"kemiallinen"_s, u"maksa"_s,   u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s});
+               u"kemiallinen"_s, u"maksa"_s,   u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s,
+               u"nopea"_s,       u"nopeasti"_s});
         // tietää "دانستن"; tietty "معین، مشخص", its participle, a word of its own.
         db.insert(DictionaryId::Finnish,
                   {{u"tiet\u00E4\u00E4"_s, u"\u062F\u0627\u0646\u0633\u062A\u0646"_s},
@@ -451,6 +452,8 @@ private Q_SLOTS:
             u"\u0631\u0645\u0649"_s);
         row("en -ing of the verb, not the noun", D::English, u"emphasising"_s, u"emphasise"_s);
         row("fi participle of a derived verb", D::Finnish, u"edistynyt"_s, u"edistyä"_s);
+        // nopeammin (faster) is the comparative of the adverb nopeasti, not a form of nopea.
+        row("fi comparative adverb", D::Finnish, u"nopeammin"_s, u"nopeasti"_s);
         row("fi participle of a frequentative verb", D::Finnish, u"harjoiteltu"_s,
             u"harjoitella"_s);
         row("fi participle that is a word of its own", D::Finnish, u"tiettyin\u00E4"_s,
