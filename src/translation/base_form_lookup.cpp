@@ -2169,16 +2169,17 @@ QList<DictionaryForm> particleAndWholeWordFirst(DictionaryRecordset& recordset, 
 }
 
 // Particles and pronouns take no attached pronoun, and most of them no preposition either:
-// فليكن is no لي (to me) with كن, باهي no آه (ah) with ب and ي, بيانا no يا with ب and
-// نا, لونا no لو (if) with نا, وليا no يا with و and ل. يا, أو, لو, إذ, هي, هو, لي, بي
-// and آه stand alone or after و or ف (ويا, فلو); لا and ما also after ب, ل or ك (بلا,
-// لما, كما), never before an ending (لاكن, ماني).
+// فليكن is no لي (to me) with كن, لكنا no لك (to you) with نا, باهي no آه (ah) with ب and
+// ي, بيانا no يا with ب and نا, وليا no يا with و and ل. يا, أو, لو, إذ, هي, هو, آه and a
+// preposition with its pronoun (لي, بي, لك, بك, له, به) stand alone or after و or ف (ويا,
+// فلو, وله); لا and ما also after ب, ل or ك (بلا, لما, كما), never before an ending (لاكن).
 QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryForm> found)
 {
     static const QStringList alone = {u"\u064A\u0627"_s, u"\u0623\u0648"_s, u"\u0627\u0648"_s,
                                       u"\u0644\u0648"_s, u"\u0625\u0630"_s, u"\u0647\u064A"_s,
                                       u"\u0647\u0648"_s, u"\u0644\u064A"_s, u"\u0628\u064A"_s,
-                                      u"\u0622\u0647"_s, u"\u0627\u0647"_s};
+                                      u"\u0622\u0647"_s, u"\u0627\u0647"_s, u"\u0644\u0643"_s,
+                                      u"\u0628\u0643"_s, u"\u0644\u0647"_s, u"\u0628\u0647"_s};
     static const QStringList noEnding = {u"\u0644\u0627"_s, u"\u0645\u0627"_s}; // لا ما
     const QStringView conjunction = u"\u0648\u0641";                            // و ف
     found.removeIf([&](const DictionaryForm& f) {

@@ -192,8 +192,10 @@ Forms englishPlurals(const QString& w, const QString& l)
     Forms f;
     const QChar last = l.back();
     const QChar before = l.at(l.size() - 2);
-    if (l.endsWith(u's') || l.endsWith(u'x') || l.endsWith(u'z') || l.endsWith(u"ch") ||
-        l.endsWith(u"sh"))
+    if (l.endsWith(u"sis") && l.size() > 4) // emphasis, emphases; crisis, crises
+        f << chop(w, 2) + u"es";
+    else if (l.endsWith(u's') || l.endsWith(u'x') || l.endsWith(u'z') || l.endsWith(u"ch") ||
+             l.endsWith(u"sh"))
         f << w + u"es";
     else if (last == u'y' && isConsonant(before))
         f << chop(w, 1) + u"ies";

@@ -32,6 +32,13 @@ constexpr std::array<QStringView, 3> SwedishPluralEr = {u"er", u"erna", u"ernas"
 constexpr std::array<QStringView, 12> SwedishVerbOfA = {
     u"ade", u"at", u"ad", u"ades", u"er", u"de", u"te", u"t", u"d", u"da", u"ta", u"ande"};
 constexpr std::array<QStringView, 3> SwedishVerbAfterA = {u"de", u"d", u"des"};
+// The endings the rules give a word in another vowel as a verb or adjective: bodde, bott; nytt.
+constexpr std::array<QStringView, 3> SwedishVerbOfVowel = {u"dde", u"dd", u"tt"};
+
+bool isVowel(QChar c)
+{
+    return QStringView(u"aeiouyåäö").contains(c);
+}
 // The endings after the stem of a verb in -a that only one conjugation has: tankar, tankade;
 // läser, läste, läst.
 constexpr std::array<QStringView, 5> SwedishFirstConjugation = {u"ar", u"ade", u"at", u"ad",
@@ -101,6 +108,11 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
     if (w.endsWith(u'a'))
         return swedishInAContradicts(headword, form);
     const QSet<QString>& own = headword.forms;
+    if (isVowel(w.back())) {
+        // by (a village) is no verb or adjective: bytt is of byta.
+        const bool noun = own.contains(w + u'n');
+        return noun && madeWith(w, form, SwedishVerbOfVowel) && !own.contains(w + u"tt");
+    }
     const bool noun = own.contains(w + u"en") || own.contains(w + u"et");
     if (!noun)
         return false;

@@ -454,6 +454,7 @@ private Q_SLOTS:
         row("fi participle of a derived verb", D::Finnish, u"edistynyt"_s, u"edistyä"_s);
         // nopeammin (faster) is the comparative of the adverb nopeasti, not a form of nopea.
         row("fi comparative adverb", D::Finnish, u"nopeammin"_s, u"nopeasti"_s);
+        row("en plural of a noun in -sis", D::English, u"emphases"_s, u"emphasis"_s);
         row("fi participle of a frequentative verb", D::Finnish, u"harjoiteltu"_s,
             u"harjoitella"_s);
         row("fi participle that is a word of its own", D::Finnish, u"tiettyin\u00E4"_s,

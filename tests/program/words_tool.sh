@@ -98,21 +98,21 @@ empty_database "$WORK/forms.db"
 # A bundled word's forms leave out a name the rules make of it (Ewing is no form of ewe, ewes
 # is) and a word the spell-checker's dictionary shows to be another: Köcher (a quiver) is no
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
-# (a tanker) none of tanka, flor (a veil) none of flora.
+# (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village).
 printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
-printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\n' >"$WORK/sv.tsv"
+printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\n' >"$WORK/sv.tsv"
 empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
   German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv"
 # shows DICTIONARY WORD TEXT: whether looking the word up shows the text.
 shows() { "$words" --database "$WORK/ewe.db" lookup "$1" "$2" | grep -q "$3"; }
 for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
-  "Swedish tankar TANKA" "Swedish floror FLORA"; do
+  "Swedish tankar TANKA" "Swedish floror FLORA" "Swedish byar BYTEXT"; do
   # shellcheck disable=SC2086 # three words
   shows $found || fail "not found: $found"
 done
 for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
-  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA"; do
+  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT"; do
   # shellcheck disable=SC2086
   shows $other && fail "a form of another word: $other"
 done
