@@ -1,5 +1,7 @@
 #include "translation/arabic_clitics.h"
 
+#include <QSet>
+
 #include <array>
 
 namespace lexaro {
@@ -164,6 +166,71 @@ QStringList perfectBeforePronoun(const QString& word)
     return verbs;
 }
 
+// Names in -ا, mostly of places, whose last alif is their own: أوكرانيا is no accusative of
+// أوكراني (Ukrainian), nor كوبا (Cuba) of كوب (a cup). The countries and cities in -يا are
+// those of Hunspell's Arabic dictionary; each in أ or إ is also written with a bare ا.
+const QSet<QString>& namesInAlif()
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        const QString list = QStringLiteral(
+            "آسيا إفريقيا أفريقيا نيجيريا إثيوبيا أثيوبيا تركيا إريتريا غامبيا صربيا ألمانيا "
+            "كولومبيا سلوفاكيا رومانيا هنغاريا أستراليا مولدافيا غينيا سوريا تانزانيا تنزانيا "
+            "إندونيسيا ماليزيا أوكرانيا بوليفيا سلوفينيا زامبيا إسبانيا روسيا ليبيريا كينيا "
+            "موريتانيا كمبوديا كوريا إيطاليا مقدونيا بلغاريا إستونيا جورجيا ألبانيا ليبيا لتوانيا "
+            "ليتوانيا ناميبيا أرمينيا كرواتيا بريطانيا بريطوريا برازيليا مونروفيا نيقوسيا صوفيا "
+            "فيكتوريا كاليفورنيا فرجينيا كاتالونيا سيبيريا أوروبا كوبا روما كندا هولندا فنلندا "
+            "بولندا أيرلندا إيرلندا اسكتلندا نيوزيلندا أوغندا رواندا غانا ناسا");
+        for (const QString& name : list.split(u' ', Qt::SkipEmptyParts)) {
+            set.insert(name);
+            if (name.front() == u'\u0623' || name.front() == u'\u0625') // أ إ
+                set.insert(u'\u0627' + name.mid(1));
+        }
+        return set;
+    }();
+    return names;
+}
+
+// A noun's indefinite accusative, its alif of tanween: كتابا (كتاباً) → كتاب, شيئا → شيء.
+// Not after ة, which takes no alif, nor the plural verb's وا.
+QStringList withoutAccusative(const QString& word)
+{
+    QStringList nouns;
+    if (word.size() < 4 || !word.endsWith(u'\u0627') || word.endsWith(u"\u0648\u0627") ||
+        namesInAlif().contains(word))
+        return nouns;
+    const QString stem = word.chopped(1);
+    if (stem.endsWith(u'\u0629') || stem.endsWith(u'\u0627') || stem.endsWith(u'\u0649'))
+        return nouns;
+    appendUnique(nouns, stem);
+    if (stem.endsWith(u'\u0626')) // شيئا: the hamza sits on ي before the alif only
+        appendUnique(nouns, stem.chopped(1) + u'\u0621');
+    return nouns;
+}
+
+// The word without each of the particles in front, and those again without their endings. A
+// stem of two letters left by the particles comes after the longer ones: وباب is و with باب (a
+// door) before it is وب with اب.
+void appendAfterPrefixes(const QString& word, QStringList& forms)
+{
+    QStringList shortStems;
+    for (const QStringView prefix : Prefixes) {
+        if (!word.startsWith(prefix))
+            continue;
+        const QString front = word.mid(prefix.size());
+        if (front.size() < ShortestStem)
+            continue;
+        appendUnique(front.size() == ShortestStem ? shortStems : forms, front);
+        QStringList stems = withArticle(prefix) ? withoutNounEnding(front) : withoutSuffixes(front);
+        if (prefix == u"\u0648" || prefix == u"\u0641") // و ف, as before an accusative: وشيئا
+            stems += withoutAccusative(front);
+        for (const QString& stem : std::as_const(stems))
+            appendUnique(forms, stem);
+    }
+    for (const QString& stem : std::as_const(shortStems))
+        appendUnique(forms, stem);
+}
+
 } // namespace
 
 ArabicClitics::ArabicClitics(std::unique_ptr<BaseForms> stems) : m_stems(std::move(stems)) {}
@@ -175,22 +242,9 @@ QStringList ArabicClitics::candidates(const QString& word) const
     QStringList forms = withoutSuffixes(word);
     for (const QString& verb : verbForms(word))
         appendUnique(forms, verb);
-    // A stem of two letters left by the particles comes after the longer ones: وباب is و with
-    // باب (a door) before it is وب with اب.
-    QStringList shortStems;
-    for (const QStringView prefix : Prefixes) {
-        if (!word.startsWith(prefix))
-            continue;
-        const QString front = word.mid(prefix.size());
-        if (front.size() < ShortestStem)
-            continue;
-        appendUnique(front.size() == ShortestStem ? shortStems : forms, front);
-        for (const QString& both :
-             withArticle(prefix) ? withoutNounEnding(front) : withoutSuffixes(front))
-            appendUnique(forms, both);
-    }
-    for (const QString& stem : std::as_const(shortStems))
-        appendUnique(forms, stem);
+    for (const QString& noun : withoutAccusative(word))
+        appendUnique(forms, noun);
+    appendAfterPrefixes(word, forms);
     // A verb with the perfect's ت before a pronoun comes after these: سيارته is سيارة's first.
     for (const QString& verb : perfectBeforePronoun(word))
         appendUnique(forms, verb);

@@ -2100,7 +2100,8 @@ QList<DictionaryForm> usualSpellingFirst(QList<DictionaryForm> found)
     static const QString spellingNote = u"(\u0646\u06AF\u0627\u0631\u0634"_s; // (نگارش
     const auto letters = [](const QString& headword) {
         QString key;
-        for (const QChar c : headword) {
+        for (qsizetype i = 0; i < headword.size(); ++i) {
+            const QChar c = headword[i];
             switch (c.unicode()) {
             case 0x0621: // ء
                 break;
@@ -2113,8 +2114,9 @@ QList<DictionaryForm> usualSpellingFirst(QList<DictionaryForm> found)
             case 0x0624: // ؤ
                 key += u'\u0648';
                 break;
-            case 0x0626: // ئ
-                key += u'\u064A';
+            case 0x0626: // ئ, a last one the hamza alone (شيئ, شيء)
+                if (i + 1 < headword.size())
+                    key += u'\u064A';
                 break;
             case 0x0629: // ة
                 key += u'\u0647';
@@ -2157,8 +2159,11 @@ QList<DictionaryForm> particleAndWholeWordFirst(DictionaryRecordset& recordset, 
     const auto shorter = std::find_if(found.begin(), whole, [&](const DictionaryForm& f) {
         return f.headword.startsWith(word.front()) && f.headword.size() < word.size();
     });
-    if (whole == found.end() || shorter == whole ||
-        persianPastTense(shorter->translation.section(u'\n', 0, 0)) ||
+    if (whole == found.end() || shorter == whole)
+        return found;
+    // An alif after a verb makes its dual, rarer than a particle's word: وجدا is و with جدا.
+    const bool dual = word == QString(shorter->headword + u'\u0627');
+    if ((persianPastTense(shorter->translation.section(u'\n', 0, 0)) && !dual) ||
         (shorter->headword.endsWith(u'\u064A') && word == shorter->headword + u'\u0629'))
         return found;
     const std::optional<int> ofWhole = recordset.zipfPercentOf(whole->headword);

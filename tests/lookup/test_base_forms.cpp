@@ -496,6 +496,9 @@ private Q_SLOTS:
         // فعليه is ف with عليه (upon him), not فعلي (actual) with ه.
         row("ar particle and a whole word before a longer stem", D::Arabic,
             u"\u0641\u0639\u0644\u064A\u0647"_s, u"\u0639\u0644\u064A\u0647"_s);
+        // كتابا, written so for كتاباً, a book in the accusative.
+        row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
+            u"\u0643\u062A\u0627\u0628"_s);
     }
 
     void findsTheDictionaryForm()
