@@ -113,6 +113,11 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
         const bool noun = own.contains(w + u'n');
         return noun && madeWith(w, form, SwedishVerbOfVowel) && !own.contains(w + u"tt");
     }
+    // An agent noun in -are is no comparative of a word without a superlative: fixare (a
+    // fixer) of fixar, livräddare (a lifeguard) of livrädd; renare stays ren's.
+    if (form.endsWith(u"are") && (form == w + u"are" || form == w + u'e') &&
+        singularNounOfItsOwn(form))
+        return !m_isWord(w + u"ast");
     const bool noun = own.contains(w + u"en") || own.contains(w + u"et");
     if (!noun)
         return false;

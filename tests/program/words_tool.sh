@@ -98,10 +98,11 @@ empty_database "$WORK/forms.db"
 # A bundled word's forms leave out a name the rules make of it (Ewing is no form of ewe, ewes
 # is) and a word the spell-checker's dictionary shows to be another: Köcher (a quiver) is no
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
-# (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village).
+# (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village),
+# fixare (a fixer) none of fixar.
 printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
-printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\n' >"$WORK/sv.tsv"
+printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\nfixar\tFIXARTEXT\n' >"$WORK/sv.tsv"
 empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
   German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv"
 # shows DICTIONARY WORD TEXT: whether looking the word up shows the text.
@@ -112,7 +113,8 @@ for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
   shows $found || fail "not found: $found"
 done
 for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
-  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT"; do
+  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
+  "Swedish fixare FIXARTEXT"; do
   # shellcheck disable=SC2086
   shows $other && fail "a form of another word: $other"
 done
