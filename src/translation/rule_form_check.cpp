@@ -73,7 +73,7 @@ QStringList RuleFormCheck::kept(const QString& headword, QStringList made) const
             return false;
         switch (m_id) {
         case DictionaryId::German:
-            return germanContradicts(entry, form);
+            return uninflected(entry) || germanContradicts(form);
         case DictionaryId::Swedish:
             return swedishContradicts(entry, form);
         default:
@@ -84,14 +84,18 @@ QStringList RuleFormCheck::kept(const QString& headword, QStringList made) const
 }
 
 // A German word of one syllable, written small, that the dictionary knows and does not inflect
-// has no forms (mehr, nach, sich: mehren, nächst, sicher are words of their own). And an -er
-// plural that is a singular noun of its own is that noun: Köcher is no plural of Koch, Bürger
-// none of Burg, Käufer none of Kauf; Männer, a plural only, stays Mann's.
-bool RuleFormCheck::germanContradicts(const Entry& headword, const QString& form) const
+// has no forms: mehr, nach, sich (mehren, nächst, sicher are words of their own). The English
+// dictionary leaves the classes of verbs and nouns out too often for this (react, cent).
+bool RuleFormCheck::uninflected(const Entry& headword)
 {
     const QString& w = headword.word;
-    if (headword.known && headword.forms.isEmpty() && w.front().isLower() && vowelGroups(w) == 1)
-        return true;
+    return headword.known && headword.forms.isEmpty() && w.front().isLower() && vowelGroups(w) == 1;
+}
+
+// A German -er plural that is a singular noun of its own is that noun: Köcher is no plural of Koch,
+// Bürger none of Burg, Käufer none of Kauf; Männer, a plural only, stays Mann's.
+bool RuleFormCheck::germanContradicts(const QString& form) const
+{
     if (!form.front().isUpper())
         return false;
     if (form.endsWith(u"er"))

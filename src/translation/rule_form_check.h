@@ -41,7 +41,8 @@ private:
         bool known = false;
     };
 
-    bool germanContradicts(const Entry& headword, const QString& form) const;
+    static bool uninflected(const Entry& headword);
+    bool germanContradicts(const QString& form) const;
     bool swedishContradicts(const Entry& headword, const QString& form) const;
     bool swedishInAContradicts(const Entry& headword, const QString& form) const;
     bool italianContradicts(const Entry& headword, const QString& form) const;
