@@ -1747,6 +1747,39 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     return found;
 }
 
+// The Arabic word's letters without hamza and the letters that vary with it: أ إ آ ى as ا, ؤ as
+// و, ئ as ي (a last one as the hamza alone), ة as ه. شيئ and شيء, الى and إلى are one word.
+QString plainLetters(const QString& headword)
+{
+    QString key;
+    for (qsizetype i = 0; i < headword.size(); ++i) {
+        const QChar c = headword[i];
+        switch (c.unicode()) {
+        case 0x0621: // ء
+            break;
+        case 0x0622: // آ
+        case 0x0623: // أ
+        case 0x0625: // إ
+        case 0x0649: // ى
+            key += u'\u0627';
+            break;
+        case 0x0624: // ؤ
+            key += u'\u0648';
+            break;
+        case 0x0626: // ئ, a last one the hamza alone (شيئ, شيء)
+            if (i + 1 < headword.size())
+                key += u'\u064A';
+            break;
+        case 0x0629: // ة
+            key += u'\u0647';
+            break;
+        default:
+            key += c;
+        }
+    }
+    return key;
+}
+
 // The article stands before a noun, never before a particle or a pronoun: الفي is no form of
 // في (in), nor الما of ما (what), واللى of لي (to me), وبالله of له (to him), العلى (the
 // heights) of على (on). A headword of two or three letters that ends in a long vowel or ه and
@@ -1763,8 +1796,13 @@ QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, con
         return found;                             // ا و ي ى ه
     if (stem.size() == 2 && stem[1] == u'\u0649') // ى, a last ي as Egyptian writing spells it
         stem[1] = u'\u064A';
+    // Also without its hamza and with ي for ى: الالي is no form of إلى.
+    QString written = stem;
+    if (written.endsWith(u'\u064A'))
+        written.back() = u'\u0649';
+    const QString plain = plainLetters(written);
     found.removeIf([&](const DictionaryForm& f) {
-        if (f.headword != stem)
+        if (f.headword != stem && plainLetters(f.headword) != plain)
             return false;
         const std::optional<int> zipf = recordset.zipfPercentOf(f.headword);
         return zipf && *zipf >= ParticleZipf;
@@ -2098,41 +2136,12 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
 QList<DictionaryForm> usualSpellingFirst(QList<DictionaryForm> found)
 {
     static const QString spellingNote = u"(\u0646\u06AF\u0627\u0631\u0634"_s; // (نگارش
-    const auto letters = [](const QString& headword) {
-        QString key;
-        for (qsizetype i = 0; i < headword.size(); ++i) {
-            const QChar c = headword[i];
-            switch (c.unicode()) {
-            case 0x0621: // ء
-                break;
-            case 0x0622: // آ
-            case 0x0623: // أ
-            case 0x0625: // إ
-            case 0x0649: // ى
-                key += u'\u0627';
-                break;
-            case 0x0624: // ؤ
-                key += u'\u0648';
-                break;
-            case 0x0626: // ئ, a last one the hamza alone (شيئ, شيء)
-                if (i + 1 < headword.size())
-                    key += u'\u064A';
-                break;
-            case 0x0629: // ة
-                key += u'\u0647';
-                break;
-            default:
-                key += c;
-            }
-        }
-        return key;
-    };
     for (qsizetype i = 0; i < found.size(); ++i) {
         if (!found[i].translation.startsWith(spellingNote))
             continue;
-        const QString key = letters(found[i].headword);
+        const QString key = plainLetters(found[i].headword);
         const auto usual = std::find_if(found.begin() + i + 1, found.end(), [&](const auto& f) {
-            return !f.translation.startsWith(spellingNote) && letters(f.headword) == key;
+            return !f.translation.startsWith(spellingNote) && plainLetters(f.headword) == key;
         });
         if (usual != found.end())
             std::rotate(found.begin() + i, usual, usual + 1);

@@ -277,7 +277,11 @@ QString umlauted(const QString& w)
 Forms germanNoun(const QString& w)
 {
     Forms f;
-    addEndings(f, w, {u"e", u"en", u"s", u"es", u"nen"});
+    addEndings(f, w, {u"e", u"en", u"s", u"nen"});
+    // The genitive -es is of words that do not end in an unstressed -er, -el or -en: Mittleres
+    // is no genitive of Mittler (des Mittlers).
+    if (!w.endsWith(u"er") && !w.endsWith(u"el") && !w.endsWith(u"en"))
+        f << w + u"es";
     // -n only after e, l or r (Blumen, Kartoffeln, Bauern); a noun in another vowel takes -s
     // (Klos, Autos: Klon, a clone, is no form of Klo).
     if (w.endsWith(u'e') || w.endsWith(u'l') || w.endsWith(u'r'))
@@ -562,27 +566,29 @@ QString spanishJoin(const QString& stem, QStringView ending, bool firstConjugati
     return stem + ending;
 }
 
-constexpr std::array<QStringView, 50> SpanishAr = {
-    u"o",      u"as",     u"a",     u"amos",   u"áis",    u"an",    u"é",       u"aste",   u"ó",
-    u"asteis", u"aron",   u"aba",   u"abas",   u"ábamos", u"abais", u"aban",    u"aré",    u"arás",
-    u"ará",    u"aremos", u"aréis", u"arán",   u"aría",   u"arías", u"aríamos", u"aríais", u"arían",
-    u"e",      u"es",     u"emos",  u"éis",    u"en",     u"ara",   u"aras",    u"áramos", u"aran",
-    u"ase",    u"ases",   u"asen",  u"ando",   u"ado",    u"ada",   u"ados",    u"adas",   u"ad",
-    u"arse",   u"arlo",   u"arla",  u"ándose", u"ante"};
-constexpr std::array<QStringView, 48> SpanishEr = {
-    u"o",     u"es",      u"e",       u"emos",  u"éis",    u"en",    u"í",     u"iste",
-    u"ió",    u"imos",    u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos", u"íais",
-    u"ían",   u"eré",     u"erás",    u"erá",   u"eremos", u"eréis", u"erán",  u"ería",
-    u"erías", u"eríamos", u"erían",   u"a",     u"as",     u"amos",  u"áis",   u"an",
-    u"iera",  u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo", u"ido",
-    u"ida",   u"idos",    u"idas",    u"ed",    u"erse",   u"erlo",  u"iente", u"iéndose"};
-constexpr std::array<QStringView, 48> SpanishIr = {
-    u"o",       u"es",      u"e",     u"imos",   u"ís",    u"en",    u"í",       u"iste",
-    u"ió",      u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos", u"íais",    u"ían",
-    u"iré",     u"irás",    u"irá",   u"iremos", u"iréis", u"irán",  u"iría",    u"irías",
-    u"iríamos", u"irían",   u"a",     u"as",     u"amos",  u"áis",   u"an",      u"iera",
-    u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo", u"ido",     u"ida",
-    u"idos",    u"idas",    u"id",    u"irse",   u"irlo",  u"iente", u"iéndose", u"imos"};
+// No -ante or -iente: a present participle is an adjective or noun of its own (ejecutante, a
+// performer; tranquilizante, a tranquilliser), no form of the verb.
+constexpr std::array<QStringView, 49> SpanishAr = {
+    u"o",      u"as",     u"a",     u"amos",  u"áis",    u"an",    u"é",       u"aste",   u"ó",
+    u"asteis", u"aron",   u"aba",   u"abas",  u"ábamos", u"abais", u"aban",    u"aré",    u"arás",
+    u"ará",    u"aremos", u"aréis", u"arán",  u"aría",   u"arías", u"aríamos", u"aríais", u"arían",
+    u"e",      u"es",     u"emos",  u"éis",   u"en",     u"ara",   u"aras",    u"áramos", u"aran",
+    u"ase",    u"ases",   u"asen",  u"ando",  u"ado",    u"ada",   u"ados",    u"adas",   u"ad",
+    u"arse",   u"arlo",   u"arla",  u"ándose"};
+constexpr std::array<QStringView, 47> SpanishEr = {
+    u"o",     u"es",      u"e",       u"emos",  u"éis",    u"en",    u"í",      u"iste",
+    u"ió",    u"imos",    u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos",  u"íais",
+    u"ían",   u"eré",     u"erás",    u"erá",   u"eremos", u"eréis", u"erán",   u"ería",
+    u"erías", u"eríamos", u"erían",   u"a",     u"as",     u"amos",  u"áis",    u"an",
+    u"iera",  u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo",  u"ido",
+    u"ida",   u"idos",    u"idas",    u"ed",    u"erse",   u"erlo",  u"iéndose"};
+constexpr std::array<QStringView, 47> SpanishIr = {
+    u"o",       u"es",      u"e",     u"imos",   u"ís",    u"en",      u"í",    u"iste",
+    u"ió",      u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos",   u"íais", u"ían",
+    u"iré",     u"irás",    u"irá",   u"iremos", u"iréis", u"irán",    u"iría", u"irías",
+    u"iríamos", u"irían",   u"a",     u"as",     u"amos",  u"áis",     u"an",   u"iera",
+    u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo",   u"ido",  u"ida",
+    u"idos",    u"idas",    u"id",    u"irse",   u"irlo",  u"iéndose", u"imos"};
 // The persons whose stem carries the stress: the ones a stem change touches.
 constexpr std::array<QStringView, 9> SpanishStressed = {u"o",  u"as", u"es", u"a", u"e",
                                                         u"an", u"en", u"e",  u"a"};

@@ -663,6 +663,9 @@ private Q_SLOTS:
         QTest::newRow("de no noun head in an adverb")
             << int(D::German) << u"einigermassen"_s << u"Masse"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
+        // العلي (the exalted) is no على (on) written with ي after the article.
+        QTest::newRow("ar particle after the article in another spelling")
+            << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u064A"_s << u"\u0639\u0644\u0649"_s;
         // فليكن (so let it be) is no لي (to me) with a pronoun.
         QTest::newRow("ar pronoun on a particle")
             << int(D::Arabic) << u"\u0641\u0644\u064A\u0643\u0646"_s << u"\u0644\u064A"_s;
