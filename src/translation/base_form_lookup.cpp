@@ -1310,13 +1310,18 @@ bool swedishAgentNoun(const BaseForms* analyser, const QString& word, const Dict
 // Whether the Italian word is the plural in -i of a headword in -e that is itself a verb's
 // form, as its translation in a tense shows (confonde, "گیج می‌کند"): confondi is of
 // confondere, and a verb's form has no plural. (An infinitive's ending says less: a Persian
-// noun may end so, rinoceronte "کرگدن".)
+// noun may end so, rinoceronte "کرگدن".) Nor has an infinitive that is a verb in every sense:
+// dari is no plural of dare ("دادن"), while poteri is of potere, a power too.
 bool pluralOfVerbForm(const QString& word, const DictionaryForm& form)
 {
     const QString h = form.headword.toLower();
+    if (!h.endsWith(u'e') || word.toLower() != h.chopped(1) + u'i')
+        return false;
     const bool infinitive = h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire");
-    return h.endsWith(u'e') && !infinitive && word.toLower() == h.chopped(1) + u'i' &&
-           persianTenseFirst(form.translation);
+    if (!infinitive)
+        return persianTenseFirst(form.translation);
+    const QStringList senses = form.translation.split(u'\n', Qt::SkipEmptyParts);
+    return std::all_of(senses.cbegin(), senses.cend(), persianInfinitive);
 }
 
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire

@@ -187,6 +187,8 @@ testing::TestDatabase& database()
                    {u"draw"_s, u"\u06A9\u0634\u06CC\u062F\u0646"_s},
                    {u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
+        // dare "دادن", a verb in every sense.
+        db.insert(DictionaryId::Italian, {{u"dare"_s, u"\u062F\u0627\u062F\u0646"_s}});
         // befordra "ترفیع دادن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"befordra"_s, u"\u062A\u0631\u0641\u06CC\u0639 \u062F\u0627\u062F\u0646"_s}});
@@ -663,6 +665,7 @@ private Q_SLOTS:
         QTest::newRow("de no noun head in an adverb")
             << int(D::German) << u"einigermassen"_s << u"Masse"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
+        QTest::newRow("it plural of an infinitive") << int(D::Italian) << u"dari"_s << u"dare"_s;
         // العلي (the exalted) is no على (on) written with ي after the article.
         QTest::newRow("ar particle after the article in another spelling")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u064A"_s << u"\u0639\u0644\u0649"_s;
