@@ -666,6 +666,9 @@ private Q_SLOTS:
             << int(D::German) << u"einigermassen"_s << u"Masse"_s;
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
         QTest::newRow("it plural of an infinitive") << int(D::Italian) << u"dari"_s << u"dare"_s;
+        QTest::newRow("es present participle") << int(D::Spanish) << u"hablante"_s << u"hablar"_s;
+        QTest::newRow("de genitive -es after -er")
+            << int(D::German) << u"Verfasseres"_s << u"Verfasser"_s;
         // العلي (the exalted) is no على (on) written with ي after the article.
         QTest::newRow("ar particle after the article in another spelling")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u064A"_s << u"\u0639\u0644\u0649"_s;
