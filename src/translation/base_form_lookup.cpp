@@ -1324,6 +1324,18 @@ bool pluralOfVerbForm(const QString& word, const DictionaryForm& form)
     return std::all_of(senses.cbegin(), senses.cend(), persianInfinitive);
 }
 
+// Whether the English word is a verb's -ing or -ed form and the headword, written with a
+// capital, a name or a people's adjective, which no verb is: polishing is of polish, not of
+// Polish, as the analyser's stem written small says.
+bool verbFormOfName(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
+        return false;
+    const QString w = word.toLower();
+    return form.headword.front().isUpper() && (w.endsWith(u"ing") || w.endsWith(u"ed")) &&
+           w != form.headword.toLower();
+}
+
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
 // (-ar, -er, -ir) that is no verb, as its translation shows: volga is no form of volgare
 // (vulgar), rovi none of rovere (oak). Only the plural is such a word's form (volgari,
@@ -2265,6 +2277,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const BaseForms* swedish = id == DictionaryId::Swedish ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
+               verbFormOfName(id, word, f) ||
                (id == DictionaryId::Swedish &&
                 (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f) ||
                  swedishFormOfName(word, f))) ||

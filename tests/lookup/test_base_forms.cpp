@@ -47,10 +47,11 @@ testing::TestDatabase& database()
             db.insert(id, rows);
         };
         words(DictionaryId::English,
-              {u"house"_s, u"child"_s, u"go"_s,     u"run"_s,   u"city"_s,     u"walk"_s, u"good"_s,
-               u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,  u"re"_s,       u"ring"_s, u"p"_s,
-               u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s, u"disaster"_s, u"stop"_s, u"bath"_s,
-               u"us"_s,    u"use"_s,   u"win"_s,    u"wine"_s,  u"man"_s,      u"his"_s});
+              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,   u"city"_s,   u"walk"_s,
+               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,   u"beer"_s,   u"re"_s,
+               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s,
+               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,    u"use"_s,    u"win"_s,
+               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(
             DictionaryId::German,
@@ -667,6 +668,7 @@ private Q_SLOTS:
         QTest::newRow("sv -er of an -ar verb") << int(D::Swedish) << u"skanner"_s << u"skanna"_s;
         QTest::newRow("it plural of an infinitive") << int(D::Italian) << u"dari"_s << u"dare"_s;
         QTest::newRow("es present participle") << int(D::Spanish) << u"hablante"_s << u"hablar"_s;
+        QTest::newRow("en verb form of a name") << int(D::English) << u"polishing"_s << u"Polish"_s;
         QTest::newRow("de genitive -es after -er")
             << int(D::German) << u"Verfasseres"_s << u"Verfasser"_s;
         // العلي (the exalted) is no على (on) written with ي after the article.
