@@ -11,12 +11,17 @@ namespace lexaro {
 
 namespace {
 
+bool isVowel(QChar c)
+{
+    return QStringView(u"aeiouyäöüåé").contains(c.toLower());
+}
+
 int vowelGroups(const QString& word)
 {
     int groups = 0;
     bool inVowel = false;
     for (const QChar c : word) {
-        const bool vowel = QStringView(u"aeiouyäöüåéAEIOUYÄÖÜÅ").contains(c);
+        const bool vowel = isVowel(c);
         groups += vowel && !inVowel;
         inVowel = vowel;
     }
@@ -35,10 +40,6 @@ constexpr std::array<QStringView, 3> SwedishVerbAfterA = {u"de", u"d", u"des"};
 // The endings the rules give a word in another vowel as a verb or adjective: bodde, bott; nytt.
 constexpr std::array<QStringView, 3> SwedishVerbOfVowel = {u"dde", u"dd", u"tt"};
 
-bool isVowel(QChar c)
-{
-    return QStringView(u"aeiouyåäö").contains(c);
-}
 // The endings after the stem of a verb in -a that only one conjugation has: tankar, tankade;
 // läser, läste, läst.
 constexpr std::array<QStringView, 5> SwedishFirstConjugation = {u"ar", u"ade", u"at", u"ad",
@@ -105,7 +106,8 @@ bool RuleFormCheck::germanContradicts(const QString& form) const
 
 // A Swedish noun in a consonant that the dictionary inflects as a noun only has no adjective
 // forms (skotte, a Scot, is no form of skott, nor chefa of chef), and a noun whose plural is in
-// -ar has none in -er, or the other way (kårar is no plural of kår: kårer is).
+// -ar has none in -er, or the other way (kårar is no plural of kår: kårer is). A noun in
+// another vowel has no verb or adjective forms, and an agent noun in -are is no comparative.
 bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& form) const
 {
     const QString& w = headword.word;
@@ -142,9 +144,8 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
 
 // A Swedish noun in -a that is no verb has no verb forms (flor, a veil, is no form of flora),
 // and a verb of one conjugation has none of the other's: tanker (a tanker) is no present of
-// tanka, whose past is tankade; svängar (turns) none of svänga, whose past is svängde. The
-// dictionary leaves some verbs' forms to the spell-checker alone: visa's are known only as words
-// (visade).
+// tanka, whose past is tankade, nor summers a passive of summera. The dictionary leaves some
+// verbs' forms to the spell-checker alone: visa's are known only as words (visade).
 bool RuleFormCheck::swedishInAContradicts(const Entry& headword, const QString& form) const
 {
     const QString& w = headword.word;
