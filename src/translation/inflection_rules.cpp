@@ -686,8 +686,8 @@ Forms swedishInConsonant(const QString& w)
 {
     Forms f;
     addEndings(f, w,
-               {u"en", u"ens", u"et", u"ets", u"ar", u"arna", u"arnas", u"er", u"erna", u"ernas",
-                u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
+               {u"en", u"ens", u"et", u"ets", u"ar", u"ars", u"arna", u"arnas", u"er", u"ers",
+                u"erna", u"ernas", u"s", u"t", u"a", u"e", u"are", u"ast", u"aste"});
     // A plural listed as a headword of its own takes the definite -na (grejor → grejorna);
     // after another ending -na is a participle's or a verb's (ingångna, kallna, skurna of
     // skära, not of skur).
@@ -723,16 +723,19 @@ Forms swedish(const QString& w)
     const QChar last = w.back();
     if (last == u'a') {
         const QString s = chop(w, 1);
-        addEndings(f, s, {u"or", u"orna", u"ornas", u"an", u"ans", u"ar", u"ade",
-                          u"at", u"ad",   u"ades",  u"as", u"er",  u"de", u"te",
-                          u"t",  u"d",    u"s",     u"es", u"da",  u"ta", u"ande"});
+        addEndings(f, s, {u"or", u"ors", u"orna", u"ornas", u"an", u"ans", u"ar", u"ade",
+                          u"at", u"ad",  u"ades", u"as",    u"er", u"de",  u"te", u"t",
+                          u"d",  u"s",   u"es",   u"da",    u"ta", u"ande"});
         addEndings(f, w, {u"n", u"ns", u"r", u"de", u"t", u"s", u"d", u"des", u"ts"});
         if (s.endsWith(u'r'))
             f << s; // köra → kör
     } else if (last == u'e') {
         const QString s = chop(w, 1);
-        addEndings(f, s, {u"ar", u"arna", u"arnas"});
-        addEndings(f, w, {u"n", u"ns", u"t", u"ts", u"na", u"r", u"rna"});
+        addEndings(f, s, {u"ar", u"ars", u"arna", u"arnas"});
+        addEndings(f, w, {u"s", u"n", u"ns", u"t", u"ts", u"na", u"r", u"rna"});
+        // A noun in -are is its own plural: författare, författarna, författarnas.
+        if (w.endsWith(u"are") && w.size() > 5)
+            addEndings(f, s, {u"na", u"nas"});
     } else if (isVowel(last)) {
         addEndings(f, w,
                    {u"n", u"ns", u"r", u"rna", u"t", u"ts", u"na", u"s", u"dde", u"tt", u"dd"});

@@ -120,7 +120,8 @@ testing::TestDatabase& database()
                u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
                u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
-               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,  u"Kina"_s});
+               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,  u"Kina"_s,
+               u"lärare"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -339,6 +340,7 @@ private Q_SLOTS:
         row("es plural", D::Spanish, u"ciudades"_s, u"ciudad"_s);
         row("es verb", D::Spanish, u"tengo"_s, u"tener"_s);
         row("sv definite", D::Swedish, u"husen"_s, u"hus"_s);
+        row("sv definite plural of a noun in -are", D::Swedish, u"lärarnas"_s, u"lärare"_s);
         row("sv irregular verb", D::Swedish, u"gick"_s, u"gå"_s);
         row("fi inessive plural", D::Finnish, u"kirjoissa"_s, u"kirja"_s);
         row("fi inessive", D::Finnish, u"talossa"_s, u"talo"_s);
