@@ -104,10 +104,13 @@ private:
                 made.removeIf([&](const QString& form) { return nameOnly(*source.speller, form); });
             else if (source.speller && known(*source.speller, e.word))
                 made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
-            if (check)
-                made = check->kept(e.word, made);
-            if (expansion) {
-                QStringList expanded = expandedForms(*expansion, e.word);
+            if (expansion && check) {
+                // The headword's forms as written, or written small (a word list may begin a
+                // headword with a capital).
+                const QStringList own = expansion->formsOf(e.word);
+                made = check->kept(e.word, own, made);
+                QStringList expanded =
+                    expansion->hasEntry(e.word) ? own : expansion->formsOf(e.word.toLower());
                 const QSet<QString> ruled(made.cbegin(), made.cend());
                 expanded.removeIf([&](const QString& form) { return ruled.contains(form); });
                 made += notFoundWithout(source, expanded, e.word);
@@ -115,15 +118,6 @@ private:
             forms.insert(e.word, made);
         }
         return forms;
-    }
-
-    // The headword as the dictionary writes it, or written small (a word list may begin a
-    // headword with a capital).
-    static QStringList expandedForms(const AffixExpansion& expansion, const QString& headword)
-    {
-        if (expansion.hasEntry(headword))
-            return expansion.formsOf(headword);
-        return expansion.formsOf(headword.toLower());
     }
 
     // The forms from which the look-up's analyser does not come back to the headword.

@@ -13,6 +13,23 @@
 
 namespace lexaro {
 
+bool isVowel(QChar c)
+{
+    return QStringView(u"aeiouyäöüåéèêàáíóúìòùâîôûë").contains(c.toLower());
+}
+
+int vowelGroups(const QString& word)
+{
+    int groups = 0;
+    bool inVowel = false;
+    for (const QChar c : word) {
+        const bool vowel = isVowel(c);
+        groups += vowel && !inVowel;
+        inVowel = vowel;
+    }
+    return groups;
+}
+
 namespace {
 
 using Forms = QStringList;
@@ -20,11 +37,6 @@ using Forms = QStringList;
 QString chop(const QString& word, qsizetype letters)
 {
     return word.left(word.size() - letters);
-}
-
-bool isVowel(QChar c)
-{
-    return QStringView(u"aeiouyäöüåéèêàáíóúìòùâîôûë").contains(c.toLower());
 }
 
 bool isConsonant(QChar c)
@@ -165,18 +177,6 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
 }
 
 // ---- English ------------------------------------------------------------------------------
-
-int vowelGroups(const QString& word)
-{
-    int groups = 0;
-    bool inVowel = false;
-    for (const QChar c : word) {
-        const bool vowel = isVowel(c);
-        groups += vowel && !inVowel;
-        inVowel = vowel;
-    }
-    return groups;
-}
 
 // Consonant, vowel, consonant at the end: the last consonant doubles (stop → stopped).
 bool endsShortSyllable(const QString& w)

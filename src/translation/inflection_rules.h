@@ -4,6 +4,11 @@
 
 namespace lexaro {
 
+// Whether the rules count the letter as a vowel (a, e, i, o, u, y, with or without an accent or
+// umlaut), and the groups of vowels in a word: its syllables as the rules count them.
+bool isVowel(QChar c);
+int vowelGroups(const QString& word);
+
 // The inflections of each language that Debian's spell-checking dictionaries leave out or map
 // to other stems: regular plural, case, comparison and verb endings with their spelling
 // changes (stop → stopped, Mann → Männer, libro → libri, flicka → flickorna, مدرسة → مدرسات),

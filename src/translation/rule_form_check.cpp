@@ -11,23 +11,6 @@ namespace lexaro {
 
 namespace {
 
-bool isVowel(QChar c)
-{
-    return QStringView(u"aeiouyäöüåé").contains(c.toLower());
-}
-
-int vowelGroups(const QString& word)
-{
-    int groups = 0;
-    bool inVowel = false;
-    for (const QChar c : word) {
-        const bool vowel = isVowel(c);
-        groups += vowel && !inVowel;
-        inVowel = vowel;
-    }
-    return groups;
-}
-
 // The endings the Swedish rules give a word in a consonant as an adjective, and as a noun of
 // each plural.
 constexpr std::array<QStringView, 6> SwedishAdjective = {u"a", u"e", u"t", u"are", u"ast", u"aste"};
@@ -61,14 +44,14 @@ RuleFormCheck::RuleFormCheck(DictionaryId id, const AffixExpansion& dictionary,
 {
 }
 
-QStringList RuleFormCheck::kept(const QString& headword, QStringList made) const
+QStringList RuleFormCheck::kept(const QString& headword, const QStringList& ownForms,
+                                QStringList made) const
 {
     if (m_id != DictionaryId::German && m_id != DictionaryId::Swedish &&
         m_id != DictionaryId::Italian)
         return made;
-    Entry entry{headword, {}, m_dictionary.hasEntry(headword)};
-    const QStringList own = m_dictionary.formsOf(headword);
-    entry.forms = QSet<QString>(own.cbegin(), own.cend());
+    const Entry entry{headword, QSet<QString>(ownForms.cbegin(), ownForms.cend()),
+                      m_dictionary.hasEntry(headword)};
     made.removeIf([&](const QString& form) {
         if (entry.forms.contains(form) || InflectionRules::isListedForm(m_id, headword, form))
             return false;

@@ -28,9 +28,10 @@ public:
     RuleFormCheck(DictionaryId id, const AffixExpansion& dictionary,
                   std::function<bool(const QString&)> isWord);
 
-    // The rules' forms `made` of the headword without those its dictionary contradicts. The
-    // dictionary's own forms of the headword and the forms of the irregular lists always stay.
-    QStringList kept(const QString& headword, QStringList made) const;
+    // The rules' forms `made` of the headword without those its dictionary contradicts, given
+    // the forms the dictionary makes of the headword as written (`ownForms`). Those and the
+    // forms of the irregular lists always stay.
+    QStringList kept(const QString& headword, const QStringList& ownForms, QStringList made) const;
 
 private:
     // The headword with the forms its dictionary entries make of it.
