@@ -6,8 +6,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
 source "$here/lib.sh"
+# lib.sh owns the EXIT trap; the work folder (half a gigabyte of databases) goes with it.
+remove_work() { rm -rf "$WORK"; }
+AT_EXIT+=(remove_work)
 words="$1/lexaro-words"
 make_database="$2"
 freedict=/usr/share/dictd/freedict-eng-deu
