@@ -115,6 +115,13 @@ private:
                 expanded.removeIf([&](const QString& form) { return ruled.contains(form); });
                 made += notFoundWithout(source, expanded, e.word);
             }
+            // Nor an English form its analyser reads as another word (genomics, a field, is no
+            // plural of genomic).
+            if (source.english && source.analyser) {
+                made.removeIf([&](const QString& form) {
+                    return source.analyser->namesOtherLemmas(form, e.word);
+                });
+            }
             forms.insert(e.word, made);
         }
         return forms;

@@ -235,14 +235,14 @@ AffixExpansion::AffixExpansion(std::unique_ptr<Data> data) : d(std::move(data)) 
 
 AffixExpansion::~AffixExpansion() = default;
 
-namespace {
-
-// The suffix classes of Debian's dictionaries that derive other words rather than inflect:
 // English -ive, -ion, -th, -ly, -ings, -er, -ers, -ness, -able, -ment, and -est, which the
 // dictionary puts on words that compare nothing (mod → modest; only -s, -ed, -ing and 's stay);
-// German -in, -lich, -chen, -ung, -bar and the ph → f spellings; Italian -mente, the diminutives
-// and the number words made of numbers; Spanish -ción, -dura, -aje, -azo, -idad, -ería, -ez, -illo,
-// -ismo, -miento, -ión, -ble, -ito; Swedish -isk, -bo, -del, -generation.
+// German -in, -lich, -chen, -ung (beachten → Beachtung), -bar and the ph → f spellings; Italian
+// -mente, the diminutives (catena → catenina) and the number words made of numbers (venti →
+// ventisette); Spanish -ción, -dura, -aje (pelo → pelaje, a coat), -azo, -idad, -ería, -ez,
+// -illo, -ismo, -miento, -ión, -ble (envidiar → envidiable), -ito; Swedish -are and -isk
+// (hantera → hanterare, the handler), -bo, the fractions of the ordinals (tredje → tredjedel),
+// -generation.
 QStringList derivationClasses(QStringView language)
 {
     if (language.startsWith(u"en_"))
@@ -259,8 +259,6 @@ QStringList derivationClasses(QStringView language)
         return {u"T"_s, u"e"_s, u"d"_s, u"1"_s, u"7"_s};
     return {};
 }
-
-} // namespace
 
 std::unique_ptr<AffixExpansion> AffixExpansion::installed(const QString& language)
 {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 
@@ -43,5 +44,10 @@ private:
 
     std::unique_ptr<Data> d;
 };
+
+// The suffix classes of the language's Hunspell dictionary (Debian's) that derive other words
+// rather than inflect: the expansion leaves them out, and the look-up offers no stem through
+// them.
+QStringList derivationClasses(QStringView language);
 
 } // namespace lexaro

@@ -119,6 +119,9 @@ QStringList verbForms(const QString& word)
     for (const QStringView ending : PerfectEndings) {
         if (word.endsWith(ending) && word.size() - ending.size() >= 3) {
             appendUnique(forms, word.chopped(ending.size()));
+            // A verb that ends in ن writes it once before نا: أعلنا is أعلن with نا.
+            if (ending == u"\u0646\u0627")
+                appendUnique(forms, word.chopped(1));
             break;
         }
     }

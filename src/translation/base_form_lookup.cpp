@@ -299,6 +299,13 @@ bool endsAsName(QStringView head, bool known)
                        [&](const QString& e) { return head.compare(e, Qt::CaseInsensitive) == 0; });
 }
 
+// Whether the Arabic plural in ات is taken for a headword not in ة, which it is seldom of:
+// عربات is of عربة (carts), not of عرب; غابات of غابة (forests), not of غاب.
+bool aatPluralOfOther(QStringView plural, QStringView headword)
+{
+    return plural.endsWith(u"\u0627\u062A") && !headword.endsWith(u'\u0629');
+}
+
 } // namespace
 
 // One look-up's candidates, in the order they are offered.
@@ -375,7 +382,7 @@ public:
                 return;
             if (!known && !plainParts(word, at, *head, first))
                 continue;
-            if (!headStands(word, at, first.has_value()))
+            if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at))
                 continue;
             add(*head);
             if (first)
@@ -410,6 +417,19 @@ private:
         const QString modifier = word.left(at);
         return (modifierIsEntry || analyserKnows(modifier) || splitsWholly(modifier)) &&
                !endsLongerWord(word, at);
+    }
+
+    // Whether a head at `at` begins inside the last part the analyser divides the word into,
+    // cutting off letters that are no word of their own: faktaresistens is fakta-resistens,
+    // not a kind of sist.
+    bool cutsAnalysedPart(const QString& word, qsizetype at) const
+    {
+        const QString last = m_analyser ? m_analyser->lastCompoundPart(word) : QString();
+        const qsizetype from = word.size() - last.size();
+        if (last.isEmpty() || at <= from)
+            return false;
+        const QString piece = word.mid(from, at - from);
+        return piece.size() < ShortestPart || !m_analyser->isWord(piece);
     }
 
     // Whether the spell-checker knows the word, written small, with a capital or in its other
@@ -789,9 +809,8 @@ private:
         // ever the subjunctive of the verb in -ionar made from it.
         else if (m_id == DictionaryId::Spanish)
             mismatch = w.endsWith(u"iones") && h.endsWith(u"ionar");
-        // The Arabic plural in ات is mostly of a word in ة: عربات of عربة (carts), not of عرب.
         else if (m_id == DictionaryId::Arabic)
-            mismatch = w.endsWith(u"\u0627\u062A") && !h.endsWith(u'\u0629');
+            mismatch = aatPluralOfOther(w, h);
         qsizetype common = 0;
         while (common < w.size() && common < h.size() && w[common] == h[common])
             ++common;
@@ -2058,6 +2077,11 @@ QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
         const std::optional<int> ofBase = recordset.zipfPercentOf(base);
         return !ofBase || (ofForm && *ofBase < *ofForm);
     });
+    if (id == DictionaryId::Arabic) {
+        std::stable_partition(bases.begin(), bases.end(), [&](const QString& base) {
+            return !aatPluralOfOther(headword, base);
+        });
+    }
     return bases;
 }
 
@@ -2204,8 +2228,24 @@ QList<DictionaryForm> particleAndWholeWordFirst(DictionaryRecordset& recordset, 
 // ي, بيانا no يا with ب and نا, وليا no يا with و and ل. يا, أو, لو, إذ, هي, هو, آه and a
 // preposition with its pronoun (لي, بي, لك, بك, له, به) stand alone or after و or ف (ويا,
 // فلو, وله); لا and ما also after ب, ل or ك (بلا, لما, كما), never before an ending (لاكن).
+// A preposition takes no ب or ك before it (بلدى is no ب with لدى), and a phrase that begins
+// with the conjunction و or ف no letter at all: the conjunction comes first (بولا is no ب with
+// ولا).
 QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryForm> found)
 {
+    static const QStringList prepositions = {u"\u0644\u062F\u0649"_s, u"\u0625\u0644\u0649"_s,
+                                             u"\u0639\u0644\u0649"_s, u"\u0639\u0646"_s,
+                                             u"\u0641\u064A"_s,       u"\u0645\u0646\u0630"_s,
+                                             u"\u0639\u0646\u062F"_s}; // لدى إلى على عن في منذ عند
+    found.removeIf([&](const DictionaryForm& f) {
+        const qsizetype before = word.size() - f.headword.size() - 1;
+        if (before < 0 || !word.endsWith(f.headword))
+            return false;
+        const bool conjunctionFirst = QStringView(u"\u0648\u0641").contains(f.headword.front());
+        return (conjunctionFirst && particlePhrase(f)) ||
+               (prepositions.contains(f.headword) &&
+                QStringView(u"\u0628\u0643").contains(word.at(before))); // ب ك
+    });
     static const QStringList alone = {u"\u064A\u0627"_s, u"\u0623\u0648"_s, u"\u0627\u0648"_s,
                                       u"\u0644\u0648"_s, u"\u0625\u0630"_s, u"\u0647\u064A"_s,
                                       u"\u0647\u0648"_s, u"\u0644\u064A"_s, u"\u0628\u064A"_s,

@@ -18,6 +18,13 @@ public:
         Q_UNUSED(word);
         return {};
     }
+    // The compound's last part as written in it, where the analyser divides the word so
+    // (faktaresistens: resistens); empty where it does not, or not so that the word ends in it.
+    virtual QString lastCompoundPart(const QString& word) const
+    {
+        Q_UNUSED(word);
+        return {};
+    }
     // True when the analyser knows the word itself as a dictionary form (an infinitive, a
     // singular), with no ending taken off.
     virtual bool isDictionaryForm(const QString& word) const

@@ -1,5 +1,7 @@
 #include "translation/hunspell_base_forms.h"
 
+#include "translation/affix_expansion.h"
+
 #include <QFile>
 #include <QSet>
 
@@ -23,23 +25,6 @@ const QSet<QString>& englishInflections()
     static const QSet<QString> flags = {QStringLiteral("S"), QStringLiteral("D"),
                                         QStringLiteral("G"), QStringLiteral("M")};
     return flags;
-}
-
-// Suffix classes of other dictionaries that make another word: German -ung (beachten →
-// Beachtung), Swedish -are and -isk (hantera → hanterare, the handler) and the fractions of
-// the ordinals (tredje → tredjedel), Spanish -ble (envidiar → envidiable) and -aje (pelo →
-// pelaje, a coat), the Italian tens' units (venti → ventisette, another number).
-QSet<QString> derivationFlags(const QString& language)
-{
-    if (language.startsWith(u"it_"))
-        return {QStringLiteral("|")};
-    if (language.startsWith(u"de_"))
-        return {QStringLiteral("J")};
-    if (language.startsWith(u"sv_"))
-        return {QStringLiteral("T"), QStringLiteral("7")};
-    if (language.startsWith(u"es_"))
-        return {QStringLiteral("T"), QStringLiteral("C")};
-    return {};
 }
 
 // Suffix classes that make only a verb's forms: the Swedish present and past (väva → väver,
@@ -80,8 +65,10 @@ std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& langua
     if (!QFile::exists(QFile::decodeName(affixes)) || !QFile::exists(QFile::decodeName(words)))
         return nullptr;
     auto speller = std::make_unique<Hunspell>(affixes.constData(), words.constData());
-    return std::unique_ptr<HunspellBaseForms>(new HunspellBaseForms(
-        std::move(speller), prefixFlags(affixes), derivationFlags(language), language));
+    const QStringList derivations = derivationClasses(language);
+    return std::unique_ptr<HunspellBaseForms>(
+        new HunspellBaseForms(std::move(speller), prefixFlags(affixes),
+                              QSet<QString>(derivations.cbegin(), derivations.cend()), language));
 }
 
 HunspellBaseForms::HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
@@ -124,6 +111,15 @@ std::optional<QString> HunspellBaseForms::inflectedFrom(const QString& analysis,
     return stem;
 }
 
+// Whether the English word in -ics names the field of the adjective in -ic that the dictionary
+// makes it of (genomics, kinematics): an adjective takes no 's, and its -s is no plural. A noun
+// in -ic takes both (topics, critics).
+bool HunspellBaseForms::fieldOfAdjective(const QString& word, const QString& stem) const
+{
+    return m_english && stem.endsWith(u"ic") &&
+           word.compare(stem + u's', Qt::CaseInsensitive) == 0 && !isWord(stem + u"'s");
+}
+
 const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
 {
     for (const Analysed& kept : m_analysed) {
@@ -144,7 +140,7 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
     for (const std::string& analysis : analyses(word)) {
         if (const std::optional<QString> stem =
                 inflectedFrom(QString::fromStdString(analysis), word);
-            stem && !forms.contains(*stem))
+            stem && !forms.contains(*stem) && !fieldOfAdjective(word, *stem))
             forms.append(*stem);
     }
     return forms;
@@ -168,6 +164,8 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
     // not (köpare is no comparative of köp).
     // A word the Swedish dictionary reads as a verb's form only (väver, of väva) is none of a
     // noun (väv).
+    if (fieldOfAdjective(word, headword))
+        return true;
     const std::vector<std::string>& known = analyses(word);
     const QString stem = u"st:" + headword;
     bool derivedFromLonger = false;
@@ -231,6 +229,24 @@ bool HunspellBaseForms::mayBeCompound(const QString& word) const
         }
     }
     return true;
+}
+
+QString HunspellBaseForms::lastCompoundPart(const QString& word) const
+{
+    // " pa:fakta st:fakta pa:resistens": the last "pa:" field. Of several divisions, the one
+    // with the shortest last part.
+    QString shortest;
+    for (const std::string& analysis : analyses(word)) {
+        const std::size_t at = analysis.rfind(" pa:");
+        if (at == std::string::npos)
+            continue;
+        const std::size_t end = analysis.find(' ', at + 4);
+        const QString part = QString::fromStdString(analysis.substr(at + 4, end - at - 4));
+        if (!part.isEmpty() && word.endsWith(part, Qt::CaseInsensitive) &&
+            (shortest.isEmpty() || part.size() < shortest.size()))
+            shortest = part;
+    }
+    return shortest;
 }
 
 } // namespace lexaro

@@ -28,6 +28,7 @@ public:
 
     QStringList candidates(const QString& word) const override;
     bool mayBeCompound(const QString& word) const override;
+    QString lastCompoundPart(const QString& word) const override;
     bool isDictionaryForm(const QString& word) const override;
     bool namesOtherLemmas(const QString& word, const QString& headword) const override;
     bool derives(const QString& word, const QString& headword) const override;
@@ -38,6 +39,7 @@ private:
     HunspellBaseForms(std::unique_ptr<Hunspell> speller, QSet<QString> prefixes,
                       QSet<QString> derivations, const QString& language);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
+    bool fieldOfAdjective(const QString& word, const QString& stem) const;
     // One look-up asks about the same few words several times (as written, written small, with
     // a capital): the last analyses are kept.
     const std::vector<std::string>& analyses(const QString& word) const;

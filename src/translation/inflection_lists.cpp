@@ -397,6 +397,11 @@ alt älter ältere älteren älterer älteres ältesten älteste
 gut besser best beste besten bester bestes bestem
 viel mehr meist meiste meisten vielen viele vieler vieles
 hoch höher höchst hohe hohen hoher hohes hohem höchste höchsten höchster höchstes höchstem
+manche mancher manches manchem manchen
+einige einiger einiges einigem einigen
+erstere ersterer ersteres ersterem ersteren
+etliche etlicher etliches etlichem etlichen
+sämtliche sämtlicher sämtliches sämtlichem sämtlichen
 grab gräber gräbern
 fach fächer fächern
 korn körner körnern
@@ -677,10 +682,10 @@ gå går gick gått gången gånget gångna gås
 se ser såg sett sedd sett sedda ses sågs setts
 få får fick fått
 ge ger gav gett givit given givet givna ges gavs getts givits
-göra gör gjorde gjort gjord gjorda
-säga säger sa sade sagt sagd sagda
+göra gör gjorde gjort gjord gjorda gjordes gjorts
+säga säger sa sade sagt sagd sagda sades sagts
 komma kommer kom kommit kommen kommet komna
-ta tar tog tagit tagen taget tagna
+ta tar tog tagit tagen taget tagna togs tagits
 stå står stod stått
 veta vet visste vetat
 kunna kan kunde kunnat
@@ -691,53 +696,53 @@ finnas finns fanns funnits
 bli blir blev blivit bliven blivet blivna
 sitta sitter satt suttit
 ligga ligger låg legat
-dricka dricker drack druckit drucken druckna
-äta äter åt ätit äten ätna
+dricka dricker drack druckit drucken druckna dracks druckits
+äta äter åt ätit äten ätna åts ätits
 sova sover sov sovit
 springa springer sprang sprungit
-sjunga sjunger sjöng sjungit sjungen
+sjunga sjunger sjöng sjungit sjungen sjöngs sjungits
 finna finner fann funnit funnen
 förstå förstår förstod förstått förstådd
-sätta sätter satte satt satta
-lägga lägger lade la lagt lagd lagda
+sätta sätter satte satt satta sattes satts
+lägga lägger lade la lagt lagd lagda lades lagts
 dö dör dog dött
 tro tror trodde trott trodd
 bo bor bodde bott
 heta heter hette hetat
 gråta gråter grät gråtit
 låta låter lät låtit
-flyga flyger flög flugit
-välja väljer valde valt vald valda
-sälja säljer sålde sålt såld sålda
-bära bär bar burit buren burna
-dra drar drog dragit dragen dragna
-slå slår slog slagit slagen slagna
-hålla håller höll hållit hållen
+flyga flyger flög flugit flögs flugits
+välja väljer valde valt vald valda valdes valts
+sälja säljer sålde sålt såld sålda såldes sålts
+bära bär bar burit buren burna burits
+dra drar drog dragit dragen dragna drogs dragits
+slå slår slog slagit slagen slagna slogs slagits
+hålla håller höll hållit hållen hölls hållits
 falla faller föll fallit fallen
-skriva skriver skrev skrivit skriven skrivet skrivna
-bita biter bet bitit
-driva driver drev drivit
+skriva skriver skrev skrivit skriven skrivet skrivna skrevs skrivits
+bita biter bet bitit bitits
+driva driver drev drivit drevs drivits
 glida glider gled glidit
 lida lider led lidit
 rida rider red ridit
 skina skiner sken skinit
 stiga stiger steg stigit
-vrida vrider vred vridit
-bjuda bjuder bjöd bjudit bjuden
-bryta bryter bröt brutit bruten
+vrida vrider vred vridit vreds vridits
+bjuda bjuder bjöd bjudit bjuden bjöds bjudits
+bryta bryter bröt brutit bruten bröts brutits
 flyta flyter flöt flutit
 frysa fryser frös frusit
-njuta njuter njöt njutit
-skjuta skjuter sköt skjutit skjuten
-binda binder band bundit bunden
+njuta njuter njöt njutit njöts njutits
+skjuta skjuter sköt skjutit skjuten skjutits
+binda binder band bundit bunden bundits
 brinna brinner brann brunnit
-hinna hinner hann hunnit
-vinna vinner vann vunnit vunnen
+hinna hinner hann hunnit hanns hunnits
+vinna vinner vann vunnit vunnen vanns vunnits
 försvinna försvinner försvann försvunnit försvunnen
 spricka spricker sprack spruckit
-sticka sticker stack stuckit
-stjäla stjäl stal stulit stulen
-skära skär skar skurit skuren
+sticka sticker stack stuckit stacks stuckits
+stjäla stjäl stal stulit stulen stals stulits
+skära skär skar skurit skuren skars skurits
 fara far for farit
 gälla gäller gällde gällt
 sova sover sov sovit
@@ -1066,6 +1071,13 @@ constexpr QStringView Arabic = uR"(كتاب كتب
 شغل أشغال
 )";
 
+// Voikko finds the Finnish pronouns of "each" as kuka and kumpi with the particle -kin
+// (kuhunkin: "to whom, too").
+constexpr QStringView Finnish =
+    uR"(kukin kunkin kutakin kussakin kustakin kuhunkin kullakin kultakin kullekin kunakin kuksikin
+kumpikin kummankin kumpaakin kummassakin kummastakin kumpaankin kummallakin kummaltakin kummallekin kumpanakin kummaksikin kummatkin kumpiakin
+)";
+
 } // namespace
 
 QStringView irregularForms(DictionaryId id)
@@ -1087,7 +1099,7 @@ QStringView irregularForms(DictionaryId id)
     case DictionaryId::Arabic:
         return Arabic;
     case DictionaryId::Finnish:
-        break;
+        return Finnish;
     }
     return {};
 }

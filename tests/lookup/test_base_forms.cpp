@@ -47,11 +47,11 @@ testing::TestDatabase& database()
             db.insert(id, rows);
         };
         words(DictionaryId::English,
-              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,   u"city"_s,   u"walk"_s,
-               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,   u"beer"_s,   u"re"_s,
-               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,  u"writer"_s, u"aster"_s,
-               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,    u"use"_s,    u"win"_s,
-               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s});
+              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,    u"city"_s,   u"walk"_s,
+               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,   u"re"_s,
+               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,   u"writer"_s, u"aster"_s,
+               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,     u"use"_s,    u"win"_s,
+               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(
             DictionaryId::German,
@@ -84,7 +84,7 @@ testing::TestDatabase& database()
                u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s,  u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s,  u"crollato"_s,
                u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s,
-               u"ordine"_s});
+               u"ordine"_s,   u"catena"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -121,7 +121,7 @@ testing::TestDatabase& database()
                u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
                u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
                u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,  u"Kina"_s,
-               u"lärare"_s});
+               u"lärare"_s,     u"sist"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -134,11 +134,11 @@ testing::TestDatabase& database()
         db.insert(DictionaryId::Swedish,
                   {{u"ville"_s, u"\u0645\u06CC\u200C\u062E\u0648\u0627\u0633\u062A"_s}});
         words(DictionaryId::Finnish,
-              {u"kirja"_s,       u"talo"_s,    u"mennä"_s,   u"lapsi"_s,      u"asentaa"_s,
-               u"tieto"_s,       u"kone"_s,    u"ohjelma"_s, u"koko"_s,       u"keko"_s,
-               u"massa"_s,       u"edistää"_s, u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
-               u"kemiallinen"_s, u"maksa"_s,   u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s,
-               u"nopea"_s,       u"nopeasti"_s});
+              {u"kirja"_s,       u"talo"_s,     u"mennä"_s,   u"lapsi"_s,      u"asentaa"_s,
+               u"tieto"_s,       u"kone"_s,     u"ohjelma"_s, u"koko"_s,       u"keko"_s,
+               u"massa"_s,       u"edistää"_s,  u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
+               u"kemiallinen"_s, u"maksa"_s,    u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s,
+               u"nopea"_s,       u"nopeasti"_s, u"kuka"_s,    u"kukin"_s});
         // tietää "دانستن"; tietty "معین، مشخص", its participle, a word of its own.
         db.insert(DictionaryId::Finnish,
                   {{u"tiet\u00E4\u00E4"_s, u"\u062F\u0627\u0646\u0633\u062A\u0646"_s},
@@ -255,6 +255,16 @@ testing::TestDatabase& database()
              {u"\u062F\u0639\u0649"_s,
               u"(\u0646\u06AF\u0627\u0631\u0634 \u062F\u06CC\u06AF\u0631) \u062F\u0639\u0648\u062A "
               u"\u06A9\u0631\u062F"_s},
+             // ولا "and not", a phrase of a conjunction and a particle
+             {u"\u0648\u0644\u0627"_s, u"\u0648 \u0646\u0647"_s},
+             // أعلن "announced"; علنا "publicly"
+             {u"\u0623\u0639\u0644\u0646"_s,
+              u"\u0627\u0639\u0644\u0627\u0645 \u06A9\u0631\u062F"_s},
+             {u"\u0639\u0644\u0646\u0627"_s, u"\u0622\u0634\u06A9\u0627\u0631\u0627"_s},
+             // غابات "forests", a plural; غابة "forest"; غاب "was absent"
+             {u"\u063A\u0627\u0628\u0627\u062A"_s, u"\u062C\u0646\u06AF\u0644\u200C\u0647\u0627"_s},
+             {u"\u063A\u0627\u0628\u0629"_s, u"\u062C\u0646\u06AF\u0644"_s},
+             {u"\u063A\u0627\u0628"_s, u"\u063A\u0627\u06CC\u0628 \u0634\u062F"_s},
              // أكمل "completed, went on": a verb in every sense.
              {u"\u0623\u0643\u0645\u0644"_s,
               u"\u06A9\u0627\u0645\u0644 \u06A9\u0631\u062F\u060C \u0627\u062F\u0627\u0645\u0647 "
@@ -308,7 +318,11 @@ private Q_SLOTS:
              {u"\u0643\u0644"_s, 660},
              // A singular is met more often than its plural.
              {u"\u0635\u0648\u062A"_s, 500},
-             {u"\u0623\u0635\u0648\u0627\u062A"_s, 448}}));
+             {u"\u0623\u0635\u0648\u0627\u062A"_s, 448},
+             // غاب (was absent) is met more often than غابة (forest).
+             {u"\u063A\u0627\u0628"_s, 480},
+             {u"\u063A\u0627\u0628\u0629"_s, 420},
+             {u"\u063A\u0627\u0628\u0627\u062A"_s, 400}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -466,6 +480,8 @@ private Q_SLOTS:
             u"tietty"_s);
         // maksamme is "we pay" before it is "our liver".
         row("fi verb before a noun with a possessive", D::Finnish, u"maksamme"_s, u"maksaa"_s);
+        // kuhun with -kin is kukin's (to each), before it is kuka's (to whom, too).
+        row("fi pronoun of each", D::Finnish, u"kuhunkin"_s, u"kukin"_s);
         // وتسعين is تسعون (ninety), not a plural of تسع (nine).
         row("ar oblique of a headword in un", D::Arabic, u"\u0648\u062A\u0633\u0639\u064A\u0646"_s,
             u"\u062A\u0633\u0639\u0648\u0646"_s);
@@ -501,6 +517,12 @@ private Q_SLOTS:
         // فعليه is ف with عليه (upon him), not فعلي (actual) with ه.
         row("ar particle and a whole word before a longer stem", D::Arabic,
             u"\u0641\u0639\u0644\u064A\u0647"_s, u"\u0639\u0644\u064A\u0647"_s);
+        // أعلنا is أعلن with نا, its ن written once; not أ with علنا (publicly).
+        row("ar perfect in n before na", D::Arabic, u"\u0623\u0639\u0644\u0646\u0627"_s,
+            u"\u0623\u0639\u0644\u0646"_s);
+        // الغابات: the plural غابات, whose singular is غابة, not the commoner غاب.
+        row("ar plural in aat of its word in a", D::Arabic,
+            u"\u0627\u0644\u063A\u0627\u0628\u0627\u062A"_s, u"\u063A\u0627\u0628\u0629"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
@@ -701,6 +723,16 @@ private Q_SLOTS:
         // العلى (the heights) is no form of على (on).
         QTest::newRow("ar particle of three letters after the article")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
+        QTest::newRow("it diminutive") << int(D::Italian) << u"catenina"_s << u"catena"_s;
+        QTest::newRow("en field in -ics") << int(D::English) << u"genomics"_s << u"genomic"_s;
+        // fakta-resistens, the analyser's division: no head that cuts its last part.
+        QTest::newRow("sv head inside the last part")
+            << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
+        // بولا, بعلى: a conjunction's phrase takes no ب in front, nor does a preposition.
+        QTest::newRow("ar preposition before a conjunction")
+            << int(D::Arabic) << u"\u0628\u0648\u0644\u0627"_s << u"\u0648\u0644\u0627"_s;
+        QTest::newRow("ar preposition before a preposition")
+            << int(D::Arabic) << u"\u0628\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("fi -sti adverb of a participle")
             << int(D::Finnish) << u"lupaavasti"_s << u"luvata"_s;
         QTest::newRow("ar deep stem")
