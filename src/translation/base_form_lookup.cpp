@@ -1683,6 +1683,17 @@ QList<DictionaryForm> singularInAatFirst(const QString& word, QList<DictionaryFo
     return found;
 }
 
+// Whether the Arabic word is a preposition with the nisba adjective's feminine, which after a
+// preposition is the abstract noun made of it, no form of the adjective: بشرعية is "with
+// legitimacy" (شرعية), not a form of شرعي (legitimate).
+bool abstractNounAfterPreposition(const QString& word, const DictionaryForm& form)
+{
+    const QStringView rest = withoutConjunction(word);
+    return rest.size() > 4 && QStringView(u"\u0628\u0644\u0643").contains(rest.front()) && // ب ل ك
+           rest.endsWith(u"\u064A\u0629") && form.headword.endsWith(u'\u064A') && // ية ي
+           rest.mid(1).chopped(1) == form.headword;
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -1693,7 +1704,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     });
     found.removeIf([&](const DictionaryForm& f) {
         return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f) ||
-               yaWrittenAlif(word, f);
+               yaWrittenAlif(word, f) || abstractNounAfterPreposition(word, f);
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
@@ -2265,6 +2276,22 @@ QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryF
     return found;
 }
 
+// A word of the conjunction و or ف and a whole headword is read so before the headword is cut
+// further: وبذل is و with بذل (spent), before و and ب with ذل (humiliation); وبسبب is بسبب
+// (because of) before سبب.
+QList<DictionaryForm> conjunctionAndWholeWordFirst(const QString& word, QList<DictionaryForm> found)
+{
+    const QStringView rest = withoutConjunction(word);
+    const auto whole = std::find_if(found.begin(), found.end(),
+                                    [&](const DictionaryForm& f) { return f.headword == rest; });
+    const auto cut = std::find_if(found.begin(), whole, [&](const DictionaryForm& f) {
+        return f.headword.size() < rest.size() && rest.endsWith(f.headword);
+    });
+    if (whole != found.end() && cut != whole)
+        std::rotate(cut, whole, whole + 1);
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
@@ -2273,7 +2300,8 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
     found = noEndingOnParticles(word, std::move(found));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
-    return particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));
+    found = particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));
+    return conjunctionAndWholeWordFirst(word, std::move(found));
 }
 
 } // namespace

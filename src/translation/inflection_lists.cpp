@@ -677,7 +677,7 @@ travail travaux
 )";
 
 constexpr QStringView Swedish = uR"(vara är var varit varande
-ha har hade haft havande
+ha har hade haft havande hades
 gå går gick gått gången gånget gångna gås
 se ser såg sett sedd sett sedda ses sågs setts
 få får fick fått

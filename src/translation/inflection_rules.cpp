@@ -723,10 +723,9 @@ Forms swedish(const QString& w)
     const QChar last = w.back();
     if (last == u'a') {
         const QString s = chop(w, 1);
-        addEndings(f, s, {u"or", u"ors", u"orna", u"ornas", u"an", u"ans", u"ar", u"ade",
-                          u"at", u"ad",  u"ades", u"as",    u"er", u"de",  u"te", u"t",
-                          u"d",  u"s",   u"es",   u"da",    u"ta", u"ande", u"des", u"tes",
-                          u"ts"});
+        addEndings(f, s, {u"or", u"ors",  u"orna", u"ornas", u"an",  u"ans", u"ar", u"ade", u"at",
+                          u"ad", u"ades", u"as",   u"er",    u"de",  u"te",  u"t",  u"d",   u"s",
+                          u"es", u"da",   u"ta",   u"ande",  u"des", u"tes", u"ts"});
         addEndings(f, w, {u"n", u"ns", u"r", u"de", u"t", u"s", u"d", u"des", u"ts"});
         if (s.endsWith(u'r'))
             f << s; // köra → kör

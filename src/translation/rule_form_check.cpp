@@ -17,9 +17,9 @@ constexpr std::array<QStringView, 6> SwedishAdjective = {u"a", u"e", u"t", u"are
 constexpr std::array<QStringView, 3> SwedishPluralAr = {u"ar", u"arna", u"arnas"};
 constexpr std::array<QStringView, 3> SwedishPluralEr = {u"er", u"erna", u"ernas"};
 // The endings the rules give a verb in -a, after its stem and after the whole word.
-constexpr std::array<QStringView, 15> SwedishVerbOfA = {
-    u"ade", u"at", u"ad", u"ades", u"er", u"de",  u"te",  u"t",
-    u"d",   u"da", u"ta", u"ande", u"des", u"tes", u"ts"};
+constexpr std::array<QStringView, 15> SwedishVerbOfA = {u"ade", u"at",   u"ad",  u"ades", u"er",
+                                                        u"de",  u"te",   u"t",   u"d",    u"da",
+                                                        u"ta",  u"ande", u"des", u"tes",  u"ts"};
 constexpr std::array<QStringView, 3> SwedishVerbAfterA = {u"de", u"d", u"des"};
 // The endings the rules give a word in another vowel as a verb or adjective: bodde, bott; nytt.
 constexpr std::array<QStringView, 3> SwedishVerbOfVowel = {u"dde", u"dd", u"tt"};

@@ -257,6 +257,11 @@ testing::TestDatabase& database()
               u"\u06A9\u0631\u062F"_s},
              // ولا "and not", a phrase of a conjunction and a particle
              {u"\u0648\u0644\u0627"_s, u"\u0648 \u0646\u0647"_s},
+             // بطاقة "card"; طاقة "energy"
+             {u"\u0628\u0637\u0627\u0642\u0629"_s, u"\u06A9\u0627\u0631\u062A"_s},
+             {u"\u0637\u0627\u0642\u0629"_s, u"\u0627\u0646\u0631\u0698\u06CC"_s},
+             // شرعي "legitimate"
+             {u"\u0634\u0631\u0639\u064A"_s, u"\u0645\u0634\u0631\u0648\u0639"_s},
              // أعلن "announced"; علنا "publicly"
              {u"\u0623\u0639\u0644\u0646"_s,
               u"\u0627\u0639\u0644\u0627\u0645 \u06A9\u0631\u062F"_s},
@@ -523,6 +528,9 @@ private Q_SLOTS:
         // الغابات: the plural غابات, whose singular is غابة, not the commoner غاب.
         row("ar plural in aat of its word in a", D::Arabic,
             u"\u0627\u0644\u063A\u0627\u0628\u0627\u062A"_s, u"\u063A\u0627\u0628\u0629"_s);
+        // وبطاقة is و with بطاقة (a card), before و and ب with طاقة (energy).
+        row("ar conjunction and a whole word", D::Arabic, u"\u0648\u0628\u0637\u0627\u0642\u0629"_s,
+            u"\u0628\u0637\u0627\u0642\u0629"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
@@ -731,6 +739,10 @@ private Q_SLOTS:
         // بولا, بعلى: a conjunction's phrase takes no ب in front, nor does a preposition.
         QTest::newRow("ar preposition before a conjunction")
             << int(D::Arabic) << u"\u0628\u0648\u0644\u0627"_s << u"\u0648\u0644\u0627"_s;
+        // بشرعية: ب with شرعية (legitimacy), the abstract noun, no form of شرعي (legitimate).
+        QTest::newRow("ar abstract noun after a preposition")
+            << int(D::Arabic) << u"\u0628\u0634\u0631\u0639\u064A\u0629"_s
+            << u"\u0634\u0631\u0639\u064A"_s;
         QTest::newRow("ar preposition before a preposition")
             << int(D::Arabic) << u"\u0628\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("fi -sti adverb of a participle")
