@@ -384,7 +384,7 @@ public:
                 continue;
             if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at))
                 continue;
-            add(*head);
+            add(asNoun(*head));
             if (first)
                 add(*first);
             else if (depth == 0)
@@ -473,6 +473,17 @@ private:
         if (first)
             return at >= ShortestSwedishFirst;
         return tail.size() >= ShortestBareHead && !WordComparison::sameWord(tail, head.headword);
+    }
+
+    // A German compound's head written small, a verb or an adjective whose entry holds its noun
+    // too, is shown as the noun it is there: Treffen (Klassentreffen), Kosten (Staatskosten),
+    // Recht (Heimrecht).
+    DictionaryForm asNoun(DictionaryForm head) const
+    {
+        if (m_id == DictionaryId::German && head.headword.front().isLower() &&
+            nounSense(head.translation))
+            head.headword[0] = head.headword.front().toUpper();
+        return head;
     }
 
     // A compound's head, also as written with ss for ß (Schul-strasse is Straße, not Trasse).
@@ -2150,9 +2161,10 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     if (id == DictionaryId::Italian && !adjective)
         italianParticipleWordFirst(recordset, found);
     // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
-    // heap), not of sticka, though the headword stack is its past.
-    static const std::array<QStringView, 6> definite = {u"en",  u"et", u"ens",
-                                                        u"ets", u"na", u"nas"};
+    // heap), not of sticka, though the headword stack is its past; åkern of åker (a field),
+    // not of åka, though åker is its present.
+    static const std::array<QStringView, 8> definite = {u"en", u"et",  u"ens", u"ets",
+                                                        u"na", u"nas", u"ern", u"eln"};
     const bool noun =
         id == DictionaryId::Swedish && std::any_of(definite.cbegin(), definite.cend(),
                                                    [&](QStringView e) { return word.endsWith(e); });

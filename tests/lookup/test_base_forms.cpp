@@ -194,6 +194,13 @@ testing::TestDatabase& database()
         // befordra "ترفیع دادن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"befordra"_s, u"\u062A\u0631\u0641\u06CC\u0639 \u062F\u0627\u062F\u0646"_s}});
+        // åka "رفتن"; åker "می‌رود (زمان حال)" and "مزرعه", its present and a
+        // field.
+        db.insert(
+            DictionaryId::Swedish,
+            {{u"\u00E5ka"_s, u"\u0631\u0641\u062A\u0646"_s},
+             {u"\u00E5ker"_s, u"\u0645\u06CC\u200C\u0631\u0648\u062F (\u0632\u0645\u0627\u0646 "
+                              u"\u062D\u0627\u0644)\n\u0645\u0632\u0631\u0639\u0647"_s}});
         // Verbs translate as a Persian past tense: أرسل "sent", رسل "messengers".
         db.insert(
             DictionaryId::Arabic,
@@ -309,9 +316,9 @@ private Q_SLOTS:
                                      {u"redatto"_s, 387},
                                      {u"produrre"_s, 458},
                                      {u"prodotto"_s, 511}}));
-        QVERIFY(writeFrequencyTable(m_store->connection(),
-                                    DictionaryCatalog::entry(DictionaryId::Swedish),
-                                    {{u"driva"_s, 450}, {u"drivit"_s, 400}}));
+        QVERIFY(writeFrequencyTable(
+            m_store->connection(), DictionaryCatalog::entry(DictionaryId::Swedish),
+            {{u"driva"_s, 450}, {u"drivit"_s, 400}, {u"\u00E5ka"_s, 480}, {u"\u00E5ker"_s, 400}}));
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
@@ -405,7 +412,7 @@ private Q_SLOTS:
         row("de a headword that is another's form", D::German, u"hielte"_s, u"halten"_s);
         row("sv a headword that is another's form", D::Swedish, u"drivits"_s, u"driva"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
-        row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"treffen"_s);
+        row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"Treffen"_s);
         row("fi a participle's form of its verb", D::Finnish, u"koottua"_s, u"koota"_s);
         row("ar a plural's named singular", D::Arabic,
             u"\u0627\u0644\u0645\u0633\u0627\u062C\u064A\u0646"_s,
@@ -531,6 +538,8 @@ private Q_SLOTS:
         // وبطاقة is و with بطاقة (a card), before و and ب with طاقة (energy).
         row("ar conjunction and a whole word", D::Arabic, u"\u0648\u0628\u0637\u0627\u0642\u0629"_s,
             u"\u0628\u0637\u0627\u0642\u0629"_s);
+        // åkern, the field, is åker's definite, no form of åka, though åker is its present.
+        row("sv definite of a verb's present", D::Swedish, u"\u00E5kern"_s, u"\u00E5ker"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
