@@ -194,8 +194,7 @@ testing::TestDatabase& database()
         // befordra "ترفیع دادن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"befordra"_s, u"\u062A\u0631\u0641\u06CC\u0639 \u062F\u0627\u062F\u0646"_s}});
-        // åka "رفتن"; åker "می‌رود (زمان حال)" and "مزرعه", its present and a
-        // field.
+        // åka, to go; åker, its present as the translation notes, and a field.
         db.insert(
             DictionaryId::Swedish,
             {{u"\u00E5ka"_s, u"\u0631\u0641\u062A\u0646"_s},
