@@ -1366,6 +1366,21 @@ bool verbFormOfName(DictionaryId id, const QString& word, const DictionaryForm& 
            w != form.headword.toLower();
 }
 
+// Whether the English word is an -ing or -ed made of an adverb in -ly, which no verb is where
+// the list translates it as none: overlying is of overlie, not of overly (too). Verbs in -ly
+// (apply, rally, bully) translate as verbs; the short ones (ally, ply) are left alone, as the
+// list translates some only as nouns.
+bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    constexpr qsizetype ShortestAdverb = 5;
+    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
+        return false;
+    const QString w = word.toLower();
+    return form.headword.size() >= ShortestAdverb && form.headword.endsWith(u"ly") &&
+           (w.endsWith(u"ing") || w.endsWith(u"ed")) && w != form.headword.toLower() &&
+           !persianVerb(form.translation);
+}
+
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
 // (-ar, -er, -ir) that is no verb, as its translation shows: volga is no form of volgare
 // (vulgar), rovi none of rovere (oak). Only the plural is such a word's form (volgari,
@@ -2357,7 +2372,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     const BaseForms* swedish = id == DictionaryId::Swedish ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
-               verbFormOfName(id, word, f) ||
+               verbFormOfName(id, word, f) || verbFormOfAdverb(id, word, f) ||
                (id == DictionaryId::Swedish &&
                 (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f) ||
                  swedishFormOfName(word, f))) ||

@@ -47,11 +47,11 @@ testing::TestDatabase& database()
             db.insert(id, rows);
         };
         words(DictionaryId::English,
-              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,    u"city"_s,   u"walk"_s,
-               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,   u"re"_s,
-               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,   u"writer"_s, u"aster"_s,
-               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,     u"use"_s,    u"win"_s,
-               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s});
+              {u"house"_s,    u"child"_s, u"go"_s,    u"run"_s,    u"city"_s,    u"walk"_s,
+               u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,    u"re"_s,
+               u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,   u"writer"_s,  u"aster"_s,
+               u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,     u"use"_s,     u"win"_s,
+               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s, u"overly"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(
             DictionaryId::German,
@@ -740,6 +740,7 @@ private Q_SLOTS:
         QTest::newRow("ar particle of three letters after the article")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("it diminutive") << int(D::Italian) << u"catenina"_s << u"catena"_s;
+        QTest::newRow("en -ing of an adverb") << int(D::English) << u"overlying"_s << u"overly"_s;
         QTest::newRow("en field in -ics") << int(D::English) << u"genomics"_s << u"genomic"_s;
         // fakta-resistens, the analyser's division: no head that cuts its last part.
         QTest::newRow("sv head inside the last part")
