@@ -1369,11 +1369,12 @@ bool verbFormOfName(DictionaryId id, const QString& word, const DictionaryForm& 
 // Whether the English word is an -ing or -ed made of an adverb in -ly, which no verb is where
 // the list translates it as none: overlying is of overlie, not of overly (too). Verbs in -ly
 // (apply, rally, bully) translate as verbs; the short ones (ally, ply) are left alone, as the
-// list translates some only as nouns.
+// list translates some only as nouns, and so are the computer terms, which translate verbs as
+// their nouns (reply, download).
 bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm& form)
 {
     constexpr qsizetype ShortestAdverb = 5;
-    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
+    if (id != DictionaryId::English)
         return false;
     const QString w = word.toLower();
     return form.headword.size() >= ShortestAdverb && form.headword.endsWith(u"ly") &&
