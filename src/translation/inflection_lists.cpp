@@ -423,60 +423,60 @@ dovere devo devi deve dobbiamo dovete devono debbo dovevo doveva dovevano dovett
 sapere so sai sa sappiamo sapete sanno sapevo sapeva sapevano seppi seppe seppero saprò saprai saprà sapremo sapranno saprei saprebbe sappia sappiano sapessi sapesse saputo sapendo
 vedere vedo vedi vede vediamo vedete vedono vedevo vedeva vedevano vidi vide videro vedrò vedrai vedrà vedremo vedranno vedrei vedrebbe veda vedano vedessi vedesse visto vista visti viste veduto vedendo
 uscire esco esci esce usciamo uscite escono uscivo usciva uscì uscirono esca escano uscito uscita usciti uscite uscendo
-tenere tengo tieni tiene teniamo tenete tengono tenevo teneva tenni tenne tennero terrò terrà terrei tenga tengano tenuto tenuta tenuti tenendo
+tenere tengo tieni tiene teniamo tenete tengono tenevo teneva tenni tenne tennero terrò terrà terrei tenga tengano tenuto tenuta tenuti tenendo tenute
 rimanere rimango rimani rimane rimaniamo rimangono rimasi rimase rimasero rimarrò rimarrà rimanga rimasto rimasta rimasti rimaste rimanendo
 prendere presi prese prendemmo presero preso presa prese
 mettere misi mise mettemmo misero messo messa messi messe
 scrivere scrissi scrisse scrissero scritto scritta scritti scritte
 leggere lessi lesse lessero letto letta letti lette
-chiedere chiesi chiese chiesero chiesto chiesta chiesti
-rispondere risposi rispose risposero risposto risposta
-vivere vissi visse vissero vissuto vissuta vivrò vivrà
+chiedere chiesi chiese chiesero chiesto chiesta chiesti chieste
+rispondere risposi rispose risposero risposto risposta risposti
+vivere vissi visse vissero vissuto vissuta vivrò vivrà vissuti vissute
 nascere nacqui nacque nacquero nato nata nati nate
 morire muoio muori muore muoiono morto morta morti morte morì
 aprire aperto aperta aperti aperte
-offrire offerto offerta
-coprire coperto coperta
+offrire offerto offerta offerti
+coprire coperto coperta coperti
 chiudere chiusi chiuse chiusero chiuso chiusa chiusi chiuse
 correre corsi corse corsero corso corsa
 perdere persi perse persero perso persa perduto
 scegliere scelgo scegli sceglie scegliamo scelgono scelsi scelse scelsero scelto scelta scelti scelga
-conoscere conobbi conobbe conobbero conosciuto conosciuta conosciuti
-bere bevo bevi beve beviamo bevete bevono bevevo beveva bevvi bevve berrò berrà bevuto bevuta bevendo beva
-piacere piace piacciono piaceva piacque piacquero piaciuto piaciuta piacerà piacerebbe piaccia
+conoscere conobbi conobbe conobbero conosciuto conosciuta conosciuti conosciute
+bere bevo bevi beve beviamo bevete bevono bevevo beveva bevvi bevve berrò berrà bevuto bevuta bevendo beva bevuti bevute
+piacere piace piacciono piaceva piacque piacquero piaciuto piaciuta piacerà piacerebbe piaccia piaciuti piaciute
 decidere decisi decise decisero deciso decisa
 succedere successe successo successa
-accadere accadde accaduto accaduta accadrà
-cadere caddi cadde caddero cadrò cadrà caduto caduta
-togliere tolgo toglie tolgono tolsi tolse tolto tolta
-vincere vinsi vinse vinsero vinto vinta
+accadere accadde accaduto accaduta accadrà accaduti accadute
+cadere caddi cadde caddero cadrò cadrà caduto caduta caduti
+togliere tolgo toglie tolgono tolsi tolse tolto tolta tolti tolte
+vincere vinsi vinse vinsero vinto vinta vinti vinte
 muovere mossi mosse mosso mossa
 ridere risi rise riso
 piangere piansi pianse pianto
-raggiungere raggiunsi raggiunse raggiunto raggiunta
+raggiungere raggiunsi raggiunse raggiunto raggiunta raggiunti raggiunte
 discutere discussi discusse discusso
 esprimere espressi espresse espresso espressa
 trarre traggo trae traggono trassi trasse tratto tratta trarrà
 porre pongo pone poniamo pongono posi pose posto posta porrà
-tradurre traduco traduce traducono tradussi tradusse tradotto tradotta
+tradurre traduco traduce traducono tradussi tradusse tradotto tradotta tradotti tradotte
 condurre conduco conduce conducono condussi condusse condotto condotta
-spegnere spengo spegne spensi spense spento spenta
-dipingere dipinsi dipinse dipinto dipinta
+spegnere spengo spegne spensi spense spento spenta spente
+dipingere dipinsi dipinse dipinto dipinta dipinte
 spendere spesi spese speso spesa
 rendere resi rese reso resa
 difendere difesi difese difeso difesa
 scendere scesi scese sceso scesa
 accendere accesi accese acceso accesa
 vedere visto
-rompere ruppi ruppe rotto rotta
-giungere giunsi giunse giunto giunta
+rompere ruppi ruppe rotto rotta rotti rotte
+giungere giunsi giunse giunto giunta giunti
 dividere divisi divise diviso divisa
 uccidere uccisi uccise ucciso uccisa
-sedere siedo siedi siede siedono sedette seduto seduta
+sedere siedo siedi siede siedono sedette seduto seduta seduti
 parere pare parve parso
 valere valgo vale valse valso
 salire salgo sale salgono salga
-apparire appaio appare appaiono apparve apparso apparsa
+apparire appaio appare appaiono apparve apparso apparsa apparsi apparse
 scomparire scompaio scompare scompaiono scomparve scomparvero scomparso scomparsa scomparsi scomparse
 scoprire scoprii scoprì scoprirono scoperto scoperta scoperti scoperte
 soffrire soffrii soffrì soffrirono sofferto sofferta sofferti sofferte
