@@ -104,7 +104,7 @@ private:
                 made.removeIf([&](const QString& form) { return nameOnly(*source.speller, form); });
             else if (source.speller && known(*source.speller, e.word))
                 made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
-            if (expansion && check) {
+            if (check) {
                 // The headword's forms as written, or written small (a word list may begin a
                 // headword with a capital).
                 const QStringList own = expansion->formsOf(e.word);

@@ -1354,16 +1354,20 @@ bool pluralOfVerbForm(const QString& word, const DictionaryForm& form)
     return std::all_of(senses.cbegin(), senses.cend(), persianInfinitive);
 }
 
+// Whether the English word is an -ing or -ed that the headword is not itself.
+bool englishVerbEnding(const QString& word, const QString& headword)
+{
+    const QString w = word.toLower();
+    return (w.endsWith(u"ing") || w.endsWith(u"ed")) && w != headword.toLower();
+}
+
 // Whether the English word is a verb's -ing or -ed form and the headword, written with a
 // capital, a name or a people's adjective, which no verb is: polishing is of polish, not of
 // Polish, as the analyser's stem written small says.
 bool verbFormOfName(DictionaryId id, const QString& word, const DictionaryForm& form)
 {
-    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
-        return false;
-    const QString w = word.toLower();
-    return form.headword.front().isUpper() && (w.endsWith(u"ing") || w.endsWith(u"ed")) &&
-           w != form.headword.toLower();
+    return (id == DictionaryId::English || id == DictionaryId::ComputerAndInternet) &&
+           form.headword.front().isUpper() && englishVerbEnding(word, form.headword);
 }
 
 // Whether the English word is an -ing or -ed made of an adverb in -ly, which no verb is where
@@ -1374,11 +1378,8 @@ bool verbFormOfName(DictionaryId id, const QString& word, const DictionaryForm& 
 bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm& form)
 {
     constexpr qsizetype ShortestAdverb = 5;
-    if (id != DictionaryId::English)
-        return false;
-    const QString w = word.toLower();
-    return form.headword.size() >= ShortestAdverb && form.headword.endsWith(u"ly") &&
-           (w.endsWith(u"ing") || w.endsWith(u"ed")) && w != form.headword.toLower() &&
+    return id == DictionaryId::English && form.headword.size() >= ShortestAdverb &&
+           form.headword.endsWith(u"ly") && englishVerbEnding(word, form.headword) &&
            !persianVerb(form.translation);
 }
 

@@ -582,13 +582,13 @@ constexpr std::array<QStringView, 47> SpanishEr = {
     u"erías", u"eríamos", u"erían",   u"a",     u"as",     u"amos",  u"áis",    u"an",
     u"iera",  u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo",  u"ido",
     u"ida",   u"idos",    u"idas",    u"ed",    u"erse",   u"erlo",  u"iéndose"};
-constexpr std::array<QStringView, 47> SpanishIr = {
-    u"o",       u"es",      u"e",     u"imos",   u"ís",    u"en",      u"í",    u"iste",
-    u"ió",      u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos",   u"íais", u"ían",
-    u"iré",     u"irás",    u"irá",   u"iremos", u"iréis", u"irán",    u"iría", u"irías",
-    u"iríamos", u"irían",   u"a",     u"as",     u"amos",  u"áis",     u"an",   u"iera",
-    u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo",   u"ido",  u"ida",
-    u"idos",    u"idas",    u"id",    u"irse",   u"irlo",  u"iéndose", u"imos"};
+constexpr std::array<QStringView, 46> SpanishIr = {
+    u"o",       u"es",      u"e",     u"imos",   u"ís",    u"en",     u"í",    u"iste",
+    u"ió",      u"isteis",  u"ieron", u"ía",     u"ías",   u"íamos",  u"íais", u"ían",
+    u"iré",     u"irás",    u"irá",   u"iremos", u"iréis", u"irán",   u"iría", u"irías",
+    u"iríamos", u"irían",   u"a",     u"as",     u"amos",  u"áis",    u"an",   u"iera",
+    u"ieras",   u"iéramos", u"ieran", u"iese",   u"iesen", u"iendo",  u"ido",  u"ida",
+    u"idos",    u"idas",    u"id",    u"irse",   u"irlo",  u"iéndose"};
 // The persons whose stem carries the stress: the ones a stem change touches.
 constexpr std::array<QStringView, 9> SpanishStressed = {u"o",  u"as", u"es", u"a", u"e",
                                                         u"an", u"en", u"e",  u"a"};
