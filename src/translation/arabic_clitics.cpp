@@ -71,15 +71,16 @@ QStringList withoutSuffixes(const QString& word)
         if (stem.size() >= 3 && stem.endsWith(u'\u0627'))
             appendUnique(forms, stem.chopped(1) + u'\u0649');
         appendUnique(forms, stem);
+        // A last ه may also be a ة written without its dots (صفقه, a deal; بدايه before a
+        // dual's ي).
+        if (suffix == u"\u0647" && stem.size() >= 2)
+            appendUnique(forms, stem + u'\u0629');
         // The dual and plural lose their ن before a pronoun: عينيه → عيني → عين.
         if (stem.size() >= 4 && (stem.endsWith(u'\u064A') || stem.endsWith(u'\u0627')))
             appendUnique(forms, stem.chopped(1));
         // A feminine ending written ت before a pronoun is ة on its own: سيارته → سيارة.
         if (stem.endsWith(u'\u062A'))
             appendUnique(forms, stem.left(stem.size() - 1) + u'\u0629');
-        // A last ه may also be a ة written without its dots (صفقه, a deal).
-        if (suffix == u"\u0647" && stem.size() >= 2)
-            appendUnique(forms, stem + u'\u0629');
     }
     return forms;
 }

@@ -55,6 +55,14 @@ QSet<QString> prefixFlags(const QByteArray& affixFile)
     return flags;
 }
 
+// The word as written and with a capital: a German noun copied from a list may have lost it.
+QStringList smallAndCapital(const QString& word)
+{
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    return capital == word ? QStringList{word} : QStringList{word, capital};
+}
+
 } // namespace
 
 std::unique_ptr<HunspellBaseForms> HunspellBaseForms::load(const QString& language)
@@ -219,10 +227,7 @@ bool HunspellBaseForms::isWord(const QString& word) const
 
 bool HunspellBaseForms::mayBeCompound(const QString& word) const
 {
-    // Written small or with a capital: a German noun copied from a list may have lost it.
-    QString capital = word;
-    capital[0] = capital[0].toUpper();
-    for (const QString& w : {word, capital}) {
+    for (const QString& w : smallAndCapital(word)) {
         for (const std::string& analysis : analyses(w)) {
             if (analysis.find("pa:") == std::string::npos)
                 return false;
@@ -236,15 +241,17 @@ QString HunspellBaseForms::lastCompoundPart(const QString& word) const
     // " pa:fakta st:fakta pa:resistens": the last "pa:" field. Of several divisions, the one
     // with the shortest last part.
     QString shortest;
-    for (const std::string& analysis : analyses(word)) {
-        const std::size_t at = analysis.rfind(" pa:");
-        if (at == std::string::npos)
-            continue;
-        const std::size_t end = analysis.find(' ', at + 4);
-        const QString part = QString::fromStdString(analysis.substr(at + 4, end - at - 4));
-        if (!part.isEmpty() && word.endsWith(part, Qt::CaseInsensitive) &&
-            (shortest.isEmpty() || part.size() < shortest.size()))
-            shortest = part;
+    for (const QString& w : smallAndCapital(word)) {
+        for (const std::string& analysis : analyses(w)) {
+            const std::size_t at = analysis.rfind(" pa:");
+            if (at == std::string::npos)
+                continue;
+            const std::size_t end = analysis.find(' ', at + 4);
+            const QString part = QString::fromStdString(analysis.substr(at + 4, end - at - 4));
+            if (!part.isEmpty() && word.endsWith(part, Qt::CaseInsensitive) &&
+                (shortest.isEmpty() || part.size() < shortest.size()))
+                shortest = part;
+        }
     }
     return shortest;
 }

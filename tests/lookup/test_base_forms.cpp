@@ -53,17 +53,18 @@ testing::TestDatabase& database()
                u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,     u"use"_s,     u"win"_s,
                u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s, u"overly"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
-        words(
-            DictionaryId::German,
-            {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
-             u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
-             u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
-             u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s,   u"auswählen"_s,
-             u"Schiff"_s,    u"Berg"_s,   u"Katze"_s,   u"Schule"_s,   u"Straße"_s, u"Trasse"_s,
-             u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
-             u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
-             u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s,
-             u"Gang"_s,      u"Masse"_s,  u"Raucher"_s, u"Klo"_s,      u"Mund"_s,   u"Sieg"_s});
+        words(DictionaryId::German,
+              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
+               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
+               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
+               u"Raucher"_s, u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -181,7 +182,9 @@ testing::TestDatabase& database()
                                      u"\u0639\u0644\u064A\u0647"_s,
                                      u"\u0641\u0639\u0644\u064A"_s,
                                      u"\u0639\u0644\u0649"_s,
-                                     u"\u0623\u0645\u062A\u0639"_s});
+                                     u"\u0623\u0645\u062A\u0639"_s,
+                                     u"\u0628\u062F\u0627"_s,
+                                     u"\u0628\u062F\u0627\u064A\u0629"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -381,6 +384,9 @@ private Q_SLOTS:
             u"\u0627\u0644\u0643\u062A\u0627\u0628\u061F"_s, u"\u0643\u062A\u0627\u0628"_s);
         row("ar article before a spelling without hamza", D::Arabic,
             u"\u0627\u0644\u064A\u0645\u0627\u0646\u064A"_s, u"\u064A\u0645\u0627\u0646\u064A"_s);
+        // بدايه: بداية (beginning) written with ه, before بدا (appeared) with a dual's ي.
+        row("ar ya and ha for the feminine ending", D::Arabic, u"\u0628\u062F\u0627\u064A\u0647"_s,
+            u"\u0628\u062F\u0627\u064A\u0629"_s);
         // What the spell-checkers miss or get wrong: the forms table and the order of its
         // headwords.
         row("en not the", D::English, u"things"_s, u"thing"_s);
@@ -745,6 +751,9 @@ private Q_SLOTS:
         // fakta-resistens, the analyser's division: no head that cuts its last part.
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
+        // Dritt-anbieter, read also when written small: no Bieter (bidder).
+        QTest::newRow("de head inside the last part, written small")
+            << int(D::German) << u"drittanbieter"_s << u"Bieter"_s;
         // بولا, بعلى: a conjunction's phrase takes no ب in front, nor does a preposition.
         QTest::newRow("ar preposition before a conjunction")
             << int(D::Arabic) << u"\u0628\u0648\u0644\u0627"_s << u"\u0648\u0644\u0627"_s;
