@@ -2175,7 +2175,9 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     // After an elided article (sull'operato) the word is a noun or an adjective, and so is a
     // superlative (consigliatissimo).
     const bool adjective = word.contains(u'\'') || word.contains(u"issim");
-    if (id == DictionaryId::Italian && !adjective)
+    // A feminine (riassunta) is the verb's participle, not the noun's (riassunto, a summary).
+    const bool feminine = word.endsWith(u'a') || word.endsWith(u'e');
+    if (id == DictionaryId::Italian && !adjective && !feminine)
         italianParticipleWordFirst(recordset, found);
     // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
     // heap), not of sticka, though the headword stack is its past; åkern of åker (a field),

@@ -436,6 +436,7 @@ private Q_SLOTS:
         row("it an irregular participle's verb", D::Italian, u"redatte"_s, u"redigere"_s);
         row("it an irregular participle that is a word of its own", D::Italian, u"prodotti"_s,
             u"prodotto"_s);
+        row("it a feminine of that participle", D::Italian, u"prodotta"_s, u"produrre"_s);
         row("it an adjective's feminine, a verb's form too", D::Italian, u"maligna"_s,
             u"maligno"_s);
         row("fr all", D::French, u"toutes"_s, u"tout"_s);
