@@ -2089,9 +2089,11 @@ QStringList arabicVerbOfImperfect(DictionaryRecordset& recordset, const QString&
 
 // The headwords the found one is a form of that readers meet at least as often: a dictionary
 // form is met more often than its forms, and a rarer headword of the same letters is another
-// word (Kollegen is Kollege's, not Kolleg's). An Italian participle's, only its verb.
+// word (Kollegen is Kollege's, not Kolleg's). An Italian participle's, only its verb; a
+// feminine's (certificata), its verb however often readers meet the participle's own word
+// (certificato, a certificate).
 QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
-                          const DictionaryForm& form, bool participle)
+                          const DictionaryForm& form, bool participle, bool feminine)
 {
     // An Arabic plural's translation names its singular in its first sense: "زندانیان (جمع
     // مسجون)". The rules make مساجين of مساج (massage) too.
@@ -2108,7 +2110,7 @@ QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
         // A participle the list translates as one, no noun (diagnosticato
         // "تشخیص‌داده‌شده", not risultato "نتیجه"), is its verb's form however
         // often readers meet it.
-        if (persianParticiple(form.translation))
+        if (feminine || persianParticiple(form.translation))
             return bases;
     }
     const std::optional<int> ofForm = recordset.zipfPercentOf(headword);
@@ -2136,6 +2138,21 @@ void putBefore(DictionaryRecordset& recordset, QList<DictionaryForm>& found, qsi
         if (found.size() > BaseFormLookup::MostForms)
             found.removeLast();
     }
+}
+
+// Whether the Italian word ends as a feminine, also a participle's before a pronoun
+// (formatasi, divertitevi; not with ti, which plurals end in: invitati).
+bool italianFeminine(const QString& word)
+{
+    if (word.endsWith(u'a') || word.endsWith(u'e'))
+        return true;
+    static const std::array<QStringView, 4> pronouns = {u"si", u"ci", u"vi", u"mi"};
+    return std::any_of(pronouns.cbegin(), pronouns.cend(), [&](QStringView p) {
+        const QStringView w = QStringView(word).chopped(std::min(p.size(), word.size()));
+        const bool participle =
+            w.endsWith(u"ta") || w.endsWith(u"te") || w.endsWith(u"sa") || w.endsWith(u"se");
+        return word.endsWith(p) && w.size() > 4 && participle;
+    });
 }
 
 // An Italian participle that is a word of its own, met more often than its verb and not
@@ -2175,8 +2192,9 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     // After an elided article (sull'operato) the word is a noun or an adjective, and so is a
     // superlative (consigliatissimo).
     const bool adjective = word.contains(u'\'') || word.contains(u"issim");
-    // A feminine (riassunta) is the verb's participle, not the noun's (riassunto, a summary).
-    const bool feminine = word.endsWith(u'a') || word.endsWith(u'e');
+    // A feminine (riassunta, formatasi) is the verb's participle, not the noun's (riassunto, a
+    // summary).
+    const bool feminine = italianFeminine(word);
     if (id == DictionaryId::Italian && !adjective && !feminine)
         italianParticipleWordFirst(recordset, found);
     // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
@@ -2199,7 +2217,7 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
                                 ? arabicVerbOfImperfect(recordset, word, found[i], analyser)
                                 : QStringList{};
         if (bases.isEmpty())
-            bases = commonerBases(id, recordset, found[i], participle);
+            bases = commonerBases(id, recordset, found[i], participle, feminine);
         for (const QString& base : std::as_const(bases)) {
             const auto at = std::find_if(found.begin(), found.end(), [&](const auto& f) {
                 return WordComparison::sameWord(f.headword, base);

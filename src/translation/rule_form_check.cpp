@@ -119,6 +119,11 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
         // adjective's superlative (ljus: ljusast, plan: planast; -are makes agent nouns too).
         return !adjective && !m_isWord(w + u"ast");
     }
+    // A present of the verb in -a of another conjugation than the first is no plural in -er:
+    // tillägger is tillägga's, no plural of tillägg (an addition), whose plural is tillägg.
+    if (form == w + u"er" && !own.contains(form) && m_isWord(w + u'a') && m_isWord(form) &&
+        !m_isWord(w + u"ade"))
+        return true;
     if (madeWith(w, form, SwedishPluralEr))
         return own.contains(w + u"ar");
     if (madeWith(w, form, SwedishPluralAr))

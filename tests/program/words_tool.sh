@@ -101,24 +101,27 @@ empty_database "$WORK/forms.db"
 # is) and a word the spell-checker's dictionary shows to be another: Köcher (a quiver) is no
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
 # (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village),
-# fixare (a fixer) none of fixar, peri (pear trees) none of pera.
+# fixare (a fixer) none of fixar, peri (pear trees) none of pera, tillägger (adds) none of
+# tillägg (an addition).
 printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
 printf 'pera\tPERATEXT\n' >"$WORK/it.tsv"
 printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\nfixar\tFIXARTEXT\n' >"$WORK/sv.tsv"
+printf 'tillägg\tTILLÄGGTEXT\n' >>"$WORK/sv.tsv"
 empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
   German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv" \
   Italian_to_Persian "$WORK/it.tsv"
 # shows DICTIONARY WORD TEXT: whether looking the word up shows the text.
 shows() { "$words" --database "$WORK/ewe.db" lookup "$1" "$2" | grep -q "$3"; }
 for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
-  "Swedish tankar TANKA" "Swedish floror FLORA" "Swedish byar BYTEXT" "Italian pere PERA"; do
+  "Swedish tankar TANKA" "Swedish floror FLORA" "Swedish byar BYTEXT" "Swedish tilläggen TILLÄGG" \
+  "Italian pere PERA"; do
   # shellcheck disable=SC2086 # three words
   shows $found || fail "not found: $found"
 done
 for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
   "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
-  "Swedish fixare FIXARTEXT" "Italian peri PERA"; do
+  "Swedish fixare FIXARTEXT" "Swedish tillägger TILLÄGG" "Italian peri PERA"; do
   # shellcheck disable=SC2086
   shows $other && fail "a form of another word: $other"
 done
