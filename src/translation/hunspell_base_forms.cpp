@@ -128,6 +128,29 @@ bool HunspellBaseForms::fieldOfAdjective(const QString& word, const QString& ste
            word.compare(stem + u's', Qt::CaseInsensitive) == 0 && !isWord(stem + u"'s");
 }
 
+// Whether the English word in -ed is an adjective of a noun, "having" it (toothed, pronged,
+// intentioned), no verb's past: the dictionary knows it, and no -ing of the noun. A word
+// it does not know (honoured, centred) is left to the rules.
+bool HunspellBaseForms::adjectiveOfNoun(const QString& word, const QString& stem) const
+{
+    if (!m_english || stem.size() < 2 || !word.endsWith(u"ed", Qt::CaseInsensitive) ||
+        !isWord(word))
+        return false;
+    const QString s = stem.toLower();
+    // stop: stopping; take: taking; die: dying; panic: panicking.
+    QStringList ing = {s + u"ing", s.chopped(1) + u"ing", s + s.back() + u"ing"};
+    if (s.endsWith(u"ie"))
+        ing << s.chopped(2) + u"ying";
+    if (s.endsWith(u'c'))
+        ing << s + u"king";
+    return std::none_of(ing.cbegin(), ing.cend(), [&](const QString& w) { return isWord(w); });
+}
+
+bool HunspellBaseForms::noFormOf(const QString& word, const QString& stem) const
+{
+    return fieldOfAdjective(word, stem) || adjectiveOfNoun(word, stem);
+}
+
 const std::vector<std::string>& HunspellBaseForms::analyses(const QString& word) const
 {
     for (const Analysed& kept : m_analysed) {
@@ -148,7 +171,7 @@ QStringList HunspellBaseForms::candidates(const QString& word) const
     for (const std::string& analysis : analyses(word)) {
         if (const std::optional<QString> stem =
                 inflectedFrom(QString::fromStdString(analysis), word);
-            stem && !forms.contains(*stem) && !fieldOfAdjective(word, *stem))
+            stem && !forms.contains(*stem) && !noFormOf(word, *stem))
             forms.append(*stem);
     }
     return forms;
@@ -172,7 +195,7 @@ bool HunspellBaseForms::namesOtherLemmas(const QString& word, const QString& hea
     // not (köpare is no comparative of köp).
     // A word the Swedish dictionary reads as a verb's form only (väver, of väva) is none of a
     // noun (väv).
-    if (fieldOfAdjective(word, headword))
+    if (noFormOf(word, headword))
         return true;
     const std::vector<std::string>& known = analyses(word);
     const QString stem = u"st:" + headword;

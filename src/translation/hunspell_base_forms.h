@@ -40,6 +40,9 @@ private:
                       QSet<QString> derivations, const QString& language);
     std::optional<QString> inflectedFrom(const QString& analysis, const QString& word) const;
     bool fieldOfAdjective(const QString& word, const QString& stem) const;
+    bool adjectiveOfNoun(const QString& word, const QString& stem) const;
+    // Where the dictionary makes the word of the stem but it is none of its forms.
+    bool noFormOf(const QString& word, const QString& stem) const;
     // One look-up asks about the same few words several times (as written, written small, with
     // a capital): the last analyses are kept.
     const std::vector<std::string>& analyses(const QString& word) const;

@@ -51,7 +51,8 @@ testing::TestDatabase& database()
                u"good"_s,     u"the"_s,   u"thing"_s, u"bee"_s,    u"beer"_s,    u"re"_s,
                u"ring"_s,     u"p"_s,     u"pen"_s,   u"writ"_s,   u"writer"_s,  u"aster"_s,
                u"disaster"_s, u"stop"_s,  u"bath"_s,  u"us"_s,     u"use"_s,     u"win"_s,
-               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s, u"overly"_s});
+               u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s, u"overly"_s,
+               u"prong"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
               {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
@@ -749,6 +750,8 @@ private Q_SLOTS:
         QTest::newRow("it diminutive") << int(D::Italian) << u"catenina"_s << u"catena"_s;
         QTest::newRow("en -ing of an adverb") << int(D::English) << u"overlying"_s << u"overly"_s;
         QTest::newRow("en field in -ics") << int(D::English) << u"genomics"_s << u"genomic"_s;
+        QTest::newRow("en adjective in -ed of a noun")
+            << int(D::English) << u"pronged"_s << u"prong"_s;
         // fakta-resistens, the analyser's division: no head that cuts its last part.
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
