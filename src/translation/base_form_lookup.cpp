@@ -1797,28 +1797,45 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
 }
 
 // An Arabic word in ه read as the noun in ة written without its dots (صفقه: صفقة, a deal)
-// before the word with the pronoun "his" (صفق, clapped) where readers meet the noun ten
-// times as often; كتابه stays "his book" (كتاب) before كتابة (writing).
+// before the word with the pronoun "his" (صفق, clapped), and a ت before a pronoun read as the
+// noun's ة (قوتنا: قوة, strength) before a word in ت (قوت, food), where readers meet the noun
+// ten times as often; كتابه stays "his book" (كتاب) before كتابة (writing).
 QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QString& word,
                                       QList<DictionaryForm> found)
 {
     constexpr int Step = 100; // zipf times 100
-    if (!word.endsWith(u'\u0647'))
+    // The word as written before its ة, and the noun's letters before it: صفقه as صفق, صفق;
+    // قوتنا as قوت, قو.
+    QList<std::pair<QString, QString>> readings;
+    if (word.endsWith(u'\u0647'))
+        readings.append({word.chopped(1), word.chopped(1)});
+    static const std::array<QStringView, 10> pronouns = {
+        u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
+        u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
+    for (const QStringView pronoun : pronouns) {
+        const QString written = word.chopped(std::min(pronoun.size(), word.size()));
+        if (word.endsWith(pronoun) && written.size() > 2 && written.endsWith(u'\u062A')) {
+            readings.append({written, written.chopped(1)});
+            break;
+        }
+    }
+    for (const auto& [written, letters] : std::as_const(readings)) {
+        const auto noun = std::find_if(found.begin(), found.end(), [&](const DictionaryForm& f) {
+            return f.headword.endsWith(u'\u0629') && letters.endsWith(f.headword.chopped(1));
+        });
+        if (noun == found.end())
+            continue;
+        const std::optional<int> ofNoun = recordset.zipfPercentOf(noun->headword);
+        const auto other = std::find_if(found.begin(), noun, [&](const DictionaryForm& f) {
+            return written.endsWith(f.headword);
+        });
+        if (other == noun || !ofNoun)
+            continue;
+        const std::optional<int> ofOther = recordset.zipfPercentOf(other->headword);
+        if (!ofOther || *ofNoun - *ofOther >= Step)
+            std::rotate(other, noun, noun + 1);
         return found;
-    const QString written = word.chopped(1);
-    const auto noun = std::find_if(found.begin(), found.end(), [&](const DictionaryForm& f) {
-        return f.headword.endsWith(u'\u0629') && written.endsWith(f.headword.chopped(1));
-    });
-    if (noun == found.end())
-        return found;
-    const std::optional<int> ofNoun = recordset.zipfPercentOf(noun->headword);
-    const auto other = std::find_if(
-        found.begin(), noun, [&](const DictionaryForm& f) { return written.endsWith(f.headword); });
-    if (other == noun || !ofNoun)
-        return found;
-    const std::optional<int> ofOther = recordset.zipfPercentOf(other->headword);
-    if (!ofOther || *ofNoun - *ofOther >= Step)
-        std::rotate(other, noun, noun + 1);
+    }
     return found;
 }
 

@@ -185,7 +185,9 @@ testing::TestDatabase& database()
                                      u"\u0639\u0644\u0649"_s,
                                      u"\u0623\u0645\u062A\u0639"_s,
                                      u"\u0628\u062F\u0627"_s,
-                                     u"\u0628\u062F\u0627\u064A\u0629"_s});
+                                     u"\u0628\u062F\u0627\u064A\u0629"_s,
+                                     u"\u0642\u0648\u0629"_s,
+                                     u"\u0642\u0648\u062A"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -337,7 +339,10 @@ private Q_SLOTS:
              // غاب (was absent) is met more often than غابة (forest).
              {u"\u063A\u0627\u0628"_s, 480},
              {u"\u063A\u0627\u0628\u0629"_s, 420},
-             {u"\u063A\u0627\u0628\u0627\u062A"_s, 400}}));
+             {u"\u063A\u0627\u0628\u0627\u062A"_s, 400},
+             // قوة (strength) is met far more often than قوت (food).
+             {u"\u0642\u0648\u0629"_s, 520},
+             {u"\u0642\u0648\u062A"_s, 330}}));
     }
 
     void findsTheDictionaryForm_data()
@@ -508,6 +513,8 @@ private Q_SLOTS:
             u"\u0627\u0644\u062A\u0633\u0639\u064A\u0646"_s, u"\u062A\u0633\u0639\u0648\u0646"_s);
         row("ar ه for ة of a commoner noun", D::Arabic, u"\u0635\u0641\u0642\u0647"_s,
             u"\u0635\u0641\u0642\u0629"_s);
+        row("ar ت before a pronoun for ة of a commoner noun", D::Arabic,
+            u"\u0642\u0648\u062A\u0646\u0627"_s, u"\u0642\u0648\u0629"_s);
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
         row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
         row("sv adjective's weak form that is a verb too", D::Swedish, u"klena"_s, u"klen"_s);
