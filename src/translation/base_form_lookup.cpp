@@ -2314,7 +2314,19 @@ QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryF
                                              u"\u0639\u0644\u0649"_s, u"\u0639\u0646"_s,
                                              u"\u0641\u064A"_s,       u"\u0645\u0646\u0630"_s,
                                              u"\u0639\u0646\u062F"_s}; // لدى إلى على عن في منذ عند
+    // Nor does a preposition take a dual's or plural's ending: عليان is a name, no two of على.
+    const auto numbered = [&](const QString& preposition) {
+        QString stem = preposition;
+        if (stem.endsWith(u'\u0649'))
+            stem.back() = u'\u064A';
+        static const std::array<QStringView, 4> endings = {u"\u0627\u0646", u"\u064A\u0646",
+                                                           u"\u0648\u0646", u"\u0627\u062A"};
+        return std::any_of(endings.cbegin(), endings.cend(),
+                           [&](QStringView e) { return word.endsWith(stem + e); });
+    };
     found.removeIf([&](const DictionaryForm& f) {
+        if (prepositions.contains(f.headword) && numbered(f.headword))
+            return true;
         const qsizetype before = word.size() - f.headword.size() - 1;
         if (before < 0 || !word.endsWith(f.headword))
             return false;

@@ -774,6 +774,9 @@ private Q_SLOTS:
             << u"\u0634\u0631\u0639\u064A"_s;
         QTest::newRow("ar preposition before a preposition")
             << int(D::Arabic) << u"\u0628\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
+        // عليان, a name: a preposition has no dual.
+        QTest::newRow("ar preposition with a dual's ending")
+            << int(D::Arabic) << u"\u0639\u0644\u064A\u0627\u0646"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("fi -sti adverb of a participle")
             << int(D::Finnish) << u"lupaavasti"_s << u"luvata"_s;
         QTest::newRow("ar deep stem")
