@@ -1075,6 +1075,8 @@ constexpr QStringView Arabic = uR"(كتاب كتب
 // (kuhunkin: "to whom, too").
 constexpr QStringView Finnish =
     uR"(kukin kunkin kutakin kussakin kustakin kuhunkin kullakin kultakin kullekin kunakin kuksikin
+kuka kenen kenet ketä kehen keneen kenessä kenestä kenellä keneltä kenelle kenenä keneksi ketkä keitä keiden keihin keissä keistä keillä keiltä keille
+kukaan kenenkään ketään kehenkään keneenkään kenessäkään kenestäkään kenelläkään keneltäkään kenellekään kenenäkään keneksikään keitäkään
 kumpikin kummankin kumpaakin kummassakin kummastakin kumpaankin kummallakin kummaltakin kummallekin kumpanakin kummaksikin kummatkin kumpiakin
 )";
 
