@@ -1902,6 +1902,29 @@ QList<DictionaryForm> noParticleAfterArticle(DictionaryRecordset& recordset, con
     return found;
 }
 
+// A Swedish past in -de or -te (upprörde, kränkte) is its verb's before it is the weak
+// masculine of the participle in -d or -t (den upprörde), which readers seldom meet; the
+// analyser or the irregular list has to know it as the verb's. The weak form of one in -ad
+// (avancerade) is every weak form's and stays.
+QList<DictionaryForm> swedishPastFirst(const BaseForms* analyser, const QString& word,
+                                       QList<DictionaryForm> found)
+{
+    const QString w = word.toLower();
+    if (!analyser || found.size() < 2 || !(w.endsWith(u"de") || w.endsWith(u"te")))
+        return found;
+    const QString participle = found.front().headword.toLower();
+    if (participle + u'e' != w || participle.endsWith(u"ad"))
+        return found;
+    const auto verb = std::find_if(found.begin() + 1, found.end(), [&](const DictionaryForm& f) {
+        return f.headword.endsWith(u'a') &&
+               (analyser->derives(word, f.headword) ||
+                InflectionRules::isListedForm(DictionaryId::Swedish, f.headword, w));
+    });
+    if (verb != found.end())
+        std::rotate(found.begin(), verb, verb + 1);
+    return found;
+}
+
 // A Swedish plural in -ar of a noun in -e or -are (tomte: tomtarna; romare: romarnas) is that
 // noun's before it is a rule's plural of the word without the ending (tomt, Rom), where the
 // spell-checker does not know the longer noun as a word of its own or names it alone for the
@@ -2439,7 +2462,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = englishVerbsFirst(word, found);
         break;
     case DictionaryId::Swedish:
-        found = swedishLongerNounFirst(analyser(id), word, found);
+        found =
+            swedishPastFirst(analyser(id), word, swedishLongerNounFirst(analyser(id), word, found));
         break;
     case DictionaryId::Finnish:
         found = finnishVerbsFirst(word, found);

@@ -114,16 +114,16 @@ testing::TestDatabase& database()
                u"foco"_s,   u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
                u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,   u"program"_s,
-               u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,  u"köp"_s,
-               u"lycka"_s,      u"lyckas"_s,    u"ring"_s,     u"lås"_s,   u"krav"_s,
-               u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,   u"yrka"_s,
-               u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,   u"tomt"_s,
-               u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,  u"skanna"_s,
-               u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s, u"syd"_s,
-               u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,  u"städa"_s,
-               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,  u"Kina"_s,
-               u"lärare"_s,     u"sist"_s});
+              {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,    u"program"_s,
+               u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,   u"köp"_s,
+               u"lycka"_s,      u"lyckas"_s,    u"ring"_s,     u"lås"_s,    u"krav"_s,
+               u"disk"_s,       u"tredje"_s,    u"snut"_s,     u"väv"_s,    u"yrka"_s,
+               u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s, u"ort"_s,    u"tomt"_s,
+               u"tomte"_s,      u"festival"_s,  u"stop"_s,     u"gran"_s,   u"skanna"_s,
+               u"ingång"_s,     u"skriftlig"_s, u"galler"_s,   u"minne"_s,  u"syd"_s,
+               u"syna"_s,       u"klen"_s,      u"knut"_s,     u"stad"_s,   u"städa"_s,
+               u"musik"_s,      u"etik"_s,      u"drömma"_s,   u"skur"_s,   u"Kina"_s,
+               u"lärare"_s,     u"sist"_s,      u"upprörd"_s,  u"uppröra"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -518,6 +518,8 @@ private Q_SLOTS:
         row("de compound head with ss for ß", D::German, u"schulstrasse"_s, u"Straße"_s);
         row("sv -es of a verb whose present is in -ar", D::Swedish, u"yrkes"_s, u"yrke"_s);
         row("sv adjective's weak form that is a verb too", D::Swedish, u"klena"_s, u"klen"_s);
+        row("sv past before a participle's weak form", D::Swedish, u"uppr\u00F6rde"_s,
+            u"uppr\u00F6ra"_s);
         // وباب is و with باب (door) before وب with اب; الكل is the noun كل with the article.
         row("ar longer stem before one of two letters", D::Arabic, u"\u0648\u0628\u0627\u0628"_s,
             u"\u0628\u0627\u0628"_s);
