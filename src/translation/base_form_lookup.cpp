@@ -277,6 +277,16 @@ bool nounSense(const QString& translation)
     return translation.contains(u"(\u0627\u0633\u0645)");
 }
 
+// A German verb or adjective whose entry holds its noun too, shown as the noun it is in a
+// compound's head (Klassentreffen: Treffen; Heimrecht: Recht) and in the noun's genitive
+// (treffens: des Treffens), which no verb has.
+DictionaryForm asGermanNoun(DictionaryForm form)
+{
+    if (form.headword.front().isLower() && nounSense(form.translation))
+        form.headword[0] = form.headword.front().toUpper();
+    return form;
+}
+
 // Whether the end of a German word is one that names places and families (Falken-berg,
 // Stock-hausen, Salz-mann, Ell-wangen): a word that ends so is a name far more often than a
 // compound of the noun. The spell-checker's own dictionary holds the real compounds in use
@@ -475,15 +485,9 @@ private:
         return tail.size() >= ShortestBareHead && !WordComparison::sameWord(tail, head.headword);
     }
 
-    // A German compound's head written small, a verb or an adjective whose entry holds its noun
-    // too, is shown as the noun it is there: Treffen (Klassentreffen), Kosten (Staatskosten),
-    // Recht (Heimrecht).
     DictionaryForm asNoun(DictionaryForm head) const
     {
-        if (m_id == DictionaryId::German && head.headword.front().isLower() &&
-            nounSense(head.translation))
-            head.headword[0] = head.headword.front().toUpper();
-        return head;
+        return m_id == DictionaryId::German ? asGermanNoun(std::move(head)) : head;
     }
 
     // A compound's head, also as written with ss for ß (Schul-strasse is Straße, not Trasse).
@@ -2456,6 +2460,12 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     switch (id) {
     case DictionaryId::Arabic:
         found = arabicOrder(recordset, word, found);
+        break;
+    case DictionaryId::German:
+        for (DictionaryForm& f : found) {
+            if (word.compare(f.headword + u's', Qt::CaseInsensitive) == 0)
+                f = asGermanNoun(std::move(f));
+        }
         break;
     case DictionaryId::English:
     case DictionaryId::ComputerAndInternet:

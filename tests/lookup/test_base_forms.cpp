@@ -424,6 +424,7 @@ private Q_SLOTS:
         row("sv a headword that is another's form", D::Swedish, u"drivits"_s, u"driva"_s);
         row("de old ß of a verb", D::German, u"läßt"_s, u"lassen"_s);
         row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"Treffen"_s);
+        row("de genitive of a verb's noun", D::German, u"treffens"_s, u"Treffen"_s);
         row("fi a participle's form of its verb", D::Finnish, u"koottua"_s, u"koota"_s);
         row("ar a plural's named singular", D::Arabic,
             u"\u0627\u0644\u0645\u0633\u0627\u062C\u064A\u0646"_s,
