@@ -1768,11 +1768,24 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     const bool imperfect = (QStringView(u"\u064A\u062A\u0646").contains(word.front()) ||
                             (word.size() == 4 && word.front() == u'\u0623')) &&
                            !word.endsWith(u"\u0627\u062A");
-    if (!imperfect)
-        return found;
     const auto verb = [](const DictionaryForm& f) {
         return persianPastTense(f.translation.section(u'\n', 0, 0));
     };
+    // Where ت, ن or أ is taken off and leaves the very letters of a noun, it was no
+    // imperfect's: ترصيف (paving) is no form of رصيف (pavement), nor أليف (tame) of ليف
+    // (fibre), nor أجراء (hired men) of جراء (because of). تتعارض keeps its verb تعارض, and
+    // the question's أ an imperfect (أتريد, do you want).
+    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646') || word.startsWith(u'\u0623')) {
+        const QStringView imperfectLetters = u"\u064A\u062A"; // ي ت
+        found.removeIf([&](const DictionaryForm& f) {
+            const bool question =
+                word.front() == u'\u0623' && imperfectLetters.contains(f.headword.front());
+            return !verb(f) && !question && QStringView(word).mid(1) == f.headword &&
+                   !f.headword.startsWith(word.front());
+        });
+    }
+    if (!imperfect)
+        return found;
     // A verb that keeps its ت or ن (نشأ of نشأته) is read so no sooner than the nouns; the
     // fourth form keeps its أ (أقيم: أقام).
     std::stable_partition(found.begin(), found.end(), [&](const DictionaryForm& f) {
@@ -1786,15 +1799,6 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
         found.removeIf([&](const DictionaryForm& f) {
             return !verb(f) && !hasPastPhraseSense(f.translation) &&
                    !f.headword.startsWith(u'\u064A');
-        });
-    }
-    // So where ت, ن or أ is taken off and leaves the very letters of a noun: ترصيف (paving)
-    // is no form of رصيف (pavement), nor أليف (tame) of ليف (fibre). تتعارض keeps its verb
-    // تعارض.
-    if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646') || word.startsWith(u'\u0623')) {
-        found.removeIf([&](const DictionaryForm& f) {
-            return !verb(f) && QStringView(word).mid(1) == f.headword &&
-                   !f.headword.startsWith(word.front());
         });
     }
     return found;

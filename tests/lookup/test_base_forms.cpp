@@ -187,7 +187,8 @@ testing::TestDatabase& database()
                                      u"\u0628\u062F\u0627"_s,
                                      u"\u0628\u062F\u0627\u064A\u0629"_s,
                                      u"\u0642\u0648\u0629"_s,
-                                     u"\u0642\u0648\u062A"_s});
+                                     u"\u0642\u0648\u062A"_s,
+                                     u"\u0642\u0637\u0627\u0631"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -777,6 +778,10 @@ private Q_SLOTS:
             << u"\u0634\u0631\u0639\u064A"_s;
         QTest::newRow("ar preposition before a preposition")
             << int(D::Arabic) << u"\u0628\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
+        // أقطار (regions, the plural of قطر) is no أ with قطار (a train).
+        QTest::newRow("ar alif before a noun's letters")
+            << int(D::Arabic) << u"\u0623\u0642\u0637\u0627\u0631"_s
+            << u"\u0642\u0637\u0627\u0631"_s;
         // عليان, a name: a preposition has no dual.
         QTest::newRow("ar preposition with a dual's ending")
             << int(D::Arabic) << u"\u0639\u0644\u064A\u0627\u0646"_s << u"\u0639\u0644\u0649"_s;
