@@ -2385,6 +2385,27 @@ QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryF
     return found;
 }
 
+// The pronoun ني (me) follows a verb (a past, or an imperfect the list holds: يريدني) or one of
+// a few particles (إنني, مني, كأنني), never a noun, whose
+// "my" is ي alone: لبني is ل with بني (the sons of), or لبن with ي, no form of لب (a core).
+QList<DictionaryForm> noVerbPronounOnNoun(const QString& word, QList<DictionaryForm> found)
+{
+    static const QStringList particles = {
+        u"\u0645\u0646"_s,       u"\u0639\u0646"_s,
+        u"\u0625\u0646"_s,       u"\u0623\u0646"_s,
+        u"\u0627\u0646"_s,       u"\u0644\u0643\u0646"_s,
+        u"\u0644\u064A\u062A"_s, u"\u0644\u0639\u0644"_s,
+        u"\u0643\u0623\u0646"_s}; // من عن إن أن ان لكن ليت لعل كأن
+    if (!word.endsWith(u"\u0646\u064A"))
+        return found;
+    found.removeIf([&](const DictionaryForm& f) {
+        return f.headword.size() >= 2 && word.endsWith(f.headword + u"\u0646\u064A") &&
+               !particles.contains(f.headword) && !hasPastTenseSense(f.translation) &&
+               !hasPastPhraseSense(f.translation) && !persianTenseFirst(f.translation);
+    });
+    return found;
+}
+
 // A word of the conjunction و or ف and a whole headword is read so before the headword is cut
 // further: وبذل is و with بذل (spent), before و and ب with ذل (humiliation); وبسبب is بسبب
 // (because of) before سبب.
@@ -2406,7 +2427,7 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
                                   QList<DictionaryForm> found)
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
-    found = noEndingOnParticles(word, std::move(found));
+    found = noVerbPronounOnNoun(word, noEndingOnParticles(word, std::move(found)));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
     found = particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));

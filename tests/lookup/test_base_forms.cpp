@@ -188,7 +188,8 @@ testing::TestDatabase& database()
                                      u"\u0628\u062F\u0627\u064A\u0629"_s,
                                      u"\u0642\u0648\u0629"_s,
                                      u"\u0642\u0648\u062A"_s,
-                                     u"\u0642\u0637\u0627\u0631"_s});
+                                     u"\u0642\u0637\u0627\u0631"_s,
+                                     u"\u0644\u0628"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -782,6 +783,9 @@ private Q_SLOTS:
         QTest::newRow("ar alif before a noun's letters")
             << int(D::Arabic) << u"\u0623\u0642\u0637\u0627\u0631"_s
             << u"\u0642\u0637\u0627\u0631"_s;
+        // لبني: ل with بني (the sons of); a noun's "my" is ي, not ني.
+        QTest::newRow("ar a verb's pronoun on a noun")
+            << int(D::Arabic) << u"\u0644\u0628\u0646\u064A"_s << u"\u0644\u0628"_s;
         // عليان, a name: a preposition has no dual.
         QTest::newRow("ar preposition with a dual's ending")
             << int(D::Arabic) << u"\u0639\u0644\u064A\u0627\u0646"_s << u"\u0639\u0644\u0649"_s;
