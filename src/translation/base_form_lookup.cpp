@@ -1390,7 +1390,7 @@ bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
 // (-ar, -er, -ir) that is no verb, as its translation shows: volga is no form of volgare
 // (vulgar), rovi none of rovere (oak). Only the plural is such a word's form (volgari,
-// lugares).
+// lugares). Of a German word, the participle.
 bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm& form)
 {
     const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
@@ -1404,6 +1404,11 @@ bool verbFormOfNoVerb(DictionaryId id, const QString& word, const DictionaryForm
     } else if (id == DictionaryId::Spanish) {
         const bool infinitive = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
         if (!infinitive || (w.size() == h.size() + 2 && w.endsWith(u"es")))
+            return false;
+    } else if (id == DictionaryId::German) {
+        // A participle in ge- of a word written small (gesondert is no form of sondern, but).
+        const bool participle = w.startsWith(u"ge") && !h.startsWith(u"ge");
+        if (!participle || !form.headword.front().isLower())
             return false;
     } else {
         return false;

@@ -36,10 +36,12 @@ testing::TestDatabase& database()
         db.setInflections(&rules());
         const auto words = [](DictionaryId id, const QStringList& list) {
             QList<testing::Row> rows;
-            // An Italian or Spanish verb translates as a Persian verb ("کردن").
+            // An Italian, Spanish or German verb translates as a Persian verb ("کردن").
             const bool romance = id == DictionaryId::Italian || id == DictionaryId::Spanish;
             for (const QString& w : list) {
-                const bool verb = romance && (w.endsWith(u'r') || w.endsWith(u"re"));
+                const bool verb =
+                    (romance && (w.endsWith(u'r') || w.endsWith(u"re"))) ||
+                    (id == DictionaryId::German && w.front().isLower() && w.endsWith(u"en"));
                 rows.append({w, (verb ? u"\u0645\u0639\u0646\u06CC \u06A9\u0631\u062F\u0646 "_s
                                       : u"\u0645\u0639\u0646\u06CC "_s) +
                                     w});
@@ -54,18 +56,18 @@ testing::TestDatabase& database()
                u"wine"_s,     u"man"_s,   u"his"_s,   u"Polish"_s, u"genomic"_s, u"overly"_s,
                u"prong"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
-        words(DictionaryId::German,
-              {u"Haus"_s,    u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,   u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,  u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,  u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s, u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,    u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,     u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,  u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,   u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
-               u"Treff"_s,   u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
-               u"Raucher"_s, u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s});
+        words(
+            DictionaryId::German,
+            {u"Haus"_s,      u"Kind"_s,   u"Mann"_s,    u"gehen"_s,    u"Stadt"_s,  u"sehen"_s,
+             u"können"_s,    u"geben"_s,  u"gut"_s,     u"Wort"_s,     u"Rätsel"_s, u"Kreuz"_s,
+             u"Regierung"_s, u"Bund"_s,   u"dass"_s,    u"lassen"_s,   u"müssen"_s, u"ist"_s,
+             u"fahren"_s,    u"Gefahr"_s, u"Sprache"_s, u"sprechen"_s, u"Grab"_s,   u"auswählen"_s,
+             u"Schiff"_s,    u"Berg"_s,   u"Katze"_s,   u"Schule"_s,   u"Straße"_s, u"Trasse"_s,
+             u"Ehe"_s,       u"Vers"_s,   u"aus"_s,     u"Falke"_s,    u"Pop"_s,    u"Kultur"_s,
+             u"des"_s,       u"Mond"_s,   u"Liebe"_s,   u"hängen"_s,   u"Haken"_s,  u"Verfasser"_s,
+             u"Salz"_s,      u"halten"_s, u"Bild"_s,    u"Treff"_s,    u"Klasse"_s, u"beten"_s,
+             u"Gang"_s,      u"Masse"_s,  u"Raucher"_s, u"Klo"_s,      u"Mund"_s,   u"Sieg"_s,
+             u"Bieter"_s,    u"sondern"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -73,6 +75,8 @@ testing::TestDatabase& database()
                                   u"\u062F\u06CC\u062F\u0627\u0631 (\u0627\u0633\u0645)"_s},
                    {u"gebeten"_s, u"\u062E\u0648\u0627\u0633\u062A\u0647 (\u0627\u0633\u0645 "
                                   u"\u0645\u0641\u0639\u0648\u0644)"_s}});
+        // sondern "بلکه" (but), a conjunction.
+        db.insert(DictionaryId::German, {{u"sondern"_s, u"\u0628\u0644\u06A9\u0647"_s}});
         // hielt "نگه داشت (گذشته)", a headword that is another's form, as its note says.
         db.insert(
             DictionaryId::German,
@@ -767,6 +771,9 @@ private Q_SLOTS:
         // fakta-resistens, the analyser's division: no head that cuts its last part.
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
+        // sondern (but) is no verb: gesondert is sondern's (to separate), which the list lacks.
+        QTest::newRow("de participle of a word that is no verb")
+            << int(D::German) << u"gesondert"_s << u"sondern"_s;
         // Dritt-anbieter, read also when written small: no Bieter (bidder).
         QTest::newRow("de head inside the last part, written small")
             << int(D::German) << u"drittanbieter"_s << u"Bieter"_s;
