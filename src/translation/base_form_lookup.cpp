@@ -2089,7 +2089,8 @@ bool translatesAForm(const QString& translation)
 bool italianParticipleOf(const QString& headword, const QString& verb)
 {
     const QString h = headword.toLower();
-    const QString v = verb.toLower();
+    // A reflexive verb's participle is its plain verb's: rilassato of rilassarsi.
+    const QString v = verb.endsWith(u"rsi") ? verb.toLower().chopped(2) + u'e' : verb.toLower();
     if (h.size() < 4 || v.size() < 5)
         return false;
     const QString stem = v.chopped(3);
@@ -2163,11 +2164,15 @@ QStringList commonerBases(DictionaryId id, DictionaryRecordset& recordset,
         // A participle the list translates as one, no noun (diagnosticato
         // "تشخیص‌داده‌شده", not risultato "نتیجه"), is its verb's form however
         // often readers meet it.
-        if (feminine || persianParticiple(form.translation))
+        if (persianParticiple(form.translation))
             return bases;
     }
     const std::optional<int> ofForm = recordset.zipfPercentOf(headword);
     bases.removeIf([&](const QString& base) {
+        // A reflexive verb's participle is often an adjective of another sense (appropriato,
+        // imbattuto), which only the frequency tells.
+        if (participle && feminine && !base.endsWith(u"rsi"))
+            return false;
         const std::optional<int> ofBase = recordset.zipfPercentOf(base);
         return !ofBase || (ofForm && *ofBase < *ofForm);
     });
