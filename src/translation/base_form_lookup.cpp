@@ -330,6 +330,20 @@ public:
     QList<DictionaryForm> found() const { return m_found; }
     bool isEmpty() const { return m_found.isEmpty(); }
 
+    // A German word written with a capital that the spell-checker knows as a noun of its own
+    // (Durchfahrt, Bummel, Geselle) is that noun, no form of a verb or an adjective written
+    // small (durchfahren, bummeln, gesellen): German writes only nouns so inside a sentence. A
+    // capital at a sentence's start on a verb's form (Sagt, Gefahren) is no noun of its own.
+    void dropWordsOfOtherClass(const QString& word)
+    {
+        if (m_id != DictionaryId::German || !m_analyser || !word.front().isUpper() ||
+            !m_analyser->isDictionaryForm(word))
+            return;
+        m_found.removeIf([&](const DictionaryForm& f) {
+            return f.headword.front().isLower() && !WordComparison::sameWord(f.headword, word);
+        });
+    }
+
     // The word itself, the headwords whose forms it is, then the analyser's.
     void addFormsOf(const QString& word)
     {
@@ -2462,6 +2476,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         written << withoutPronouns;
     for (const QString& w : std::as_const(written))
         search.addFormsOf(w);
+    search.dropWordsOfOtherClass(word);
     if (search.isEmpty()) {
         for (const QString& w : otherSpellings(id, word))
             search.addFormsOf(w);
