@@ -287,6 +287,15 @@ DictionaryForm asGermanNoun(DictionaryForm form)
     return form;
 }
 
+QList<DictionaryForm> germanNounGenitive(const QString& word, QList<DictionaryForm> found)
+{
+    for (DictionaryForm& f : found) {
+        if (word.compare(f.headword + u's', Qt::CaseInsensitive) == 0)
+            f = asGermanNoun(std::move(f));
+    }
+    return found;
+}
+
 // Whether the end of a German word is one that names places and families (Falken-berg,
 // Stock-hausen, Salz-mann, Ell-wangen): a word that ends so is a name far more often than a
 // compound of the noun. The spell-checker's own dictionary holds the real compounds in use
@@ -592,7 +601,8 @@ private:
             (m_id == DictionaryId::Swedish &&
              (swedishVerbOfItsOwn(word, headword) || swedishOtherClass(word, headword))) ||
             (m_id == DictionaryId::Italian && italianReflexiveOfNoVerb(headword)) ||
-            (m_id == DictionaryId::English && doubledOfLongerStem(word, headword)))
+            (m_id == DictionaryId::English && doubledOfLongerStem(word, headword)) ||
+            (m_id == DictionaryId::Spanish && spanishVerbFormOfOther(word, headword)))
             return true;
         // A German dative plural in -en with an umlaut stands on a plural in -e: Händen on
         // Hände, but Gräben on no Gräbe (it is of Graben; Grab makes Gräber).
@@ -602,6 +612,26 @@ private:
         QString plural = word.chopped(1);
         plural[0] = headword.front();
         return !m_analyser->isWord(plural);
+    }
+
+    // Whether the rules made the Spanish word a verb's form that the analyser, which conjugates
+    // the verb, files under another verb only: molan is of molar, not of moler (muelen).
+    bool spanishVerbFormOfOther(const QString& word, const QString& headword) const
+    {
+        const QString h = headword.toLower();
+        const bool verb = h.endsWith(u"ar") || h.endsWith(u"er") || h.endsWith(u"ir");
+        if (!verb || m_analyser->derives(word, h))
+            return false;
+        // Only where the analyser conjugates the verb: it makes its gerund. Some verbs it
+        // lists as a noun, their forms as words of their own (poder; suele of soler).
+        const QString gerund = h.chopped(2) + (h.endsWith(u"ar") ? u"ando"_s : u"iendo"_s);
+        if (!m_analyser->derives(gerund, h))
+            return false;
+        const QStringList readings = m_analyser->candidates(word);
+        return !readings.isEmpty() &&
+               std::all_of(readings.cbegin(), readings.cend(), [](const QString& r) {
+                   return r.endsWith(u"ar") || r.endsWith(u"er") || r.endsWith(u"ir");
+               });
     }
 
     // Whether the English word doubles the headword's last s, l, f or z (his, hissing) where the
@@ -2512,10 +2542,7 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
         found = arabicOrder(recordset, word, found);
         break;
     case DictionaryId::German:
-        for (DictionaryForm& f : found) {
-            if (word.compare(f.headword + u's', Qt::CaseInsensitive) == 0)
-                f = asGermanNoun(std::move(f));
-        }
+        found = germanNounGenitive(word, found);
         break;
     case DictionaryId::English:
     case DictionaryId::ComputerAndInternet:

@@ -117,7 +117,8 @@ testing::TestDatabase& database()
                u"estar"_s,  u"capacidad"_s, u"texto"_s,      u"país"_s,       u"crear"_s,
                u"creer"_s,  u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
                u"foco"_s,   u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
-               u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s});
+               u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s,
+               u"moler"_s});
         words(DictionaryId::Swedish,
               {u"hus"_s,        u"barn"_s,      u"gå"_s,       u"bil"_s,    u"program"_s,
                u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,   u"köp"_s,
@@ -675,6 +676,8 @@ private Q_SLOTS:
         QTest::newRow("it adverb of an adjective in -re")
             << int(D::Italian) << u"interiormente"_s << u"interiore"_s;
         QTest::newRow("es noun in -aje") << int(D::Spanish) << u"pelaje"_s << u"pelo"_s;
+        // molan is of molar; moler makes muelen.
+        QTest::newRow("es another verb's form") << int(D::Spanish) << u"molan"_s << u"moler"_s;
         QTest::newRow("it plural of a verb's form")
             << int(D::Italian) << u"confondi"_s << u"confonde"_s;
         QTest::newRow("es shop of its goods")
