@@ -87,6 +87,7 @@ template <typename Visit> void VoikkoBaseForms::analyse(const QString& word, Vis
         analysis.parts = wordBases(bases, analysis.segments, analysis.derivedHead);
         analysis.derivedVerb = derivedVerb(bases);
         analysis.participle = !attribute(*a, "PARTICIPLE").isEmpty();
+        analysis.passiveParticiple = attribute(*a, "PARTICIPLE") == u"present_passive";
         analysis.clitic =
             !attribute(*a, "KYSYMYSLIITE").isEmpty() || !attribute(*a, "FOCUS").isEmpty();
         // An adverb in -sti, or the comparative one in -mmin (voimakkaammin, more strongly).
@@ -114,6 +115,15 @@ QStringList VoikkoBaseForms::candidates(const QString& word) const
                           [](const Analysis& a) { return !a.possessive; });
     QStringList forms;
     QStringList derivedFrom;
+    // A verb in -ua or -yä is seldom in the passive (ihastua, to be delighted): its passive
+    // participle's reading comes after the other's, of the verb made of it (ihastuttavan is
+    // of ihastuttaa, delightful, before ihastua).
+    const auto rarePassive = [](const Analysis& a) {
+        return a.passiveParticiple && a.parts.size() == 1 &&
+               (a.parts.first().endsWith(u"ua") || a.parts.first().endsWith(u"y\u00E4"));
+    };
+    std::stable_partition(readings.begin(), readings.end(),
+                          [&](const Analysis& a) { return !rarePassive(a); });
     for (const Analysis& a : readings) {
         // An adverb in -sti is a word made of its adjective, no form of it (inhimillisesti,
         // humanely, of inhimillinen), as an English adverb in -ly is none of its adjective.

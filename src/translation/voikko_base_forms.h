@@ -30,11 +30,12 @@ private:
         QString derivedVerb; // a participle's verb derived from its first part (edistyä)
         int segments = 0;    // parts and derivational endings
         bool participle = false;
-        bool derivedHead = false; // a derivational ending follows the last part
-        bool clitic = false;      // a particle is attached (-ko, -kin, -han)
-        bool adverb = false;      // an adverb in -sti made of an adjective (lupaavasti)
-        bool name = false;        // a place's or a person's name (Riihimäki, Lappeenranta)
-        bool possessive = false;  // a possessive ending is attached (kiusasi, your nuisance)
+        bool passiveParticiple = false; // the present passive's (valittava, to be chosen)
+        bool derivedHead = false;       // a derivational ending follows the last part
+        bool clitic = false;            // a particle is attached (-ko, -kin, -han)
+        bool adverb = false;            // an adverb in -sti made of an adjective (lupaavasti)
+        bool name = false;              // a place's or a person's name (Riihimäki, Lappeenranta)
+        bool possessive = false;        // a possessive ending is attached (kiusasi, your nuisance)
     };
     template <typename Visit> void analyse(const QString& word, Visit visit) const;
 

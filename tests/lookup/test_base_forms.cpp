@@ -146,7 +146,8 @@ testing::TestDatabase& database()
                u"tieto"_s,       u"kone"_s,     u"ohjelma"_s, u"koko"_s,       u"keko"_s,
                u"massa"_s,       u"edistää"_s,  u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
                u"kemiallinen"_s, u"maksa"_s,    u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s,
-               u"nopea"_s,       u"nopeasti"_s, u"kuka"_s,    u"kukin"_s});
+               u"nopea"_s,       u"nopeasti"_s, u"kuka"_s,    u"kukin"_s,      u"ihastua"_s,
+               u"ihastuttaa"_s});
         // tietää "دانستن"; tietty "معین، مشخص", its participle, a word of its own.
         db.insert(DictionaryId::Finnish,
                   {{u"tiet\u00E4\u00E4"_s, u"\u062F\u0627\u0646\u0633\u062A\u0646"_s},
@@ -434,6 +435,8 @@ private Q_SLOTS:
         row("de compound head a verb's noun", D::German, u"Klassentreffen"_s, u"Treffen"_s);
         row("de genitive of a verb's noun", D::German, u"treffens"_s, u"Treffen"_s);
         row("fi a participle's form of its verb", D::Finnish, u"koottua"_s, u"koota"_s);
+        row("fi an active participle before a seldom passive", D::Finnish, u"ihastuttavan"_s,
+            u"ihastuttaa"_s);
         row("ar a plural's named singular", D::Arabic,
             u"\u0627\u0644\u0645\u0633\u0627\u062C\u064A\u0646"_s,
             u"\u0645\u0633\u062C\u0648\u0646"_s);
