@@ -184,12 +184,12 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
     return parts;
 }
 
-bool VoikkoBaseForms::mayBeCompound(const QString& word) const
+bool VoikkoBaseForms::mayBeCompound(const QString& /*word*/) const
 {
-    // Voikko divides the compounds it knows itself.
-    bool known = false;
-    analyse(word, [&](const Analysis&) { known = true; });
-    return !known;
+    // Voikko divides the compounds it knows itself, and it builds the compounds of the
+    // language's words; a word it does not know is a phrase written as one (ennenkaikkea,
+    // sensijaan), a name or a spoken spelling far more often than a compound.
+    return false;
 }
 
 } // namespace lexaro

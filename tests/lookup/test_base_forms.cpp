@@ -147,7 +147,7 @@ testing::TestDatabase& database()
                u"massa"_s,       u"edistää"_s,  u"edistyä"_s, u"luvata"_s,     u"mäki"_s,
                u"kemiallinen"_s, u"maksa"_s,    u"maksaa"_s,  u"harjoittaa"_s, u"harjoitella"_s,
                u"nopea"_s,       u"nopeasti"_s, u"kuka"_s,    u"kukin"_s,      u"ihastua"_s,
-               u"ihastuttaa"_s});
+               u"ihastuttaa"_s,  u"sinne"_s});
         // tietää "دانستن"; tietty "معین، مشخص", its participle, a word of its own.
         db.insert(DictionaryId::Finnish,
                   {{u"tiet\u00E4\u00E4"_s, u"\u062F\u0627\u0646\u0633\u062A\u0646"_s},
@@ -672,6 +672,8 @@ private Q_SLOTS:
             << int(D::Swedish) << u"gamestop"_s << u"stop"_s;
         QTest::newRow("sv verb for a head") << int(D::Swedish) << u"granville"_s << u"ville"_s;
         QTest::newRow("fi place name") << int(D::Finnish) << u"riihimäellä"_s << u"mäki"_s;
+        // A word Voikko does not know is no compound: Sinnemäki is a name.
+        QTest::newRow("fi unknown word") << int(D::Finnish) << u"sinnemäki"_s << u"mäki"_s;
         QTest::newRow("fi adverb of an adjective")
             << int(D::Finnish) << u"kemiallisesti"_s << u"kemiallinen"_s;
         QTest::newRow("it adverb of an adjective")
