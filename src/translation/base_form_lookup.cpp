@@ -1510,8 +1510,9 @@ bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const
 }
 
 // Whether the English word is a possessive of a verb's -ing or -ed form, taken for the verb's
-// (manning's is the name Manning's, no form of man): only a noun takes the 's, and a noun in
-// -ing is a headword of its own (the building's).
+// (manning's is the name Manning's, no form of man), or of a headword that is a verb in every
+// sense (lynch's is the name Lynch's): only a noun takes the 's, and a noun in -ing is a
+// headword of its own (the building's).
 bool possessiveOfVerbForm(DictionaryId id, const QString& word, const DictionaryForm& form)
 {
     if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
@@ -1520,8 +1521,11 @@ bool possessiveOfVerbForm(DictionaryId id, const QString& word, const Dictionary
     if (!w.endsWith(u"'s"))
         return false;
     const QString owner = w.chopped(2);
-    return (owner.endsWith(u"ing") || owner.endsWith(u"ed")) &&
-           !WordComparison::sameWord(owner, form.headword);
+    if (WordComparison::sameWord(owner, form.headword)) {
+        const QStringList senses = persianSenses(form.translation);
+        return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
+    }
+    return owner.endsWith(u"ing") || owner.endsWith(u"ed");
 }
 
 // Whether the English word is a possessive of a headword that is a verb's past only, as its

@@ -777,6 +777,9 @@ private Q_SLOTS:
         QTest::newRow("en field in -ics") << int(D::English) << u"genomics"_s << u"genomic"_s;
         QTest::newRow("en adjective in -ed of a noun")
             << int(D::English) << u"pronged"_s << u"prong"_s;
+        // Only a noun takes the 's: Emphasise's would be a name's.
+        QTest::newRow("en possessive of a verb")
+            << int(D::English) << u"emphasise's"_s << u"emphasise"_s;
         // fakta-resistens, the analyser's division: no head that cuts its last part.
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
