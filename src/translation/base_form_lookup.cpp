@@ -1475,8 +1475,9 @@ bool verbFormNotFeminine(const QString& headword, const QStringList& readings,
 // Whether the spell-checker reads the Italian word as the forms of other words only, where the
 // rules took it for the headword's: a plural or feminine of a word in -o (zitte of zitto,
 // settari of settario) is no form of a verb (zittire, settare) unless it is its participle's;
-// a plural in -i that it reads otherwise (sbronzi, of sbronzare) is none of a feminine in -a
-// whose plural in -e it makes (sbronza, sbronze); patriarca, of which it makes none, and
+// a plural in -i that it reads otherwise (sbronzi, of sbronzare) or not at all (brocchi) is
+// none of a feminine in -a whose plural in -e it makes (sbronze, brocche); patriarca, of
+// which it makes none, and
 // parassita, whose parassite it lists as a word of its own, keep theirs. Forms of the
 // irregular lists stand.
 bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const BaseForms* forms)
@@ -1491,12 +1492,21 @@ bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const
         return false;
     const QStringList readings = forms->candidates(w);
     const auto names = [&](const QString& r) { return WordComparison::sameWord(r, h); };
-    if (readings.isEmpty() || std::any_of(readings.cbegin(), readings.cend(), names))
+    if (std::any_of(readings.cbegin(), readings.cend(), names))
         return false;
     if (w.endsWith(u'i') && h.endsWith(u'a')) {
         const bool hard = h.endsWith(u"ca") || h.endsWith(u"ga");
-        return forms->derives(h.chopped(1) + (hard ? u"he"_s : u"e"_s), h);
+        const QString feminine = h.chopped(1) + (hard ? u"he"_s : u"e"_s);
+        // Nouns of persons and the Greek nouns in -ma are masculine too (colleghi, piloti,
+        // pianisti, problemi): of them only the dictionary's own feminine plural counts.
+        static const std::array<QStringView, 3> masculine = {u"ta", u"ga", u"ma"};
+        const bool maybeMasculine = std::any_of(masculine.cbegin(), masculine.cend(),
+                                                [&](QStringView e) { return h.endsWith(e); });
+        return forms->derives(feminine, h) ||
+               (!readings.isEmpty() && !maybeMasculine && forms->isWord(feminine));
     }
+    if (readings.isEmpty())
+        return false;
     if (h.endsWith(u'o') && w == h.chopped(1) + u'a')
         return verbFormNotFeminine(h, readings, forms);
     if (!h.endsWith(u"are") && !h.endsWith(u"ere") && !h.endsWith(u"ire"))

@@ -91,7 +91,7 @@ testing::TestDatabase& database()
                u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s,  u"zittire"_s,
                u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s,  u"crollato"_s,
                u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s,
-               u"ordine"_s,   u"catena"_s});
+               u"ordine"_s,   u"catena"_s,     u"brocca"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -773,6 +773,9 @@ private Q_SLOTS:
         QTest::newRow("ar particle of three letters after the article")
             << int(D::Arabic) << u"\u0627\u0644\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         QTest::newRow("it diminutive") << int(D::Italian) << u"catenina"_s << u"catena"_s;
+        // brocchi is brocco's; brocca makes brocche.
+        QTest::newRow("it -i of a feminine in -a")
+            << int(D::Italian) << u"brocchi"_s << u"brocca"_s;
         QTest::newRow("en -ing of an adverb") << int(D::English) << u"overlying"_s << u"overly"_s;
         QTest::newRow("en field in -ics") << int(D::English) << u"genomics"_s << u"genomic"_s;
         QTest::newRow("en adjective in -ed of a noun")
