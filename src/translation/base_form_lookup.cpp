@@ -2313,11 +2313,11 @@ QList<DictionaryForm> dictionaryFormsFirst(DictionaryId id, DictionaryRecordset&
     const bool feminine = italianFeminine(word);
     if (id == DictionaryId::Italian && !adjective && !feminine)
         italianParticipleWordFirst(recordset, found);
-    // A Swedish word with a noun's definite ending is no verb's form: stacken is of stack (a
-    // heap), not of sticka, though the headword stack is its past; åkern of åker (a field),
-    // not of åka, though åker is its present.
-    static const std::array<QStringView, 8> definite = {u"en", u"et",  u"ens", u"ets",
-                                                        u"na", u"nas", u"ern", u"eln"};
+    // A Swedish word with a noun's definite or genitive ending is no verb's form: stacken is of
+    // stack (a heap), not of sticka, though the headword stack is its past; åkern and åkers of
+    // åker (a field), not of åka, though åker is its present.
+    static const std::array<QStringView, 9> definite = {u"en",  u"et",  u"ens", u"ets", u"na",
+                                                        u"nas", u"ern", u"eln", u"ers"};
     const bool noun =
         id == DictionaryId::Swedish && std::any_of(definite.cbegin(), definite.cend(),
                                                    [&](QStringView e) { return word.endsWith(e); });

@@ -568,6 +568,7 @@ private Q_SLOTS:
             u"\u0628\u0637\u0627\u0642\u0629"_s);
         // åkern, the field, is åker's definite, no form of åka, though åker is its present.
         row("sv definite of a verb's present", D::Swedish, u"\u00E5kern"_s, u"\u00E5ker"_s);
+        row("sv genitive of a verb's present", D::Swedish, u"\u00E5kers"_s, u"\u00E5ker"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
