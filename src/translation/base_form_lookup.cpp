@@ -503,8 +503,14 @@ private:
             return false;
         constexpr qsizetype ShortestSwedishFirst = 4;
         constexpr qsizetype ShortestBareHead = 5;
+        // A preposition or an adverb in front begins a phrase written as one word (tillexempel,
+        // tillskillnad, föredetta): the compounds made with one are words of the dictionary.
+        static const QStringList phraseStarts = {
+            u"till"_s,  u"från"_s,   u"efter"_s, u"under"_s,  u"över"_s,  u"utan"_s,
+            u"genom"_s, u"mellan"_s, u"bakom"_s, u"före"_s,   u"inför"_s, u"emot"_s,
+            u"kring"_s, u"sedan"_s,  u"utom"_s,  u"enligt"_s, u"trots"_s, u"bland"_s};
         if (first)
-            return at >= ShortestSwedishFirst;
+            return at >= ShortestSwedishFirst && !phraseStarts.contains(word.left(at).toLower());
         return tail.size() >= ShortestBareHead && !WordComparison::sameWord(tail, head.headword);
     }
 
