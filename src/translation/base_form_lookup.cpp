@@ -415,7 +415,8 @@ public:
                 return;
             if (!known && !plainParts(word, at, *head, first))
                 continue;
-            if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at))
+            if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at) ||
+                otherNounInE(word.mid(at), *head))
                 continue;
             add(asNoun(*head));
             if (first)
@@ -450,6 +451,20 @@ private:
         const QString modifier = word.left(at);
         return (modifierIsEntry || analyserKnows(modifier) || splitsWholly(modifier)) &&
                !endsLongerWord(word, at);
+    }
+
+    // Whether a German compound's head is a noun in -e of its own that the rules took for a
+    // headword's old dative (dem Watte): Zuckerwatte is no kind of Watt, nor Jugendbande of
+    // Band. Hunspell files a dative or plural it makes under its noun (Tage, Rate).
+    bool otherNounInE(const QString& tail, const DictionaryForm& head) const
+    {
+        if (m_id != DictionaryId::German || !m_analyser ||
+            tail.compare(head.headword + u'e', Qt::CaseInsensitive) != 0)
+            return false;
+        QString capital = tail;
+        capital[0] = capital[0].toUpper();
+        return m_analyser->isDictionaryForm(capital) &&
+               !m_analyser->derives(capital, head.headword);
     }
 
     // Whether a head at `at` begins inside the last part the analyser divides the word into,

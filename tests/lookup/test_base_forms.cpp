@@ -57,18 +57,18 @@ testing::TestDatabase& database()
                u"prong"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,      u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,     u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,    u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,    u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s,   u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,      u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,       u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,    u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,     u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
-               u"Treff"_s,     u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
-               u"Raucher"_s,   u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s,
-               u"widerrufen"_s});
+              {u"Haus"_s,       u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,      u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,     u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,     u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s,    u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,       u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,        u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
+               u"Kultur"_s,     u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,      u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
+               u"Treff"_s,      u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
+               u"Raucher"_s,    u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s,
+               u"widerrufen"_s, u"Watt"_s,      u"Zucker"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -792,6 +792,9 @@ private Q_SLOTS:
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
         // Widerruf, with its capital a noun of its own, is no form of widerrufen.
+        // Zucker-watte: Watte (cotton wool) is a noun of its own, no old dative of Watt.
+        QTest::newRow("de compound head a noun in -e of its own")
+            << int(D::German) << u"zuckerwatte"_s << u"Watt"_s;
         QTest::newRow("de noun of its own") << int(D::German) << u"Widerruf"_s << u"widerrufen"_s;
         // sondern (but) is no verb: gesondert is sondern's (to separate), which the list lacks.
         QTest::newRow("de participle of a word that is no verb")
