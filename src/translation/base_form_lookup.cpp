@@ -1801,13 +1801,24 @@ QList<DictionaryForm> singularInAatFirst(const QString& word, QList<DictionaryFo
 
 // Whether the Arabic word is a preposition with the nisba adjective's feminine, which after a
 // preposition is the abstract noun made of it, no form of the adjective: بشرعية is "with
-// legitimacy" (شرعية), not a form of شرعي (legitimate).
+// legitimacy" (شرعية), not a form of شرعي (legitimate). So is the feminine with a pronoun.
 bool abstractNounAfterPreposition(const QString& word, const DictionaryForm& form)
 {
     const QStringView rest = withoutConjunction(word);
+    if (!form.headword.endsWith(u'\u064A') || form.headword.size() < 3) // ي
+        return false;
+    // So is its feminine with a pronoun, which no adjective takes: شرعيته is "its legitimacy".
+    // A verb in ي keeps its perfect's ت: نسيتها is "I forgot it".
+    static const std::array<QStringView, 10> pronouns = {
+        u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
+        u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
+    const QString feminine = form.headword + u'\u062A'; // ت before a pronoun
+    if (!hasPastTenseSense(form.translation) &&
+        std::any_of(pronouns.cbegin(), pronouns.cend(),
+                    [&](QStringView p) { return rest.endsWith(QString(feminine + p)); }))
+        return true;
     return rest.size() > 4 && QStringView(u"\u0628\u0644\u0643").contains(rest.front()) && // ب ل ك
-           rest.endsWith(u"\u064A\u0629") && form.headword.endsWith(u'\u064A') && // ية ي
-           rest.mid(1).chopped(1) == form.headword;
+           rest.endsWith(u"\u064A\u0629") && rest.mid(1).chopped(1) == form.headword;      // ية
 }
 
 // The readings of an Arabic word that its letters allow, verbs first where it may be an

@@ -809,6 +809,9 @@ private Q_SLOTS:
         QTest::newRow("ar abstract noun after a preposition")
             << int(D::Arabic) << u"\u0628\u0634\u0631\u0639\u064A\u0629"_s
             << u"\u0634\u0631\u0639\u064A"_s;
+        QTest::newRow("ar abstract noun with a pronoun")
+            << int(D::Arabic) << u"\u0634\u0631\u0639\u064A\u062A\u0647"_s
+            << u"\u0634\u0631\u0639\u064A"_s;
         QTest::newRow("ar preposition before a preposition")
             << int(D::Arabic) << u"\u0628\u0639\u0644\u0649"_s << u"\u0639\u0644\u0649"_s;
         // أقطار (regions, the plural of قطر) is no أ with قطار (a train).
