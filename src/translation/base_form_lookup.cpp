@@ -2498,10 +2498,16 @@ QList<DictionaryForm> noVerbPronounOnNoun(const QString& word, QList<DictionaryF
         u"\u0643\u0623\u0646"_s}; // من عن إن أن ان لكن ليت لعل كأن
     if (!word.endsWith(u"\u0646\u064A"))
         return found;
+    // Also after the perfect's ت, which is a verb's too (بريتني, تركتني: no بري, no تركة).
+    const auto beforeMe = [&](const QString& h) {
+        const QString stem = h.endsWith(u'\u0629') ? h.chopped(1) : h;
+        return word.endsWith(QString(h + u"\u0646\u064A")) ||
+               word.endsWith(QString(stem + u"\u062A\u0646\u064A"));
+    };
     found.removeIf([&](const DictionaryForm& f) {
-        return f.headword.size() >= 2 && word.endsWith(f.headword + u"\u0646\u064A") &&
-               !particles.contains(f.headword) && !hasPastTenseSense(f.translation) &&
-               !hasPastPhraseSense(f.translation) && !persianTenseFirst(f.translation);
+        return f.headword.size() >= 2 && beforeMe(f.headword) && !particles.contains(f.headword) &&
+               !hasPastTenseSense(f.translation) && !hasPastPhraseSense(f.translation) &&
+               !persianTenseFirst(f.translation);
     });
     return found;
 }
