@@ -155,7 +155,10 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
     Forms forms;
     const bool german = id == DictionaryId::German;
     const QString word = headword.toLower();
-    if (const auto it = table.constFind(word); it != table.cend())
+    // A German noun takes no verb's principal parts: Vermögen (wealth) has none of vermögen's.
+    const bool germanNoun = german && headword.front().isUpper();
+    if (const auto it = table.constFind(word);
+        it != table.cend() && !(germanNoun && word.endsWith(u'n') && it->size() >= 3))
         forms << (german && word.endsWith(u'n') ? germanStrongForms(*it) : *it);
     // Arabic words are not built by putting something in front.
     if (word.size() < 6 || id == DictionaryId::Arabic)
@@ -170,7 +173,7 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
                 forms << prefix + f;
             continue;
         }
-        if (lemma.endsWith(u'n') && it->size() >= 3) // a verb's principal parts, not Korn's
+        if (lemma.endsWith(u'n') && it->size() >= 3 && !germanNoun) // a verb's, not Korn's
             forms << germanPrefixedForms(word, prefix, lemma, *it);
     }
     return forms;
