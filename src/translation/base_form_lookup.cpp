@@ -416,7 +416,7 @@ public:
             if (!known && !plainParts(word, at, *head, first))
                 continue;
             if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at) ||
-                otherNounInE(word.mid(at), *head))
+                otherNounInE(word.mid(at), *head) || afterPrefixOfNoun(word, at))
                 continue;
             add(asNoun(*head));
             if (first)
@@ -451,6 +451,29 @@ private:
         const QString modifier = word.left(at);
         return (modifierIsEntry || analyserKnows(modifier) || splitsWholly(modifier)) &&
                !endsLongerWord(word, at);
+    }
+
+    // Whether a German compound's head at `at` follows a verb's prefix that makes a noun of its
+    // own with it: Kostenvoranschlag ends in Voranschlag (an estimate), no kind of Anschlag;
+    // Weinanbau in Anbau, no kind of Bau.
+    bool afterPrefixOfNoun(const QString& word, qsizetype at)
+    {
+        if (m_id != DictionaryId::German || !m_analyser)
+            return false;
+        static const QStringList prefixes = {u"an"_s,  u"ab"_s,  u"auf"_s,  u"aus"_s,
+                                             u"bei"_s, u"mit"_s, u"nach"_s, u"vor"_s,
+                                             u"zu"_s,  u"um"_s,  u"durch"_s};
+        constexpr qsizetype ShortestRest = 3;
+        const QString modifier = word.left(at).toLower();
+        return std::any_of(prefixes.cbegin(), prefixes.cend(), [&](const QString& p) {
+            // The prefix is a part of its own: Kosten-vor, not Stein or klein.
+            const QString rest = modifier.chopped(std::min(p.size(), modifier.size()));
+            if (!modifier.endsWith(p) || rest.size() < ShortestRest || !spellerKnows(rest))
+                return false;
+            QString noun = p + word.mid(at).toLower();
+            noun[0] = noun[0].toUpper();
+            return m_analyser->isWord(noun) && !entryOf(noun);
+        });
     }
 
     // Whether a German compound's head is a noun in -e of its own that the rules took for a

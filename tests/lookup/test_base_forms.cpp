@@ -68,7 +68,7 @@ testing::TestDatabase& database()
                u"Haken"_s,      u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
                u"Treff"_s,      u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
                u"Raucher"_s,    u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s,
-               u"widerrufen"_s, u"Watt"_s,      u"Zucker"_s,    u"Vermögen"_s});
+               u"widerrufen"_s, u"Watt"_s,      u"Zucker"_s,    u"Vermögen"_s,  u"Anschlag"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -793,6 +793,9 @@ private Q_SLOTS:
         QTest::newRow("sv head inside the last part")
             << int(D::Swedish) << u"faktaresistens"_s << u"sist"_s;
         // Widerruf, with its capital a noun of its own, is no form of widerrufen.
+        // Kosten-voranschlag: an estimate, no kind of Anschlag.
+        QTest::newRow("de compound head after a verb's prefix")
+            << int(D::German) << u"kostenvoranschlag"_s << u"Anschlag"_s;
         // vermochten is the verb vermögen's past, no form of the noun Vermögen (wealth).
         QTest::newRow("de strong verb's past of a noun")
             << int(D::German) << u"vermochten"_s << u"Vermögen"_s;
