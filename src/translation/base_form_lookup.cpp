@@ -2535,6 +2535,25 @@ QList<DictionaryForm> noVerbPronounOnNoun(const QString& word, QList<DictionaryF
     return found;
 }
 
+// A headword that is a preposition with a noun and its article (بالمئة, per cent: ب with المئة;
+// للغاية, very) is a phrase, which takes no ending: بالمئات is "by the hundreds", no form of
+// بالمئة. A loanword that only begins so (بالون, a balloon) is no phrase.
+QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QString& word,
+                                        QList<DictionaryForm> found)
+{
+    found.removeIf([&](const DictionaryForm& f) {
+        const QString& h = f.headword;
+        const bool phrase = (h.startsWith(u"\u0628\u0627\u0644") && h.size() > 4 && // بال
+                             isHeadword(recordset, h.mid(3))) ||
+                            (h.startsWith(u"\u0644\u0644") && h.size() > 3 && // لل
+                             isHeadword(recordset, h.mid(2)));
+        const bool written = word.endsWith(h) || (h.endsWith(u'\u0629') && // ة written ه
+                                                  word.endsWith(QString(h.chopped(1) + u'\u0647')));
+        return phrase && !written;
+    });
+    return found;
+}
+
 // A word of the conjunction و or ف and a whole headword is read so before the headword is cut
 // further: وبذل is و with بذل (spent), before و and ب with ذل (humiliation); وبسبب is بسبب
 // (because of) before سبب.
@@ -2557,6 +2576,7 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
     found = noVerbPronounOnNoun(word, noEndingOnParticles(word, std::move(found)));
+    found = noEndingOnPhrases(recordset, word, std::move(found));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));
     found = particleAndWholeWordFirst(recordset, word, usualSpellingFirst(std::move(found)));

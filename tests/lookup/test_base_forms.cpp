@@ -198,7 +198,9 @@ testing::TestDatabase& database()
                                      u"\u0642\u0648\u062A"_s,
                                      u"\u0642\u0637\u0627\u0631"_s,
                                      u"\u0644\u0628"_s,
-                                     u"\u062A\u0631\u0643\u0629"_s});
+                                     u"\u062A\u0631\u0643\u0629"_s,
+                                     u"\u0645\u0626\u0629"_s,
+                                     u"\u0628\u0627\u0644\u0645\u0626\u0629"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -832,6 +834,10 @@ private Q_SLOTS:
         QTest::newRow("ar a verb's pronoun after ت on a noun")
             << int(D::Arabic) << u"\u062A\u0631\u0643\u062A\u0646\u064A"_s
             << u"\u062A\u0631\u0643\u0629"_s;
+        // بالمئات, "by the hundreds": the phrase بالمئة (per cent) takes no plural.
+        QTest::newRow("ar ending on a phrase")
+            << int(D::Arabic) << u"\u0628\u0627\u0644\u0645\u0626\u0627\u062A"_s
+            << u"\u0628\u0627\u0644\u0645\u0626\u0629"_s;
         // عليان, a name: a preposition has no dual.
         QTest::newRow("ar preposition with a dual's ending")
             << int(D::Arabic) << u"\u0639\u0644\u064A\u0627\u0646"_s << u"\u0639\u0644\u0649"_s;
