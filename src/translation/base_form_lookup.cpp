@@ -270,6 +270,11 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
 // Whether the first sense of a translation is a Persian verb: an infinitive or a tense.
 bool persianVerbFirst(const QString& translation);
 
+// The pronouns attached to an Arabic noun, longest first (a verb takes ني for ي).
+constexpr std::array<QStringView, 10> ArabicNounPronouns = {
+    u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
+    u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
+
 // Whether a line of the translation is marked as a noun's sense: "(اسم)", as the German list
 // marks the noun made of a verb or an adjective (treffen: "دیدار، جلسه (اسم)").
 bool nounSense(const QString& translation)
@@ -1832,12 +1837,9 @@ bool abstractNounAfterPreposition(const QString& word, const DictionaryForm& for
         return false;
     // So is its feminine with a pronoun, which no adjective takes: شرعيته is "its legitimacy".
     // A verb in ي keeps its perfect's ت: نسيتها is "I forgot it".
-    static const std::array<QStringView, 10> pronouns = {
-        u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
-        u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
     const QString feminine = form.headword + u'\u062A'; // ت before a pronoun
     if (!hasPastTenseSense(form.translation) &&
-        std::any_of(pronouns.cbegin(), pronouns.cend(),
+        std::any_of(ArabicNounPronouns.cbegin(), ArabicNounPronouns.cend(),
                     [&](QStringView p) { return rest.endsWith(QString(feminine + p)); }))
         return true;
     return rest.size() > 4 && QStringView(u"\u0628\u0644\u0643").contains(rest.front()) && // ب ل ك
@@ -1935,10 +1937,7 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     QList<std::pair<QString, QString>> readings;
     if (word.endsWith(u'\u0647'))
         readings.append({word.chopped(1), word.chopped(1)});
-    static const std::array<QStringView, 10> pronouns = {
-        u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
-        u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
-    for (const QStringView pronoun : pronouns) {
+    for (const QStringView pronoun : ArabicNounPronouns) {
         const QString written = word.chopped(std::min(pronoun.size(), word.size()));
         if (word.endsWith(pronoun) && written.size() > 2 && written.endsWith(u'\u062A')) {
             readings.append({written, written.chopped(1)});
