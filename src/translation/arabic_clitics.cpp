@@ -25,19 +25,6 @@ const std::array<QStringView, 16> Prefixes = {u"\u0648\u0628\u0627\u0644",
                                               u"\u0641",
                                               u"\u0628",
                                               u"\u0644"};
-// Attached pronouns, longest first.
-const std::array<QStringView, 12> Suffixes = {u"\u0647\u0645\u0627",
-                                              u"\u0643\u0645\u0627",
-                                              u"\u0647\u0645",
-                                              u"\u0647\u0646",
-                                              u"\u0643\u0645",
-                                              u"\u0643\u0646",
-                                              u"\u0647\u0627",
-                                              u"\u0646\u0627",
-                                              u"\u0646\u064A",
-                                              u"\u0647",
-                                              u"\u0643",
-                                              u"\u064A"};
 
 // The word needs at least two letters of its own after the clitics go.
 constexpr qsizetype ShortestStem = 2;
@@ -62,7 +49,7 @@ QStringList withoutSuffixes(const QString& word)
     // tens: تسعين is تسعون (ninety), not a plural of تسع.
     if (word.size() >= 5 && word.endsWith(u"\u064A\u0646"))
         appendUnique(forms, word.chopped(2) + u"\u0648\u0646");
-    for (const QStringView suffix : Suffixes) {
+    for (const QStringView suffix : ArabicPronouns) {
         if (!word.endsWith(suffix))
             continue;
         QString stem = word.left(word.size() - suffix.size());
@@ -160,7 +147,7 @@ QStringList verbForms(const QString& word)
 QStringList perfectBeforePronoun(const QString& word)
 {
     QStringList verbs;
-    for (const QStringView suffix : Suffixes) {
+    for (const QStringView suffix : ArabicPronouns) {
         if (!word.endsWith(suffix))
             continue;
         const QStringView stem = QStringView(word).chopped(suffix.size());

@@ -270,10 +270,19 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
 // Whether the first sense of a translation is a Persian verb: an infinitive or a tense.
 bool persianVerbFirst(const QString& translation);
 
-// The pronouns attached to an Arabic noun, longest first (a verb takes ني for ي).
-constexpr std::array<QStringView, 10> ArabicNounPronouns = {
-    u"\u0647\u0645\u0627", u"\u0647\u0645", u"\u0647\u0646", u"\u0647\u0627", u"\u0647",
-    u"\u0643\u0645",       u"\u0643\u0646", u"\u0643",       u"\u0646\u0627", u"\u064A"};
+// The word with its first letter a capital, as German writes a noun.
+QString withCapital(QString word)
+{
+    if (!word.isEmpty())
+        word[0] = word[0].toUpper();
+    return word;
+}
+
+// Whether an Arabic attached pronoun is one a noun takes: all but a verb's ني (me).
+bool nounPronoun(QStringView pronoun)
+{
+    return pronoun != u"\u0646\u064A";
+}
 
 // Whether a line of the translation is marked as a noun's sense: "(اسم)", as the German list
 // marks the noun made of a verb or an adjective (treffen: "دیدار، جلسه (اسم)").
@@ -288,7 +297,7 @@ bool nounSense(const QString& translation)
 DictionaryForm asGermanNoun(DictionaryForm form)
 {
     if (form.headword.front().isLower() && nounSense(form.translation))
-        form.headword[0] = form.headword.front().toUpper();
+        form.headword = withCapital(form.headword);
     return form;
 }
 
@@ -475,8 +484,7 @@ private:
             const QString rest = modifier.chopped(std::min(p.size(), modifier.size()));
             if (!modifier.endsWith(p) || rest.size() < ShortestRest || !spellerKnows(rest))
                 return false;
-            QString noun = p + word.mid(at).toLower();
-            noun[0] = noun[0].toUpper();
+            const QString noun = withCapital(p + word.mid(at).toLower());
             return m_analyser->isWord(noun) && !entryOf(noun);
         });
     }
@@ -489,8 +497,7 @@ private:
         if (m_id != DictionaryId::German || !m_analyser ||
             tail.compare(head.headword + u'e', Qt::CaseInsensitive) != 0)
             return false;
-        QString capital = tail;
-        capital[0] = capital[0].toUpper();
+        const QString capital = withCapital(tail);
         return m_analyser->isDictionaryForm(capital) &&
                !m_analyser->derives(capital, head.headword);
     }
@@ -514,8 +521,7 @@ private:
     {
         if (!m_analyser || (m_id != DictionaryId::German && m_id != DictionaryId::Swedish))
             return true;
-        QString capital = word;
-        capital[0] = capital[0].toUpper();
+        const QString capital = withCapital(word);
         QStringList spellings{word, capital};
         spellings << BaseFormLookup::otherSpellings(m_id, word)
                   << BaseFormLookup::otherSpellings(m_id, capital);
@@ -599,9 +605,7 @@ private:
         const QStringList spellings =
             QStringList{word} + BaseFormLookup::otherSpellings(m_id, word);
         return std::any_of(spellings.cbegin(), spellings.cend(), [&](const QString& w) {
-            QString capital = w;
-            capital[0] = capital[0].toUpper();
-            return m_analyser->isWord(w) && !m_analyser->readsAsNoun(capital);
+            return m_analyser->isWord(w) && !m_analyser->readsAsNoun(withCapital(w));
         });
     }
 
@@ -739,9 +743,7 @@ private:
     {
         if (m_id != DictionaryId::German || !headword.front().isUpper())
             return false;
-        QString capital = word;
-        capital[0] = capital[0].toUpper();
-        return !m_analyser->readsAsNoun(capital);
+        return !m_analyser->readsAsNoun(withCapital(word));
     }
 
     // Whether the rules made the word with an ending the headword's class does not take, as
@@ -757,9 +759,7 @@ private:
         if (!classEnding(w, h, headword))
             return false;
         // A German noun is known with its capital.
-        QString asNoun = word;
-        if (m_id == DictionaryId::German)
-            asNoun[0] = asNoun[0].toUpper();
+        const QString asNoun = m_id == DictionaryId::German ? withCapital(word) : word;
         if (!m_analyser->isWord(asNoun) || m_analyser->derives(asNoun, headword))
             return false;
         if (m_id == DictionaryId::Swedish && adjectiveEnding(w, h))
@@ -1526,9 +1526,8 @@ bool verbFormNotFeminine(const QString& headword, const QStringList& readings,
 // settari of settario) is no form of a verb (zittire, settare) unless it is its participle's;
 // a plural in -i that it reads otherwise (sbronzi, of sbronzare) or not at all (brocchi) is
 // none of a feminine in -a whose plural in -e it makes (sbronze, brocche); patriarca, of
-// which it makes none, and
-// parassita, whose parassite it lists as a word of its own, keep theirs. Forms of the
-// irregular lists stand.
+// which it makes none, and parassita, whose parassite it lists as a word of its own, keep
+// theirs. Forms of the irregular lists stand.
 bool italianReadOtherwise(const QString& word, const DictionaryForm& form, const BaseForms* forms)
 {
     const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
@@ -1830,7 +1829,7 @@ QList<DictionaryForm> singularInAatFirst(const QString& word, QList<DictionaryFo
 // Whether the Arabic word is a preposition with the nisba adjective's feminine, which after a
 // preposition is the abstract noun made of it, no form of the adjective: بشرعية is "with
 // legitimacy" (شرعية), not a form of شرعي (legitimate). So is the feminine with a pronoun.
-bool abstractNounAfterPreposition(const QString& word, const DictionaryForm& form)
+bool abstractNounOfNisba(const QString& word, const DictionaryForm& form)
 {
     const QStringView rest = withoutConjunction(word);
     if (!form.headword.endsWith(u'\u064A') || form.headword.size() < 3) // ي
@@ -1839,8 +1838,9 @@ bool abstractNounAfterPreposition(const QString& word, const DictionaryForm& for
     // A verb in ي keeps its perfect's ت: نسيتها is "I forgot it".
     const QString feminine = form.headword + u'\u062A'; // ت before a pronoun
     if (!hasPastTenseSense(form.translation) &&
-        std::any_of(ArabicNounPronouns.cbegin(), ArabicNounPronouns.cend(),
-                    [&](QStringView p) { return rest.endsWith(QString(feminine + p)); }))
+        std::any_of(ArabicPronouns.cbegin(), ArabicPronouns.cend(), [&](QStringView p) {
+            return nounPronoun(p) && rest.endsWith(QString(feminine + p));
+        }))
         return true;
     return rest.size() > 4 && QStringView(u"\u0628\u0644\u0643").contains(rest.front()) && // ب ل ك
            rest.endsWith(u"\u064A\u0629") && rest.mid(1).chopped(1) == form.headword;      // ية
@@ -1856,7 +1856,7 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     });
     found.removeIf([&](const DictionaryForm& f) {
         return perfectOnNoun(word, f) || verbPatternOnNoun(word, f) || nisbaAsDefective(word, f) ||
-               yaWrittenAlif(word, f) || abstractNounAfterPreposition(word, f);
+               yaWrittenAlif(word, f) || abstractNounOfNisba(word, f);
     });
     // A plural in ين whose ون form is a headword is that word (تسعين: تسعون before تسع).
     if (word.endsWith(u"\u064A\u0646")) {
@@ -1937,7 +1937,9 @@ QList<DictionaryForm> tehMarbutaFirst(DictionaryRecordset& recordset, const QStr
     QList<std::pair<QString, QString>> readings;
     if (word.endsWith(u'\u0647'))
         readings.append({word.chopped(1), word.chopped(1)});
-    for (const QStringView pronoun : ArabicNounPronouns) {
+    for (const QStringView pronoun : ArabicPronouns) {
+        if (!nounPronoun(pronoun))
+            continue;
         const QString written = word.chopped(std::min(pronoun.size(), word.size()));
         if (word.endsWith(pronoun) && written.size() > 2 && written.endsWith(u'\u062A')) {
             readings.append({written, written.chopped(1)});
@@ -2170,9 +2172,7 @@ bool BaseFormLookup::englishOnly(DictionaryId id, const QString& word)
     BaseForms* own = analyser(id);
     if (!own)
         return false;
-    QString capital = word;
-    capital[0] = capital[0].toUpper();
-    if (own->isWord(word) || own->isWord(capital))
+    if (own->isWord(word) || own->isWord(withCapital(word)))
         return false;
     BaseForms* english = analyser(DictionaryId::English);
     return english && english->isWord(word.toLower());
@@ -2508,8 +2508,8 @@ QList<DictionaryForm> noEndingOnParticles(const QString& word, QList<DictionaryF
 }
 
 // The pronoun ني (me) follows a verb (a past, or an imperfect the list holds: يريدني) or one of
-// a few particles (إنني, مني, كأنني), never a noun, whose
-// "my" is ي alone: لبني is ل with بني (the sons of), or لبن with ي, no form of لب (a core).
+// a few particles (إنني, مني, كأنني), never a noun, whose "my" is ي alone: لبني is ل with بني
+// (the sons of), or لبن with ي, no form of لب (a core).
 QList<DictionaryForm> noVerbPronounOnNoun(const QString& word, QList<DictionaryForm> found)
 {
     static const QStringList particles = {
