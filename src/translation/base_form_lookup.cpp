@@ -2534,9 +2534,23 @@ QList<DictionaryForm> noVerbPronounOnNoun(const QString& word, QList<DictionaryF
     return found;
 }
 
+// Whether the headword is the conjunction و or ف with a headword, as its translation shows
+// (وأكد: "و تأکید کرد", and he confirmed; فإذا: "پس اگر"). فهم (understood) and وجد (found) are
+// words of their own.
+bool conjunctionPhrase(DictionaryRecordset& recordset, const DictionaryForm& form)
+{
+    const QString& h = form.headword;
+    if (h.size() < 3 || !(h.startsWith(u'\u0648') || h.startsWith(u'\u0641')) ||
+        !isHeadword(recordset, h.mid(1)))
+        return false;
+    const QString first = mainPhrase(form.translation.section(u'\n', 0, 0));
+    return first.startsWith(u"\u0648 ") || first.startsWith(u"\u067E\u0633 "); // "و " "پس "
+}
+
 // A headword that is a preposition with a noun and its article (بالمئة, per cent: ب with المئة;
 // للغاية, very) is a phrase, which takes no ending: بالمئات is "by the hundreds", no form of
-// بالمئة. A loanword that only begins so (بالون, a balloon) is no phrase.
+// بالمئة. A loanword that only begins so (بالون, a balloon) is no phrase. Nor does a conjunction
+// with a verb take one: وأكدوا is و with أكدوا, of أكد, not a form of وأكد.
 QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QString& word,
                                         QList<DictionaryForm> found)
 {
@@ -2545,7 +2559,8 @@ QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QS
         const bool phrase = (h.startsWith(u"\u0628\u0627\u0644") && h.size() > 4 && // بال
                              isHeadword(recordset, h.mid(3))) ||
                             (h.startsWith(u"\u0644\u0644") && h.size() > 3 && // لل
-                             isHeadword(recordset, h.mid(2)));
+                             isHeadword(recordset, h.mid(2))) ||
+                            conjunctionPhrase(recordset, f);
         const bool written = word.endsWith(h) || (h.endsWith(u'\u0629') && // ة written ه
                                                   word.endsWith(QString(h.chopped(1) + u'\u0647')));
         return phrase && !written;
@@ -2586,6 +2601,25 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
 
 QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset& recordset,
                                            const QString& text)
+{
+    QList<DictionaryForm> found = formsOf(id, recordset, text);
+    // An Arabic word with the conjunction و or ف in front that finds nothing is read as the
+    // word after it, as the reader would: وأكدوا (and they confirmed) as أكدوا, of أكد; وهما
+    // (and they two) as the headword هما.
+    if (!found.isEmpty() || id != DictionaryId::Arabic)
+        return found;
+    const QString word = withoutPunctuation(text);
+    const QString rest = withoutConjunction(word).toString();
+    if (rest.size() == word.size())
+        return found;
+    if (const LookupResult headword = lookUpTranslation(recordset, rest);
+        headword.outcome == LookupResult::Outcome::Found)
+        return {{headword.word.value_or(rest), headword.translation}};
+    return formsOf(id, recordset, rest);
+}
+
+QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecordset& recordset,
+                                              const QString& text)
 {
     const QString word = withoutPunctuation(text);
     if (word.isEmpty())

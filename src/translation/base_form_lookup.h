@@ -57,6 +57,8 @@ public:
 private:
     class Search;
     BaseForms* analyser(DictionaryId id);
+    QList<DictionaryForm> formsOf(DictionaryId id, DictionaryRecordset& recordset,
+                                  const QString& text);
     QString spanishVerbWithoutPronouns(DictionaryRecordset& recordset, const QString& word);
     QList<DictionaryForm> formsOfVerb(DictionaryRecordset& recordset, const QString& verb,
                                       const QList<DictionaryForm>& found);

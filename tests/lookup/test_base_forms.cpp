@@ -287,6 +287,9 @@ testing::TestDatabase& database()
              {u"\u0637\u0627\u0642\u0629"_s, u"\u0627\u0646\u0631\u0698\u06CC"_s},
              // شرعي "legitimate"
              {u"\u0634\u0631\u0639\u064A"_s, u"\u0645\u0634\u0631\u0648\u0639"_s},
+             // وأرسل "and sent", a phrase of the conjunction and a verb
+             {u"\u0648\u0623\u0631\u0633\u0644"_s,
+              u"\u0648 \u0641\u0631\u0633\u062A\u0627\u062F"_s},
              // أعلن "announced"; علنا "publicly"
              {u"\u0623\u0639\u0644\u0646"_s,
               u"\u0627\u0639\u0644\u0627\u0645 \u06A9\u0631\u062F"_s},
@@ -573,6 +576,12 @@ private Q_SLOTS:
         // åkern, the field, is åker's definite, no form of åka, though åker is its present.
         row("sv definite of a verb's present", D::Swedish, u"\u00E5kern"_s, u"\u00E5ker"_s);
         row("sv genitive of a verb's present", D::Swedish, u"\u00E5kers"_s, u"\u00E5ker"_s);
+        // وأرسلوا, "and they sent": the conjunction before أرسلوا, not the phrase وأرسل with
+        // an ending; ويعلن, "and he announces", as يعلن.
+        row("ar conjunction before a verb's form", D::Arabic,
+            u"\u0648\u0623\u0631\u0633\u0644\u0648\u0627"_s, u"\u0623\u0631\u0633\u0644"_s);
+        row("ar conjunction before an imperfect", D::Arabic, u"\u0648\u064A\u0639\u0644\u0646"_s,
+            u"\u0623\u0639\u0644\u0646"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
