@@ -2584,12 +2584,31 @@ QList<DictionaryForm> conjunctionAndWholeWordFirst(const QString& word, QList<Di
     return found;
 }
 
+// A dual's ان is a noun's: a headword that is first a verb's past of two words or more (غضب
+// "خشمگین شد", was angry) makes none with it; غضبان (angry) is an adjective of its own. The
+// imperfect's dual (يعملان, they both work) keeps its verb.
+QList<DictionaryForm> noDualOfVerb(const QString& word, QList<DictionaryForm> found)
+{
+    found.removeIf([&](const DictionaryForm& f) {
+        const QString dual = f.headword + u"\u0627\u0646"; // ان
+        if (!word.endsWith(dual))
+            return false;
+        const QString before = word.chopped(dual.size());
+        const bool nounFront = before.isEmpty() || before.endsWith(u"\u0627\u0644") || // ال
+                               before == u"\u0648" || before == u"\u0641";             // و ف
+        const QString first = withoutAsides(f.translation.section(u'\n', 0, 0));
+        return nounFront && first.contains(u' ') && persianPastTense(first);
+    });
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
     found = noVerbPronounOnNoun(word, noEndingOnParticles(word, std::move(found)));
+    found = noDualOfVerb(word, std::move(found));
     found = noEndingOnPhrases(recordset, word, std::move(found));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));

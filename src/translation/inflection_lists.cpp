@@ -747,6 +747,7 @@ fara far for farit
 gälla gäller gällde gällt
 sova sover sov sovit
 vänja vänjer vande vant van
+glädja gläder glädjer gladde gläds gladdes
 bra bättre bäst bästa
 god goda gott bättre bäst bästa
 stor stora stort större störst största
