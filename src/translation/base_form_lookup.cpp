@@ -2584,20 +2584,34 @@ QList<DictionaryForm> conjunctionAndWholeWordFirst(const QString& word, QList<Di
     return found;
 }
 
+// Whether what stands before a noun in an Arabic word is a noun's: nothing, the article, or
+// the one-letter particles و, ف, ب, ل, ك (at most two of them).
+bool nounsFront(QStringView before)
+{
+    const auto particle = [](QChar c) {
+        return QStringView(u"\u0648\u0641\u0628\u0644\u0643").contains(c);
+    };
+    return before.endsWith(u"\u0627\u0644") || // ال
+           (before.size() <= 2 && std::all_of(before.cbegin(), before.cend(), particle));
+}
+
 // A dual's ان is a noun's: a headword that is first a verb's past of two words or more (غضب
-// "خشمگین شد", was angry) makes none with it; غضبان (angry) is an adjective of its own. The
-// imperfect's dual (يعملان, they both work) keeps its verb.
-QList<DictionaryForm> noDualOfVerb(const QString& word, QList<DictionaryForm> found)
+// "خشمگین شد", was angry) makes none with it; غضبان (angry) is an adjective of its own. Nor is
+// an ان before a pronoun a dual's, which drops its ن there (كتاباه, his two books): أقرانهم is
+// "their peers", no form of أقر. The imperfect's dual (يعملان, يعرفانه) keeps its verb.
+QList<DictionaryForm> noDualWhereNoneIs(const QString& word, QList<DictionaryForm> found)
 {
     found.removeIf([&](const DictionaryForm& f) {
         const QString dual = f.headword + u"\u0627\u0646"; // ان
-        if (!word.endsWith(dual))
+        const qsizetype at = word.lastIndexOf(dual);
+        if (at < 0 || !nounsFront(QStringView(word).left(at)))
             return false;
-        const QString before = word.chopped(dual.size());
-        const bool nounFront = before.isEmpty() || before.endsWith(u"\u0627\u0644") || // ال
-                               before == u"\u0648" || before == u"\u0641";             // و ف
+        const QStringView after = QStringView(word).mid(at + dual.size());
+        if (!after.isEmpty())
+            return std::find(ArabicPronouns.cbegin(), ArabicPronouns.cend(), after) !=
+                   ArabicPronouns.cend();
         const QString first = withoutAsides(f.translation.section(u'\n', 0, 0));
-        return nounFront && first.contains(u' ') && persianPastTense(first);
+        return first.contains(u' ') && persianPastTense(first);
     });
     return found;
 }
@@ -2608,7 +2622,7 @@ QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString&
 {
     found = noParticleAfterArticle(recordset, word, arabicReadings(word, std::move(found)));
     found = noVerbPronounOnNoun(word, noEndingOnParticles(word, std::move(found)));
-    found = noDualOfVerb(word, std::move(found));
+    found = noDualWhereNoneIs(word, std::move(found));
     found = noEndingOnPhrases(recordset, word, std::move(found));
     found = tehMarbutaFirst(recordset, word, singularInAatFirst(word, std::move(found)));
     found = particlePhrasesLast(articleBeforeHamzaless(word, std::move(found)));

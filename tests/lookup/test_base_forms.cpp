@@ -287,6 +287,9 @@ testing::TestDatabase& database()
              {u"\u0637\u0627\u0642\u0629"_s, u"\u0627\u0646\u0631\u0698\u06CC"_s},
              // شرعي "legitimate"
              {u"\u0634\u0631\u0639\u064A"_s, u"\u0645\u0634\u0631\u0648\u0639"_s},
+             // أقر "admitted"
+             {u"\u0623\u0642\u0631"_s,
+              u"\u0627\u0639\u062A\u0631\u0627\u0641 \u06A9\u0631\u062F"_s},
              // غضب "was angry", then "anger"
              {u"\u063A\u0636\u0628"_s,
               u"\u062E\u0634\u0645\u06AF\u06CC\u0646 \u0634\u062F\n\u062E\u0634\u0645"_s},
@@ -849,6 +852,10 @@ private Q_SLOTS:
         // غضبان, angry, an adjective of its own: a verb takes no dual.
         QTest::newRow("ar dual of a verb")
             << int(D::Arabic) << u"\u063A\u0636\u0628\u0627\u0646"_s << u"\u063A\u0636\u0628"_s;
+        // أقرانهم, their peers: a dual drops its ن before a pronoun.
+        QTest::newRow("ar dual before a pronoun")
+            << int(D::Arabic) << u"\u0623\u0642\u0631\u0627\u0646\u0647\u0645"_s
+            << u"\u0623\u0642\u0631"_s;
         // بالمئات, "by the hundreds": the phrase بالمئة (per cent) takes no plural.
         QTest::newRow("ar ending on a phrase")
             << int(D::Arabic) << u"\u0628\u0627\u0644\u0645\u0626\u0627\u062A"_s
