@@ -2616,6 +2616,25 @@ QList<DictionaryForm> noDualWhereNoneIs(const QString& word, QList<DictionaryFor
     return found;
 }
 
+// A literary word comes after the everyday one of the same sense that the word is a form of
+// too: pelkäämään is pelätä's ("ترسیدن") before peljätä's ("ترسیدن (ادبی)").
+QList<DictionaryForm> everydayWordFirst(QList<DictionaryForm> found)
+{
+    static const QString literary = u" (\u0627\u062F\u0628\u06CC)"_s; // (ادبی)
+    if (found.size() < 2)
+        return found;
+    const QString sense = found.front().translation.section(u'\n', 0, 0);
+    if (!sense.endsWith(literary))
+        return found;
+    const QString everyday = sense.chopped(literary.size());
+    const auto same = std::find_if(found.begin() + 1, found.end(), [&](const DictionaryForm& f) {
+        return f.translation.section(u'\n', 0, 0) == everyday;
+    });
+    if (same != found.end())
+        std::rotate(found.begin(), same, same + 1);
+    return found;
+}
+
 // An Arabic word's readings in the order the Arabic rules above give them.
 QList<DictionaryForm> arabicOrder(DictionaryRecordset& recordset, const QString& word,
                                   QList<DictionaryForm> found)
@@ -2719,7 +2738,7 @@ QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecords
     default:
         break;
     }
-    return dictionaryFormsFirst(id, recordset, word, found, analyser(id));
+    return everydayWordFirst(dictionaryFormsFirst(id, recordset, word, found, analyser(id)));
 }
 
 // The Spanish verb form of a word with pronouns attached; empty where it has none. The most

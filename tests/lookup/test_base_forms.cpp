@@ -208,6 +208,11 @@ testing::TestDatabase& database()
                    {u"draw"_s, u"\u06A9\u0634\u06CC\u062F\u0646"_s},
                    {u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
+        // pelätä "ترسیدن", to fear, and peljätä, its literary twin.
+        db.insert(DictionaryId::Finnish,
+                  {{u"pel\u00E4t\u00E4"_s, u"\u062A\u0631\u0633\u06CC\u062F\u0646"_s},
+                   {u"pelj\u00E4t\u00E4"_s,
+                    u"\u062A\u0631\u0633\u06CC\u062F\u0646 (\u0627\u062F\u0628\u06CC)"_s}});
         // dare "دادن", a verb in every sense.
         db.insert(DictionaryId::Italian, {{u"dare"_s, u"\u062F\u0627\u062F\u0646"_s}});
         // befordra "ترفیع دادن", a verb in every sense.
@@ -588,6 +593,8 @@ private Q_SLOTS:
             u"\u0648\u0623\u0631\u0633\u0644\u0648\u0627"_s, u"\u0623\u0631\u0633\u0644"_s);
         row("ar conjunction before an imperfect", D::Arabic, u"\u0648\u064A\u0639\u0644\u0646"_s,
             u"\u0623\u0639\u0644\u0646"_s);
+        row("fi everyday word before its literary twin", D::Finnish, u"pelk\u00E4\u00E4v\u00E4t"_s,
+            u"pel\u00E4t\u00E4"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
