@@ -1631,6 +1631,33 @@ QList<DictionaryForm> finnishVerbsFirst(const QString& word, QList<DictionaryFor
     return found;
 }
 
+// Whether the Finnish verb is the causative in -ttaa or -ttää of the verb in -ua or -yä (muistua,
+// to come to mind: muistuttaa, to remind; näkyä: näyttää), its stem's consonants changed or
+// not.
+bool finnishCausativeOf(const QString& causative, const QString& verb)
+{
+    const QString stem = verb.chopped(1);
+    const bool automative = stem.endsWith(u'u') || stem.endsWith(u'y');
+    const bool ttaa = causative.endsWith(u"ttaa") || causative.endsWith(u"tt\u00E4\u00E4");
+    return automative && ttaa && causative.chopped(4).endsWith(stem.back()) &&
+           causative.left(2) == verb.left(2);
+}
+
+// Where a Finnish word is a form of a verb in -ua or -yä and of its causative, the commoner of
+// the two comes first: muistuta is muistuttaa's (remind!) before it is the rare passive of
+// muistua, and näytä näyttää's (show!); puhuta stays puhua's (ei puhuta, one does not speak).
+QList<DictionaryForm> finnishCommonerVerbFirst(DictionaryRecordset& recordset,
+                                               QList<DictionaryForm> found)
+{
+    if (found.size() < 2 || !finnishCausativeOf(found[1].headword, found[0].headword))
+        return found;
+    const std::optional<int> verb = recordset.zipfPercentOf(found[0].headword);
+    const std::optional<int> causative = recordset.zipfPercentOf(found[1].headword);
+    if (causative && (!verb || *causative > *verb))
+        std::swap(found[0], found[1]);
+    return found;
+}
+
 // An English word in -ing or -ed is a verb's form: the verbs among its headwords come before
 // the nouns that the same letters make (emphasising is of emphasise, not of emphasis).
 QList<DictionaryForm> englishVerbsFirst(const QString& word, QList<DictionaryForm> found)
@@ -2733,7 +2760,7 @@ QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecords
             swedishPastFirst(analyser(id), word, swedishLongerNounFirst(analyser(id), word, found));
         break;
     case DictionaryId::Finnish:
-        found = finnishVerbsFirst(word, found);
+        found = finnishCommonerVerbFirst(recordset, finnishVerbsFirst(word, found));
         break;
     default:
         break;

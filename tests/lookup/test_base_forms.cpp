@@ -208,9 +208,13 @@ testing::TestDatabase& database()
                    {u"draw"_s, u"\u06A9\u0634\u06CC\u062F\u0646"_s},
                    {u"emphasis"_s, u"\u062A\u0623\u06A9\u06CC\u062F"_s},
                    {u"emphasise"_s, u"\u062A\u0623\u06A9\u06CC\u062F \u06A9\u0631\u062F\u0646"_s}});
-        // pelätä "ترسیدن", to fear, and peljätä, its literary twin.
+        // pelätä "ترسیدن", to fear, and peljätä, its literary twin; muistua "به یاد آمدن", to
+        // come to mind, and muistuttaa "یادآوری کردن", to remind.
         db.insert(DictionaryId::Finnish,
-                  {{u"pel\u00E4t\u00E4"_s, u"\u062A\u0631\u0633\u06CC\u062F\u0646"_s},
+                  {{u"muistua"_s, u"\u0628\u0647 \u06CC\u0627\u062F \u0622\u0645\u062F\u0646"_s},
+                   {u"muistuttaa"_s,
+                    u"\u06CC\u0627\u062F\u0622\u0648\u0631\u06CC \u06A9\u0631\u062F\u0646"_s},
+                   {u"pel\u00E4t\u00E4"_s, u"\u062A\u0631\u0633\u06CC\u062F\u0646"_s},
                    {u"pelj\u00E4t\u00E4"_s,
                     u"\u062A\u0631\u0633\u06CC\u062F\u0646 (\u0627\u062F\u0628\u06CC)"_s}});
         // dare "دادن", a verb in every sense.
@@ -351,6 +355,10 @@ private Q_SLOTS:
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Swedish),
             {{u"driva"_s, 450}, {u"drivit"_s, 400}, {u"\u00E5ka"_s, 480}, {u"\u00E5ker"_s, 400}}));
+        // muistuttaa (to remind) is met far more often than muistua.
+        QVERIFY(writeFrequencyTable(m_store->connection(),
+                                    DictionaryCatalog::entry(DictionaryId::Finnish),
+                                    {{u"muistuttaa"_s, 489}}));
         // صفقة (a deal) is met far more often than صفق (clapped).
         QVERIFY(writeFrequencyTable(
             m_store->connection(), DictionaryCatalog::entry(DictionaryId::Arabic),
@@ -595,6 +603,8 @@ private Q_SLOTS:
             u"\u0623\u0639\u0644\u0646"_s);
         row("fi everyday word before its literary twin", D::Finnish, u"pelk\u00E4\u00E4v\u00E4t"_s,
             u"pel\u00E4t\u00E4"_s);
+        // muistuta: remind! (muistuttaa), seldom the passive of muistua.
+        row("fi commoner causative first", D::Finnish, u"muistuta"_s, u"muistuttaa"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
