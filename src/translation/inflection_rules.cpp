@@ -732,6 +732,10 @@ Forms swedish(const QString& w)
         addEndings(f, w, {u"n", u"ns", u"r", u"de", u"t", u"s", u"d", u"des", u"ts"});
         if (s.endsWith(u'r'))
             f << s; // köra → kör
+        // A verb in -mma writes one m before the past's and the supine's endings: klämma,
+        // klämde, klämt. (Of -nna, kanna and tunna would make kant and tunt.)
+        if (s.endsWith(u"mm"))
+            addEndings(f, chop(s, 1), {u"de", u"des", u"t", u"ts", u"d", u"da"});
     } else if (last == u'e') {
         const QString s = chop(w, 1);
         addEndings(f, s, {u"ar", u"ars", u"arna", u"arnas"});
