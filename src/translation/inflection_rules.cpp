@@ -566,6 +566,9 @@ QString spanishJoin(const QString& stem, QStringView ending, bool firstConjugati
     }
     if (!firstConjugation && back && stem.endsWith(u'g') && !stem.endsWith(u"gu"))
         return chop(stem, 1) + u"j" + ending;
+    // vencer: venzo, venza; after a vowel zc: nacer, nazco, nazca (no naco).
+    if (!firstConjugation && back && stem.endsWith(u'c') && stem.size() >= 2)
+        return chop(stem, 1) + (isVowel(stem.at(stem.size() - 2)) ? u"zc" : u"z") + ending;
     return stem + ending;
 }
 

@@ -118,7 +118,7 @@ testing::TestDatabase& database()
                u"creer"_s,  u"luz"_s,       u"lucir"_s,      u"proporción"_s, u"proporcionar"_s,
                u"foco"_s,   u"envidiar"_s,  u"amplificar"_s, u"cerveza"_s,    u"cachorro"_s,
                u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s,
-               u"moler"_s});
+               u"moler"_s,  u"nacer"_s});
         words(DictionaryId::Swedish,
               {u"hus"_s,     u"klämma"_s,     u"barn"_s,      u"gå"_s,       u"bil"_s,
                u"program"_s, u"utveckling"_s, u"hand"_s,      u"hända"_s,    u"köpa"_s,
@@ -867,6 +867,8 @@ private Q_SLOTS:
         QTest::newRow("ar a verb's pronoun after ت on a noun")
             << int(D::Arabic) << u"\u062A\u0631\u0643\u062A\u0646\u064A"_s
             << u"\u062A\u0631\u0643\u0629"_s;
+        // nacer makes nazco and nazca: naco is a word of its own.
+        QTest::newRow("es -co of a verb in -cer") << int(D::Spanish) << u"naco"_s << u"nacer"_s;
         // غضبان, angry, an adjective of its own: a verb takes no dual.
         QTest::newRow("ar dual of a verb")
             << int(D::Arabic) << u"\u063A\u0636\u0628\u0627\u0646"_s << u"\u063A\u0636\u0628"_s;
