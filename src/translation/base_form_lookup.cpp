@@ -2576,8 +2576,9 @@ bool conjunctionPhrase(DictionaryRecordset& recordset, const DictionaryForm& for
 
 // A headword that is a preposition with a noun and its article (بالمئة, per cent: ب with المئة;
 // للغاية, very) is a phrase, which takes no ending: بالمئات is "by the hundreds", no form of
-// بالمئة. A loanword that only begins so (بالون, a balloon) is no phrase. Nor does a conjunction
-// with a verb take one: وأكدوا is و with أكدوا, of أكد, not a form of وأكد.
+// بالمئة. A loanword that only begins so (بالون, a balloon) is no phrase. Nor is a headword with
+// the article (اليوم, today), which takes no pronoun: اليوميه is اليومية, the daily. Nor does a
+// conjunction with a verb take one: وأكدوا is و with أكدوا, of أكد, not a form of وأكد.
 QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QString& word,
                                         QList<DictionaryForm> found)
 {
@@ -2586,6 +2587,9 @@ QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QS
         const bool phrase = (h.startsWith(u"\u0628\u0627\u0644") && h.size() > 4 && // بال
                              isHeadword(recordset, h.mid(3))) ||
                             (h.startsWith(u"\u0644\u0644") && h.size() > 3 && // لل
+                             isHeadword(recordset, h.mid(2))) ||
+                            (h.startsWith(u"\u0627\u0644") && h.size() > 3 && // ال
+                             !h.startsWith(u"\u0627\u0644\u062A") && // الت, التقى (met)
                              isHeadword(recordset, h.mid(2))) ||
                             conjunctionPhrase(recordset, f);
         const bool written = word.endsWith(h) || (h.endsWith(u'\u0629') && // ة written ه

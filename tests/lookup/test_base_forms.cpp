@@ -296,6 +296,9 @@ testing::TestDatabase& database()
              {u"\u0637\u0627\u0642\u0629"_s, u"\u0627\u0646\u0631\u0698\u06CC"_s},
              // شرعي "legitimate"
              {u"\u0634\u0631\u0639\u064A"_s, u"\u0645\u0634\u0631\u0648\u0639"_s},
+             // اليوم "today", يوم "day"
+             {u"\u0627\u0644\u064A\u0648\u0645"_s, u"\u0627\u0645\u0631\u0648\u0632"_s},
+             {u"\u064A\u0648\u0645"_s, u"\u0631\u0648\u0632"_s},
              // أقر "admitted"
              {u"\u0623\u0642\u0631"_s,
               u"\u0627\u0639\u062A\u0631\u0627\u0641 \u06A9\u0631\u062F"_s},
@@ -872,6 +875,10 @@ private Q_SLOTS:
         // غضبان, angry, an adjective of its own: a verb takes no dual.
         QTest::newRow("ar dual of a verb")
             << int(D::Arabic) << u"\u063A\u0636\u0628\u0627\u0646"_s << u"\u063A\u0636\u0628"_s;
+        // اليوميه, اليومية written with ه (the daily): a word with the article takes no pronoun.
+        QTest::newRow("ar pronoun on a headword with the article")
+            << int(D::Arabic) << u"\u0627\u0644\u064A\u0648\u0645\u064A\u0647"_s
+            << u"\u0627\u0644\u064A\u0648\u0645"_s;
         // أقرانهم, their peers: a dual drops its ن before a pronoun.
         QTest::newRow("ar dual before a pronoun")
             << int(D::Arabic) << u"\u0623\u0642\u0631\u0627\u0646\u0647\u0645"_s
