@@ -2687,8 +2687,8 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
 {
     QList<DictionaryForm> found = formsOf(id, recordset, text);
     // An Arabic word with the conjunction و or ف in front that finds nothing is read as the
-    // word after it, as the reader would: وأكدوا (and they confirmed) as أكدوا, of أكد; وهما
-    // (and they two) as the headword هما.
+    // word after it, as the reader would: وأكدوا (and they confirmed) as أكدوا, of أكد;
+    // فوالله as والله, of الله. Where the word after it is a headword, it is that headword.
     if (!found.isEmpty() || id != DictionaryId::Arabic)
         return found;
     const QString word = withoutPunctuation(text);
