@@ -147,6 +147,10 @@ bool RuleFormCheck::swedishInAContradicts(const Entry& headword, const QString& 
     // The past of the other weak verbs (läste, tände, fäste) or a strong verb's supine (pipit).
     const bool otherConjugation = has(u"de") || has(u"te") || has(u"it") ||
                                   ((stem.endsWith(u't') || stem.endsWith(u'd')) && has(u"e"));
+    // A word in -a that the dictionary does not inflect (hemma, at home) has no definite in -n
+    // where that is a noun of its own (hemman, a homestead).
+    if (headword.known && headword.forms.isEmpty() && form == w + u'n')
+        return singularNounOfItsOwn(form);
     if (!firstConjugation && !otherConjugation) {
         // -er is also a plural of a few (ärter beside ärtor).
         const bool verbForm = form == stem || madeWith(stem, form, SwedishVerbOfA) ||

@@ -102,12 +102,12 @@ empty_database "$WORK/forms.db"
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
 # (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village),
 # fixare (a fixer) none of fixar, peri (pear trees) none of pera, tillägger (adds) none of
-# tillägg (an addition).
+# tillägg (an addition), hemman (a homestead) none of hemma (at home).
 printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
 printf 'pera\tPERATEXT\n' >"$WORK/it.tsv"
 printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\nfixar\tFIXARTEXT\n' >"$WORK/sv.tsv"
-printf 'tillägg\tTILLÄGGTEXT\n' >>"$WORK/sv.tsv"
+printf 'tillägg\tTILLÄGGTEXT\nhemma\tHEMMATEXT\n' >>"$WORK/sv.tsv"
 empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
   German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv" \
   Italian_to_Persian "$WORK/it.tsv"
@@ -121,7 +121,8 @@ for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
 done
 for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
   "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
-  "Swedish fixare FIXARTEXT" "Swedish tillägger TILLÄGG" "Italian peri PERA"; do
+  "Swedish fixare FIXARTEXT" "Swedish tillägger TILLÄGG" "Swedish hemman HEMMATEXT" \
+  "Italian peri PERA"; do
   # shellcheck disable=SC2086
   shows $other && fail "a form of another word: $other"
 done
