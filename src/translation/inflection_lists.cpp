@@ -765,7 +765,7 @@ kvinna kvinnan kvinnor kvinnorna kvinnas kvinnans kvinnors kvinnornas
 barn barnet barnen barnets barns barnens
 bok boken böcker böckerna boks bokens böckers böckernas
 hand handen händer händerna hands handens händers händernas
-land landet länder länderna lands landets länders ländernas
+land landet länder länderna landen lands landets länders ländernas landens
 stad staden städer städerna stads stadens städers städernas
 natt natten nätter nätterna natts nattens nätters nätternas
 fot foten fötter fötterna fots fotens fötters fötternas

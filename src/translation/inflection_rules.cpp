@@ -798,6 +798,19 @@ Forms arabic(const QString& headword)
     return f;
 }
 
+// Whether the Swedish irregular list gives the headword's whole declension as a noun (son,
+// sonen, söner, sons): its definite, or its genitive without a verb's present (ge: ger, ges).
+// Only the listed word itself: bortkastad is no compound of stad.
+bool swedishListedNoun(const QString& headword)
+{
+    const IrregularTable& table = irregulars(DictionaryId::Swedish);
+    const auto listed = table.constFind(headword);
+    if (listed == table.cend())
+        return false;
+    const auto has = [&](QStringView ending) { return listed->contains(headword + ending); };
+    return has(u"en") || has(u"et") || (has(u"s") && !has(u"r"));
+}
+
 } // namespace
 
 bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, const QString& form,
@@ -836,7 +849,9 @@ QStringList InflectionRules::formsOf(DictionaryId id, const QString& headword) c
         forms = french(headword);
         break;
     case DictionaryId::Swedish:
-        forms = swedish(headword);
+        // A noun of the irregular list is declined there alone: son makes söner, no sonar.
+        if (!swedishListedNoun(headword))
+            forms = swedish(headword);
         break;
     case DictionaryId::Arabic:
         forms = arabic(headword);
