@@ -2687,8 +2687,9 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
 {
     QList<DictionaryForm> found = formsOf(id, recordset, text);
     // An Arabic word with the conjunction و or ف in front that finds nothing is read as the
-    // word after it, as the reader would: وأكدوا (and they confirmed) as أكدوا, of أكد;
-    // فوالله as والله, of الله. Where the word after it is a headword, it is that headword.
+    // word after it, as the reader would: وأكدوا (and they confirmed) as أكدوا, of أكد. Where
+    // the word after it is a headword, it is that headword. No word takes the conjunction
+    // twice: ووسام is و with وسام (a medal), not with و and سام; ووعدت stays وعد's.
     if (!found.isEmpty() || id != DictionaryId::Arabic)
         return found;
     const QString word = withoutPunctuation(text);
@@ -2698,7 +2699,10 @@ QList<DictionaryForm> BaseFormLookup::find(DictionaryId id, DictionaryRecordset&
     if (const LookupResult headword = lookUpTranslation(recordset, rest);
         headword.outcome == LookupResult::Outcome::Found)
         return {{headword.word.value_or(rest), headword.translation}};
-    return formsOf(id, recordset, rest);
+    found = formsOf(id, recordset, rest);
+    const QStringView again = withoutConjunction(rest);
+    found.removeIf([&](const DictionaryForm& f) { return f.headword == again; });
+    return found;
 }
 
 QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecordset& recordset,

@@ -299,6 +299,8 @@ testing::TestDatabase& database()
              // اليوم "today", يوم "day"
              {u"\u0627\u0644\u064A\u0648\u0645"_s, u"\u0627\u0645\u0631\u0648\u0632"_s},
              {u"\u064A\u0648\u0645"_s, u"\u0631\u0648\u0632"_s},
+             // سام "poisonous"
+             {u"\u0633\u0627\u0645"_s, u"\u0633\u0645\u06CC"_s},
              // أقر "admitted"
              {u"\u0623\u0642\u0631"_s,
               u"\u0627\u0639\u062A\u0631\u0627\u0641 \u06A9\u0631\u062F"_s},
@@ -882,6 +884,9 @@ private Q_SLOTS:
         QTest::newRow("ar pronoun on a headword with the article")
             << int(D::Arabic) << u"\u0627\u0644\u064A\u0648\u0645\u064A\u0647"_s
             << u"\u0627\u0644\u064A\u0648\u0645"_s;
+        // ووسام: و with وسام (a medal), which is no headword; no word takes و twice.
+        QTest::newRow("ar conjunction twice")
+            << int(D::Arabic) << u"\u0648\u0648\u0633\u0627\u0645"_s << u"\u0633\u0627\u0645"_s;
         // أقرانهم, their peers: a dual drops its ن before a pronoun.
         QTest::newRow("ar dual before a pronoun")
             << int(D::Arabic) << u"\u0623\u0642\u0631\u0627\u0646\u0647\u0645"_s
