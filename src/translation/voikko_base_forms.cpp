@@ -181,6 +181,13 @@ QStringList VoikkoBaseForms::compoundParts(const QString& word) const
                                     [](const Analysis& a) { return !a.clitic; });
     QStringList parts = (plain != divisions.cend() ? *plain : divisions.front()).parts;
     std::reverse(parts.begin(), parts.end());
+    // The heads of place names and family names: a compound that ends in one is a name far
+    // more often than a kind of it (Kaurismäki, Ahtisaari, Rajaniemi, Töölönlahti,
+    // Jauhojärvi, Talvivaara), though Voikko knows few of them.
+    static const QStringList nameHeads = {u"niemi"_s, u"m\u00E4ki"_s,  u"saari"_s,
+                                          u"lahti"_s, u"j\u00E4rvi"_s, u"vaara"_s};
+    if (nameHeads.contains(parts.front()))
+        return {};
     return parts;
 }
 

@@ -715,6 +715,9 @@ private Q_SLOTS:
             << int(D::Swedish) << u"gamestop"_s << u"stop"_s;
         QTest::newRow("sv verb for a head") << int(D::Swedish) << u"granville"_s << u"ville"_s;
         QTest::newRow("fi place name") << int(D::Finnish) << u"riihimäellä"_s << u"mäki"_s;
+        // Kaurismäki, a family name Voikko divides as a compound of its letters' words.
+        QTest::newRow("fi name's head")
+            << int(D::Finnish) << u"kaurism\u00E4ki"_s << u"m\u00E4ki"_s;
         // A word Voikko does not know is no compound: Sinnemäki is a name.
         QTest::newRow("fi unknown word") << int(D::Finnish) << u"sinnemäki"_s << u"mäki"_s;
         QTest::newRow("fi adverb of an adjective")
