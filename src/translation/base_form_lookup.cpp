@@ -1328,6 +1328,19 @@ QStringList writtenForms(DictionaryId id, const QString& text, const QString& wo
     return written;
 }
 
+// The word after an elided French or Italian article (l'analyse, dell'acqua), empty where the
+// word has none.
+QString afterElidedArticle(DictionaryId id, const QString& word)
+{
+    static const QStringList articles = {u"l"_s,    u"dell"_s, u"all"_s, u"nell"_s,
+                                         u"dall"_s, u"sull"_s, u"un"_s};
+    const qsizetype apostrophe = word.indexOf(u'\'');
+    if ((id != DictionaryId::French && id != DictionaryId::Italian) || apostrophe <= 0 ||
+        !articles.contains(word.left(apostrophe).toLower()) || apostrophe + 1 == word.size())
+        return {};
+    return word.mid(apostrophe + 1);
+}
+
 // Whether the first sense of a translation is a Persian infinitive (تأکید کردن, دویدن): the
 // translation of a verb.
 bool persianInfinitive(const QString& translation)
@@ -1478,6 +1491,22 @@ bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm
     return id == DictionaryId::English && form.headword.size() >= ShortestAdverb &&
            form.headword.endsWith(u"ly") && englishVerbEnding(word, form.headword) &&
            !persianVerb(form.translation);
+}
+
+// Whether the Italian word is no form of the headword whatever the rules made: an adverb in
+// -mente has none (completamenti is completamento's), and a gerund none after an article
+// (l'operando is the noun, an operand, no form of operare).
+bool italianNoFormOf(const QString& word, const DictionaryForm& form)
+{
+    const QString h = form.headword.toLower();
+    // An adjective's feminine or stem before -mente; demente and clemente are adjectives.
+    static const std::array<QStringView, 4> adverb = {u"amente", u"lmente", u"rmente",
+                                                      u"entemente"};
+    if (std::any_of(adverb.cbegin(), adverb.cend(), [&](QStringView e) { return h.endsWith(e); }))
+        return word.compare(form.headword, Qt::CaseInsensitive) != 0;
+    const QString noun = afterElidedArticle(DictionaryId::Italian, word).toLower();
+    const bool verb = h.endsWith(u"are") || h.endsWith(u"ere") || h.endsWith(u"ire");
+    return verb && (noun.endsWith(u"ando") || noun.endsWith(u"endo"));
 }
 
 // Whether the Italian or Spanish word is a verb's form made for a headword in -are, -ere, -ire
@@ -2715,6 +2744,11 @@ QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecords
     Search search(id, recordset, text, analyser(id));
     QStringList written = writtenForms(id, text, word);
     written = swedishDeponent(id, recordset, word) + arabicWithHamza(id, recordset, word) + written;
+    // After an article the word is a noun before it is a verb's form: l'analyse is analyse's
+    // (an analysis) before it is analyser's.
+    if (const QString noun = afterElidedArticle(id, word);
+        !noun.isEmpty() && written.contains(noun) && isHeadword(recordset, noun))
+        written.move(written.indexOf(noun), 0);
     const QString withoutPronouns =
         id == DictionaryId::Spanish ? spanishVerbWithoutPronouns(recordset, word) : QString();
     if (!withoutPronouns.isEmpty())
@@ -2750,7 +2784,8 @@ QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecords
                 (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f) ||
                  swedishFormOfName(word, f))) ||
                (id == DictionaryId::Italian &&
-                (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f)));
+                (italianReadOtherwise(word, f, italian) || pluralOfVerbForm(word, f) ||
+                 italianNoFormOf(word, f)));
     });
     switch (id) {
     case DictionaryId::Arabic:

@@ -83,15 +83,40 @@ testing::TestDatabase& database()
             DictionaryId::German,
             {{u"hielt"_s,
               u"\u0646\u06AF\u0647 \u062F\u0627\u0634\u062A (\u06AF\u0630\u0634\u062A\u0647)"_s}});
-        words(DictionaryId::French, {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s,
-                                     u"œuvre"_s, u"sœur"_s, u"heure"_s, u"écouter"_s});
-        words(DictionaryId::Italian,
-              {u"casa"_s,     u"acqua"_s,      u"libro"_s,   u"librare"_s,   u"parlare"_s,
-               u"stare"_s,    u"importante"_s, u"perché"_s,  u"più"_s,       u"è"_s,
-               u"e"_s,        u"caso"_s,       u"inizio"_s,  u"iniziare"_s,  u"zittire"_s,
-               u"cinico"_s,   u"venti"_s,      u"sedici"_s,  u"crollare"_s,  u"crollato"_s,
-               u"conforto"_s, u"maligno"_s,    u"diversi"_s, u"interiore"_s, u"minestra"_s,
-               u"ordine"_s,   u"catena"_s,     u"brocca"_s});
+        words(DictionaryId::French,
+              {u"maison"_s, u"eau"_s, u"aller"_s, u"grand"_s, u"tout"_s, u"œuvre"_s, u"sœur"_s,
+               u"heure"_s, u"écouter"_s, u"analyse"_s, u"analyser"_s});
+        words(DictionaryId::Italian, {u"casa"_s,
+                                      u"acqua"_s,
+                                      u"libro"_s,
+                                      u"librare"_s,
+                                      u"parlare"_s,
+                                      u"stare"_s,
+                                      u"importante"_s,
+                                      u"perché"_s,
+                                      u"più"_s,
+                                      u"è"_s,
+                                      u"e"_s,
+                                      u"caso"_s,
+                                      u"inizio"_s,
+                                      u"iniziare"_s,
+                                      u"zittire"_s,
+                                      u"cinico"_s,
+                                      u"venti"_s,
+                                      u"sedici"_s,
+                                      u"crollare"_s,
+                                      u"crollato"_s,
+                                      u"conforto"_s,
+                                      u"maligno"_s,
+                                      u"diversi"_s,
+                                      u"interiore"_s,
+                                      u"minestra"_s,
+                                      u"ordine"_s,
+                                      u"catena"_s,
+                                      u"brocca"_s,
+                                      u"operare"_s,
+                                      u"completamente"_s,
+                                      u"completamento"_s});
         // diagnosticato, a participle translated as a Persian participle; its verb, met less
         // often.
         db.insert(
@@ -611,6 +636,10 @@ private Q_SLOTS:
             u"pel\u00E4t\u00E4"_s);
         // muistuta: remind! (muistuttaa), seldom the passive of muistua.
         row("fi commoner causative first", D::Finnish, u"muistuta"_s, u"muistuttaa"_s);
+        // After an article the noun: l'analyse, an analysis, before "(il) l'analyse".
+        row("fr noun after an elided article", D::French, u"L'analyse"_s, u"analyse"_s);
+        // completamenti: completamento's plural; an adverb has no forms.
+        row("it plural beside an adverb", D::Italian, u"completamenti"_s, u"completamento"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
@@ -875,6 +904,9 @@ private Q_SLOTS:
         QTest::newRow("ar a verb's pronoun after ت on a noun")
             << int(D::Arabic) << u"\u062A\u0631\u0643\u062A\u0646\u064A"_s
             << u"\u062A\u0631\u0643\u0629"_s;
+        // l'operando, an operand: a gerund takes no article.
+        QTest::newRow("it gerund after an article")
+            << int(D::Italian) << u"l'operando"_s << u"operare"_s;
         // son makes söner, as the irregular list says; sonar is sona's (atones).
         QTest::newRow("sv rule's plural of a listed noun")
             << int(D::Swedish) << u"sonar"_s << u"son"_s;
