@@ -1615,6 +1615,21 @@ bool possessiveOfVerbForm(DictionaryId id, const QString& word, const Dictionary
     return owner.endsWith(u"ing") || owner.endsWith(u"ed");
 }
 
+// Whether the English word is a comparative's or superlative's ending on a headword that is a
+// verb in every sense, as its translation says: definer (one who defines) is no form of define.
+bool comparativeOfVerb(DictionaryId id, const QString& word, const DictionaryForm& form)
+{
+    if (id != DictionaryId::English && id != DictionaryId::ComputerAndInternet)
+        return false;
+    const QString w = word.toLower();
+    const QString h = form.headword.toLower();
+    const QString stem = h.endsWith(u'e') ? h : h + u'e';
+    if (w != stem + u'r' && w != stem + u"st")
+        return false;
+    const QStringList senses = persianSenses(form.translation);
+    return !senses.isEmpty() && std::all_of(senses.cbegin(), senses.cend(), persianVerbSense);
+}
+
 // Whether the English word is a possessive of a headword that is a verb's past only, as its
 // translation notes (drew's is the name Drew's, fed's the Fed's): no form of it, nor of the
 // verb, is the word.
@@ -2779,7 +2794,8 @@ QList<DictionaryForm> BaseFormLookup::formsOf(DictionaryId id, DictionaryRecords
     const BaseForms* swedish = id == DictionaryId::Swedish ? analyser(id) : nullptr;
     found.removeIf([&](const DictionaryForm& f) {
         return verbFormOfNoVerb(id, word, f) || possessiveOfVerbForm(id, word, f) ||
-               verbFormOfName(id, word, f) || verbFormOfAdverb(id, word, f) ||
+               comparativeOfVerb(id, word, f) || verbFormOfName(id, word, f) ||
+               verbFormOfAdverb(id, word, f) ||
                (id == DictionaryId::Swedish &&
                 (swedishNounOfVerb(word, f) || swedishAgentNoun(swedish, word, f) ||
                  swedishFormOfName(word, f))) ||

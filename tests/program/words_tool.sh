@@ -102,8 +102,9 @@ empty_database "$WORK/forms.db"
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
 # (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village),
 # fixare (a fixer) none of fixar, peri (pear trees) none of pera, tillägger (adds) none of
-# tillägg (an addition), hemman (a homestead) none of hemma (at home).
-printf 'ewe\tEWETEXT\n' >"$WORK/ewe.tsv"
+# tillägg (an addition), hemman (a homestead) none of hemma (at home); definer (one who
+# defines) is no comparative of define, a verb only.
+printf 'ewe\tEWETEXT\ndefine\t%s\n' 'تعریف کردن' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
 printf 'pera\tPERATEXT\n' >"$WORK/it.tsv"
 printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\nfixar\tFIXARTEXT\n' >"$WORK/sv.tsv"
@@ -119,8 +120,8 @@ for found in "English ewes EWE" "German Köche KOCH" "Swedish skotten SKOTT" \
   # shellcheck disable=SC2086 # three words
   shows $found || fail "not found: $found"
 done
-for other in "English ewing EWE" "German Köcher KOCH" "German mehren MEHR" \
-  "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
+for other in "English ewing EWE" "English definer define" "German Köcher KOCH" \
+  "German mehren MEHR" "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
   "Swedish fixare FIXARTEXT" "Swedish tillägger TILLÄGG" "Swedish hemman HEMMATEXT" \
   "Italian peri PERA"; do
   # shellcheck disable=SC2086
