@@ -62,7 +62,9 @@ def mo_messages(path):
 def catalogue_messages(code):
     """Each message's words: for English the originals, for the others those of the translation
     that its original does not hold (names, commands and words left untranslated)."""
-    word = re.compile(r"[^\W\d_]+(?:'[^\W\d_]+)?")
+    # Letters with their marks: an Arabic shadda or vowel sign is inside the word (المخزّن).
+    letter = r"(?:[^\W\d_]|[\u0610-\u061A\u064B-\u065F\u0670])"
+    word = re.compile(rf"{letter}+(?:'{letter}+)?")
     # Printf codes and tags part words; an access key's mark (&Datei, Ei_genschaften) is inside one.
     markup = re.compile(r'%[-#0-9.]*[a-zA-Z]|<[^>]*>')
     access_key = re.compile(r'[&_](?=\w)')
