@@ -1767,14 +1767,18 @@ bool hasPastTenseSense(const QString& translation)
 // Whether a sense of the translation is a Persian past of two words or more, which leaves no
 // doubt that the headword is a verb ("نمایندگی کرد", represented), as a single word may not
 // (نشاط ends as a past does). "زشت است" (it is ugly) is no past.
+bool persianPastPhrase(const QString& sense)
+{
+    const QString phrase = withoutAsides(sense);
+    return phrase.contains(u' ') && phrase.section(u' ', -1) != u"\u0627\u0633\u062A" &&
+           persianPastTense(sense);
+}
+
+// Whether any sense of the translation is such a past.
 bool hasPastPhraseSense(const QString& translation)
 {
     const QStringList senses = translation.split(u'\n', Qt::SkipEmptyParts);
-    return std::any_of(senses.cbegin(), senses.cend(), [](const QString& s) {
-        const QString phrase = withoutAsides(s);
-        return phrase.contains(u' ') && phrase.section(u' ', -1) != u"\u0627\u0633\u062A" &&
-               persianPastTense(s);
-    });
+    return std::any_of(senses.cbegin(), senses.cend(), persianPastPhrase);
 }
 
 // Whether the Arabic word is the headword with the pronoun ي (my) after it.
@@ -2628,14 +2632,16 @@ QList<DictionaryForm> noEndingOnPhrases(DictionaryRecordset& recordset, const QS
 {
     found.removeIf([&](const DictionaryForm& f) {
         const QString& h = f.headword;
-        const bool phrase = (h.startsWith(u"\u0628\u0627\u0644") && h.size() > 4 && // بال
-                             isHeadword(recordset, h.mid(3))) ||
-                            (h.startsWith(u"\u0644\u0644") && h.size() > 3 && // لل
-                             isHeadword(recordset, h.mid(2))) ||
-                            (h.startsWith(u"\u0627\u0644") && h.size() > 3 && // ال
-                             !h.startsWith(u"\u0627\u0644\u062A") && // الت, التقى (met)
-                             isHeadword(recordset, h.mid(2))) ||
-                            conjunctionPhrase(recordset, f);
+        // بال, لل and ال before a headword; not الت, which begins a verb (التقى, met).
+        static const std::array<QStringView, 3> articles = {u"\u0628\u0627\u0644", u"\u0644\u0644",
+                                                            u"\u0627\u0644"};
+        const bool withArticle =
+            !h.startsWith(u"\u0627\u0644\u062A") &&
+            std::any_of(articles.cbegin(), articles.cend(), [&](QStringView a) {
+                return h.startsWith(a) && h.size() > a.size() + 1 &&
+                       isHeadword(recordset, h.mid(a.size()));
+            });
+        const bool phrase = withArticle || conjunctionPhrase(recordset, f);
         const bool written = word.endsWith(h) || (h.endsWith(u'\u0629') && // ة written ه
                                                   word.endsWith(QString(h.chopped(1) + u'\u0647')));
         return phrase && !written;
@@ -2685,8 +2691,7 @@ QList<DictionaryForm> noDualWhereNoneIs(const QString& word, QList<DictionaryFor
         if (!after.isEmpty())
             return std::find(ArabicPronouns.cbegin(), ArabicPronouns.cend(), after) !=
                    ArabicPronouns.cend();
-        const QString first = withoutAsides(f.translation.section(u'\n', 0, 0));
-        return first.contains(u' ') && persianPastTense(first);
+        return persianPastPhrase(f.translation.section(u'\n', 0, 0));
     });
     return found;
 }
