@@ -1116,6 +1116,9 @@ QStringList arabicWithHamza(DictionaryId id, DictionaryRecordset& recordset, con
         if (!word.startsWith(front) || word.size() < at + 2 || word[at] != u'\u0627' ||
             (at == 1 && word[at + 1] == u'\u0644'))
             continue;
+        // The article written alone, as before a foreign word (الـ CPU), is no آل (family).
+        if (QString(word.mid(at)).remove(u'\u0640') == u"\u0627\u0644")
+            continue;
         for (const QChar hamza : {u'\u0623', u'\u0625', u'\u0622'}) { // أ إ آ
             QString stem = word.mid(at);
             stem[0] = hamza;
@@ -1499,6 +1502,11 @@ bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm
 bool italianNoFormOf(const QString& word, const DictionaryForm& form)
 {
     const QString h = form.headword.toLower();
+    // A noun in -o that has no feminine has its plural for its only form: pozze is pozza's (a
+    // puddle), not pozzo's (a well); abbandona is abbandonare's, not abbandono's.
+    const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
+    if (InflectionRules::hasNoFeminine(h))
+        return w != h && !w.endsWith(u'i');
     // An adjective's feminine or stem before -mente; demente and clemente are adjectives.
     static const std::array<QStringView, 4> adverb = {u"amente", u"lmente", u"rmente",
                                                       u"entemente"};
@@ -1921,6 +1929,26 @@ bool abstractNounOfNisba(const QString& word, const DictionaryForm& form)
            rest.endsWith(u"\u064A\u0629") && rest.mid(1).chopped(1) == form.headword;      // ية
 }
 
+// Whether two Arabic words are the same but for a last ي written ى, as much text writes it
+// (تمادى: ت with مادى, مادي).
+bool sameLastYa(QStringView word, QStringView headword)
+{
+    const auto plain = [](QStringView w) {
+        return w.endsWith(u'\u0649') ? QString(w.chopped(1) + u'\u064A') : w.toString();
+    };
+    return plain(word) == plain(headword);
+}
+
+// Whether the Arabic headword has the pattern فعيل, of nouns and adjectives (نعيم, كبير), which
+// no verb has: four letters with ي the third, the first no ت or alif, the second no long
+// vowel (ضايق, the verb's فاعل).
+bool faiilPattern(QStringView headword)
+{
+    return headword.size() == 4 && headword[2] == u'\u064A' &&
+           !QStringView(u"\u062A\u0627\u0623\u0625").contains(headword.front()) &&
+           !QStringView(u"\u0627\u0648\u064A").contains(headword[1]);
+}
+
 // The readings of an Arabic word that its letters allow, verbs first where it may be an
 // imperfect.
 QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> found)
@@ -1968,14 +1996,17 @@ QList<DictionaryForm> arabicReadings(const QString& word, QList<DictionaryForm> 
     };
     // Where ت, ن or أ is taken off and leaves the very letters of a noun, it was no
     // imperfect's: ترصيف (paving) is no form of رصيف (pavement), nor أليف (tame) of ليف
-    // (fibre), nor أجراء (hired men) of جراء (because of). تتعارض keeps its verb تعارض, and
-    // the question's أ an imperfect (أتريد, do you want).
+    // (fibre), nor أجراء (hired men) of جراء (because of), nor تمادى (persisted) of مادي. A
+    // word of the pattern فعيل is no verb, whatever its translation ends in: تنعيم (smoothing)
+    // is no form of نعيم (bliss, "نعمت"). تتعارض keeps its verb تعارض, and the question's أ an
+    // imperfect (أتريد, do you want).
     if (word.startsWith(u'\u062A') || word.startsWith(u'\u0646') || word.startsWith(u'\u0623')) {
         const QStringView imperfectLetters = u"\u064A\u062A"; // ي ت
         found.removeIf([&](const DictionaryForm& f) {
             const bool question =
                 word.front() == u'\u0623' && imperfectLetters.contains(f.headword.front());
-            return !verb(f) && !question && QStringView(word).mid(1) == f.headword &&
+            return (!verb(f) || faiilPattern(f.headword)) && !question &&
+                   sameLastYa(QStringView(word).mid(1), f.headword) &&
                    !f.headword.startsWith(word.front());
         });
     }

@@ -1082,7 +1082,48 @@ kukaan kenenkään ketään kehenkään keneenkään kenessäkään kenestäkä�
 kumpikin kummankin kumpaakin kummassakin kummastakin kumpaankin kummallakin kummaltakin kummallekin kumpanakin kummaksikin kummatkin kumpiakin
 )";
 
+constexpr QStringView ItalianWithoutFeminine = uR"(
+abbandono abbraccio abuso accenno accordo accumulo acquisto affitto affronto aggancio albergo
+albo alimento alloggio angelo angolo animo anno annuncio anticipo appello appoggio apporto
+approdo archivio argento argomento arresto articolo ascolto aspetto assegno attacco attraverso
+aumento avanzo avvio avviso azzardo bacio bagno baleno ballo balzo banco baratto batterio becco
+beneficio berretto bilancio bisogno blocco branco brio bronzo buco busto calcio callo calo
+cambio campanello campeggio campo cancello canto capanno capello cappello caramello carbonio
+carretto cartello casco caso cassetto castoro cavalletto centro ceppo cerchio cero cesso cesto
+ceto chicco chilo cibo ciliegio circolo coccio collasso colletto collo coloro colpo commento
+commodoro compenso complimento concetto concilio conforto confronto cono consiglio consumo
+contatto contesto conto contrasto contro controllo cornetto coro corsetto cosmo costo covo
+crollo cubo dado debutto decollo decoro decreto degrado dialogo disegno disgusto disprezzo
+distacco disturbo divorzio documento dono elenco elogio entro entusiasmo esonero etto faro
+feltro filtro fischio foglio foro freno fumo galletto gallo gambo garbo genero getto gioco giro
+globo governo grado graffio granello grano guadagno gusto imbarazzo imbarco imbocco impatto
+impegno impero impiego incanto incasso incendio inciampo incontro incremento incrocio
+indebitamento indirizzo ingaggio inganno inizio innesto inno insulto intreccio intrigo invio
+lamento lancio lavoro libro loro lotto maggio maglio maniero mano manto martello mazzo meno modo
+molo monumento moto motto naso nocciolo noleggio nuoto obbligo odio ometto orco orto ostacolo
+pacco paletto palmo palo pannello panno paradiso parcheggio pareggio pastello pasto patto perno
+peso pezzo picco piglio piolo piombo pizzo pollo polo popolo pozzo pranzo premio presso presto
+privilegio profilo profumo progetto prospetto racconto raddoppio raduno ramo rapporto razzo
+reclamo recupero regalo registro regno regolamento remo respiro responso resto rialzo riavvio
+ricambio ricatto ricavo richiamo riciclo ricordo rientro rifugio rigetto rigo riguardo rilancio
+rimbalzo rimborso rimedio rimprovero rinforzo rinnovo rinvio riparo ripudio risalto riscatto
+rischio riscontro risparmio rispetto risveglio ritardo ritiro ritorno rotolo sacco salto sambuco
+satiro sbaglio sbarco sblocco scalo scambio scapolo scarto scatto scavo schermo scherzo schianto
+schifo schizzo sconto scontro scopo secchio segno senno seno senso sequestro sesso sfogo sforzo
+silo snodo soffio soffitto soggiorno sogno sorpasso sorriso sorso sospiro spaccio spavento
+spazio specchio spicco spillo spreco spruzzo spunto squarcio squillo stallo stampo stento
+stimolo strappo strillo studio stupro suolo suono sussurro sviluppo tacco taglio tango tappo
+tasso tasto tavolo telefono tempio testo tetto tifo timo tiro titolo tomo tono tormento toro
+tramonto trasporto trio trionfo tubo tuffo tuono universo uranio urto utilizzo varco varo vello
+velo verso viaggio vincolo viso volo voto zoccolo
+)";
+
 } // namespace
+
+QStringView italianNounsWithoutFeminine()
+{
+    return ItalianWithoutFeminine;
+}
 
 QStringView irregularForms(DictionaryId id)
 {

@@ -11,4 +11,10 @@ namespace lexaro {
 // past, participle) and the rules make the rest; every other list gives its forms in full.
 QStringView irregularForms(DictionaryId id);
 
+// Italian nouns in -o that have no feminine, separated by spaces: their -a and -e are other
+// words (pozza, a puddle, beside pozzo, a well; tempia beside tempio) or a verb's forms
+// (abbandona, of abbandonare, beside abbandono). Adjectives, participles and nouns of persons
+// (ragazzo, ragazza) are not among them.
+QStringView italianNounsWithoutFeminine();
+
 } // namespace lexaro

@@ -425,6 +425,9 @@ Forms italianNominal(const QString& w)
     } else if (w.endsWith(u'e')) {
         f << chop(w, 1) + u"i";
     }
+    // A noun that has no feminine keeps its plural alone.
+    if (InflectionRules::hasNoFeminine(w))
+        f.removeIf([](const QString& form) { return !form.endsWith(u'i'); });
     return f;
 }
 
@@ -826,6 +829,15 @@ bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, con
     }
     return std::any_of(forms.cbegin(), forms.cend(),
                        [&](const QString& f) { return f.toLower() == lower; });
+}
+
+bool InflectionRules::hasNoFeminine(const QString& headword)
+{
+    static const QSet<QString> nouns = [] {
+        const QStringList words = italianNounsWithoutFeminine().toString().simplified().split(u' ');
+        return QSet<QString>(words.cbegin(), words.cend());
+    }();
+    return nouns.contains(headword);
 }
 
 QStringList InflectionRules::formsOf(DictionaryId id, const QString& headword) const

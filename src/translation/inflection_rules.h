@@ -29,6 +29,10 @@ public:
     };
     static bool isListedForm(DictionaryId id, const QString& headword, const QString& form,
                              Listing listing = Listing::Built);
+
+    // Whether the Italian headword is a noun in -o of the list that has no feminine, whose
+    // forms in -a and -e are other words' (pozze is pozza's, not pozzo's).
+    static bool hasNoFeminine(const QString& headword);
 };
 
 } // namespace lexaro

@@ -225,7 +225,9 @@ testing::TestDatabase& database()
                                      u"\u0644\u0628"_s,
                                      u"\u062A\u0631\u0643\u0629"_s,
                                      u"\u0645\u0626\u0629"_s,
-                                     u"\u0628\u0627\u0644\u0645\u0626\u0629"_s});
+                                     u"\u0628\u0627\u0644\u0645\u0626\u0629"_s,
+                                     u"\u0622\u0644"_s,
+                                     u"\u0645\u0627\u062F\u064A"_s});
         // An English verb translates as a Persian infinitive: emphasise "تأکید کردن"; drew
         // "کشید (گذشته)", a past as its note says.
         db.insert(DictionaryId::English,
@@ -257,6 +259,9 @@ testing::TestDatabase& database()
         db.insert(
             DictionaryId::Arabic,
             {{u"\u0623\u0631\u0633\u0644"_s, u"\u0641\u0631\u0633\u062A\u0627\u062F"_s},
+             // نعيم "نعمت" (bliss), a noun whose senses end as a past does
+             {u"\u0646\u0639\u064A\u0645"_s,
+              u"\u0646\u0639\u0645\u062A\n\u0628\u0647\u0634\u062A"_s},
              // رمى "threw"
              {u"\u0631\u0645\u0649"_s, u"\u067E\u0631\u062A\u0627\u0628 \u06A9\u0631\u062F"_s},
              // أسد "lion"
@@ -703,6 +708,16 @@ private Q_SLOTS:
             << int(D::Arabic) << u"\u0637\u0631\u0642\u062A"_s << u"\u0637\u0631\u064A\u0642"_s;
         QTest::newRow("ar first person's letter on a noun's very letters")
             << int(D::Arabic) << u"\u0623\u0644\u064A\u0641"_s << u"\u0644\u064A\u0641"_s;
+        QTest::newRow("ar imperfect letter on a noun of the pattern of adjectives")
+            << int(D::Arabic) << u"\u062A\u0646\u0639\u064A\u0645"_s
+            << u"\u0646\u0639\u064A\u0645"_s;
+        QTest::newRow("ar imperfect letter on a noun with its last ya written otherwise")
+            << int(D::Arabic) << u"\u062A\u0645\u0627\u062F\u0649"_s
+            << u"\u0645\u0627\u062F\u064A"_s;
+        QTest::newRow("ar article written alone")
+            << int(D::Arabic) << u"\u0627\u0644\u0640"_s << u"\u0622\u0644"_s;
+        QTest::newRow("it feminine of a noun that has none")
+            << int(D::Italian) << u"libra"_s << u"libro"_s;
         QTest::newRow("fi division another reading derives")
             << int(D::Finnish) << u"paikkariippumattomassa"_s << u"massa"_s;
         // Endings of another word class than the headword's.
