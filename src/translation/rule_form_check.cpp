@@ -16,6 +16,7 @@ namespace {
 constexpr std::array<QStringView, 6> SwedishAdjective = {u"a", u"e", u"t", u"are", u"ast", u"aste"};
 constexpr std::array<QStringView, 3> SwedishPluralAr = {u"ar", u"arna", u"arnas"};
 constexpr std::array<QStringView, 3> SwedishPluralEr = {u"er", u"erna", u"ernas"};
+constexpr std::array<QStringView, 4> SwedishDefinite = {u"en", u"ens", u"et", u"ets"};
 // The endings the rules give a verb in -a, after its stem and after the whole word.
 constexpr std::array<QStringView, 15> SwedishVerbOfA = {u"ade", u"at",   u"ad",  u"ades", u"er",
                                                         u"de",  u"te",   u"t",   u"d",    u"da",
@@ -109,8 +110,10 @@ bool RuleFormCheck::swedishContradicts(const Entry& headword, const QString& for
         singularNounOfItsOwn(form))
         return !m_isWord(w + u"ast");
     const bool noun = own.contains(w + u"en") || own.contains(w + u"et");
+    // A word the dictionary does not inflect as a noun has no noun's definite forms that are
+    // entries of their own: latens (latency) is no form of lat (lazy).
     if (!noun)
-        return false;
+        return headword.known && madeWith(w, form, SwedishDefinite) && m_dictionary.hasEntry(form);
     if (madeWith(w, form, SwedishAdjective)) {
         const bool adjective =
             std::any_of(SwedishAdjective.begin(), SwedishAdjective.end(),

@@ -102,13 +102,13 @@ empty_database "$WORK/forms.db"
 # plural of Koch, mehren (to increase) no form of mehr, skotte (a Scot) none of skott, tanker
 # (a tanker) none of tanka, flor (a veil) none of flora, bytt (changed) none of by (a village),
 # fixare (a fixer) none of fixar, peri (pear trees) none of pera, tillägger (adds) none of
-# tillägg (an addition), hemman (a homestead) none of hemma (at home); definer (one who
-# defines) is no comparative of define, a verb only.
+# tillägg (an addition), hemman (a homestead) none of hemma (at home), latens (latency) none
+# of lat (lazy); definer (one who defines) is no comparative of define, a verb only.
 printf 'ewe\tEWETEXT\ndefine\t%s\n' 'تعریف کردن' >"$WORK/ewe.tsv"
 printf 'Koch\tKOCHTEXT\nmehr\tMEHRTEXT\n' >"$WORK/de.tsv"
 printf 'pera\tPERATEXT\n' >"$WORK/it.tsv"
 printf 'skott\tSKOTTTEXT\ntanka\tTANKATEXT\nflora\tFLORATEXT\nby\tBYTEXT\nfixar\tFIXARTEXT\n' >"$WORK/sv.tsv"
-printf 'tillägg\tTILLÄGGTEXT\nhemma\tHEMMATEXT\n' >>"$WORK/sv.tsv"
+printf 'tillägg\tTILLÄGGTEXT\nhemma\tHEMMATEXT\nlat\tLATTEXT\n' >>"$WORK/sv.tsv"
 empty_database "$WORK/ewe.db" English_to_Persian "$WORK/ewe.tsv" \
   German_to_Persian "$WORK/de.tsv" Swedish_to_Persian "$WORK/sv.tsv" \
   Italian_to_Persian "$WORK/it.tsv"
@@ -123,7 +123,7 @@ done
 for other in "English ewing EWE" "English definer define" "German Köcher KOCH" \
   "German mehren MEHR" "Swedish skotte SKOTT" "Swedish tanker TANKA" "Swedish flor FLORA" "Swedish bytt BYTEXT" \
   "Swedish fixare FIXARTEXT" "Swedish tillägger TILLÄGG" "Swedish hemman HEMMATEXT" \
-  "Italian peri PERA"; do
+  "Swedish latens LATTEXT" "Italian peri PERA"; do
   # shellcheck disable=SC2086
   shows $other && fail "a form of another word: $other"
 done
