@@ -72,10 +72,7 @@ bool measureMisses(DictionaryId id, const QStringList& misses, bool withKeystrok
     std::printf("%d of %lld texts have dictionary forms\n", withForms,
                 static_cast<long long>(misses.size()));
     return bench::printPercentiles("miss with dictionary forms", 5'000, [&](int i) {
-        const QString& text = misses[i % misses.size()];
-        if (lookUpTranslation(rs, text).outcome == LookupResult::Outcome::NotFound)
-            baseForms.find(id, rs, text);
-        return true;
+        return translationToShow(id, rs, misses[i % misses.size()], &baseForms).has_value();
     });
 }
 

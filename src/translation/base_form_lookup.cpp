@@ -2915,6 +2915,9 @@ std::optional<QString> translationToShow(DictionaryId id, DictionaryRecordset& r
     // No stored word is that long: not worth a statement, nor the analyser's time.
     if (!WordLimits::wordFits(text))
         return notFoundText();
+    // The word and, where it is missing, its dictionary forms are read in one transaction: the
+    // lock and the check that the file is unchanged once, not for each.
+    const DictionaryRecordset::ReadTogether together(recordset);
     const LookupResult result = lookUpTranslation(recordset, text);
     switch (result.outcome) {
     case LookupResult::Outcome::Found:
