@@ -1496,14 +1496,15 @@ bool verbFormOfAdverb(DictionaryId id, const QString& word, const DictionaryForm
            !persianVerb(form.translation);
 }
 
-// Whether the Italian word is no form of the headword whatever the rules made: an adverb in
-// -mente has none (completamenti is completamento's), and a gerund none after an article
-// (l'operando is the noun, an operand, no form of operare).
+// Whether the Italian word is no form of the headword whatever the rules made: a noun without
+// a feminine has none in -a or -e, an adverb in -mente none at all (completamenti is
+// completamento's), and a gerund none after an article (l'operando is the noun, an operand,
+// no form of operare).
 bool italianNoFormOf(const QString& word, const DictionaryForm& form)
 {
     const QString h = form.headword.toLower();
-    // A noun in -o that has no feminine has its plural for its only form: pozze is pozza's (a
-    // puddle), not pozzo's (a well); abbandona is abbandonare's, not abbandono's.
+    // Its plural is such a noun's only form: pozze is pozza's (a puddle), not pozzo's (a well);
+    // abbandona is abbandonare's, not abbandono's.
     const QString w = word.mid(word.lastIndexOf(u'\'') + 1).toLower();
     if (InflectionRules::hasNoFeminine(h))
         return w != h && !w.endsWith(u'i');
