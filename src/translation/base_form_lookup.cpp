@@ -1117,7 +1117,7 @@ QStringList arabicWithHamza(DictionaryId id, DictionaryRecordset& recordset, con
             (at == 1 && word[at + 1] == u'\u0644'))
             continue;
         // The article written alone, as before a foreign word (الـ CPU), is no آل (family).
-        if (QString(word.mid(at)).remove(u'\u0640') == u"\u0627\u0644")
+        if (WordComparison::sameWord(QStringView(word).mid(at), u"\u0627\u0644"))
             continue;
         for (const QChar hamza : {u'\u0623', u'\u0625', u'\u0622'}) { // أ إ آ
             QString stem = word.mid(at);
