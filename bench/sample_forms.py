@@ -12,7 +12,7 @@ left out before the first COUNT are taken, so that a new sample holds no word ju
 With --catalogues in place of FREQUENCY_FOLDER the words come from other text: the translated
 messages of the programs installed (/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English the
 original messages), words written as they stand there, seen in at least two messages, shuffled
-with another seed.
+with another seed; --leave-out works as above.
 """
 import collections
 import glob
@@ -117,7 +117,10 @@ def main():
         ranks, seed = tuple(int(r) for r in args[4].split('-')), int(args[5])
     for code, name in LANGUAGES.items():
         if folder == '--catalogues':
-            words = draw_from_catalogues(code, count)
+            words = draw_from_catalogues(code, count if not leave_out else 10 ** 6)
+            if leave_out:
+                judged = judged_words(leave_out, code)
+                words = [w for w in words if w.lower() not in judged][:count]
         elif leave_out:
             judged = judged_words(leave_out, code)
             words = [w for w in draw(code, folder, 10 ** 6, ranks, seed)

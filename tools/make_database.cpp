@@ -103,7 +103,11 @@ private:
             if (source.speller && source.english)
                 made.removeIf([&](const QString& form) { return nameOnly(*source.speller, form); });
             else if (source.speller && known(*source.speller, e.word))
-                made.removeIf([&](const QString& form) { return !known(*source.speller, form); });
+                made.removeIf([&](const QString& form) {
+                    return !known(*source.speller, form) &&
+                           !InflectionRules::isListedForm(d.id, e.word, form,
+                                                          InflectionRules::Listing::Own);
+                });
             if (check) {
                 // The headword's forms as written, or written small (a word list may begin a
                 // headword with a capital).

@@ -269,6 +269,10 @@ QStringList withoutLinking(DictionaryId id, const QString& modifier)
 
 // Whether the first sense of a translation is a Persian verb: an infinitive or a tense.
 bool persianVerbFirst(const QString& translation);
+// Whether any sense is one.
+bool persianVerb(const QString& translation);
+// Whether any sense is a Persian verb's past tense.
+bool hasPastTenseSense(const QString& translation);
 
 // The word with its first letter a capital, as German writes a noun.
 QString withCapital(QString word)
@@ -417,6 +421,13 @@ public:
             if (!head)
                 continue;
             const QString modifier = word.left(at);
+            // A compound inflects through its head: Krankenhäuser is the plural of Krankenhaus,
+            // Fahrräder of Fahrrad, where the list holds the compound itself.
+            if (const std::optional<DictionaryForm> whole =
+                    depth == 0 ? wholeCompound(word, at, *head) : std::nullopt) {
+                add(*whole);
+                return;
+            }
             // Nichteinhaltung, icketroende, Vizeweltmeister, exfru: the opposite of the head, its
             // deputy or a former one, no kind of it.
             static const QStringList notAKind = {u"nicht"_s, u"icke"_s, u"vize"_s, u"vice"_s,
@@ -429,8 +440,7 @@ public:
                 return;
             if (!known && !plainParts(word, at, *head, first))
                 continue;
-            if (!headStands(word, at, first.has_value()) || cutsAnalysedPart(word, at) ||
-                otherNounInE(word.mid(at), *head) || afterPrefixOfNoun(word, at))
+            if (headRuledOut(word, at, *head, first.has_value()))
                 continue;
             add(asNoun(*head));
             if (first)
@@ -442,6 +452,15 @@ public:
     }
 
 private:
+    // Whether the head at `at` is only the end of another word, or of no compound of it.
+    bool headRuledOut(const QString& word, qsizetype at, const DictionaryForm& head,
+                      bool modifierIsEntry)
+    {
+        return !headStands(word, at, modifierIsEntry) || cutsAnalysedPart(word, at) ||
+               otherNounInE(word.mid(at), head) || afterPrefixOfNoun(word, at) ||
+               linkingSTakenForHead(word, at) || adjectiveWrittenSmall(word, at, head);
+    }
+
     // The parts the analyser finds, only with its head: the other parts alone say too little
     // (lainsäädäntö is no form of laki).
     bool addAnalysedParts(const QString& word)
@@ -467,16 +486,21 @@ private:
                !endsLongerWord(word, at);
     }
 
-    // Whether a German compound's head at `at` follows a verb's prefix that makes a noun of its
+    // Whether a compound's head at `at` follows a verb's prefix that makes a noun of its
     // own with it: Kostenvoranschlag ends in Voranschlag (an estimate), no kind of Anschlag;
-    // Weinanbau in Anbau, no kind of Bau.
+    // Weinanbau in Anbau, no kind of Bau; Musterüberdeckung in Überdeckung (an overlap), no
+    // kind of Deckung. So with a Swedish particle: arkivåterställning ends in återställning (a
+    // restore), no kind of ställning (a position).
     bool afterPrefixOfNoun(const QString& word, qsizetype at)
     {
-        if (m_id != DictionaryId::German || !m_analyser)
+        if ((m_id != DictionaryId::German && m_id != DictionaryId::Swedish) || !m_analyser)
             return false;
-        static const QStringList prefixes = {u"an"_s,  u"ab"_s,  u"auf"_s,  u"aus"_s,
-                                             u"bei"_s, u"mit"_s, u"nach"_s, u"vor"_s,
-                                             u"zu"_s,  u"um"_s,  u"durch"_s};
+        static const QStringList german = {u"an"_s,  u"ab"_s,   u"auf"_s,   u"aus"_s,  u"bei"_s,
+                                           u"mit"_s, u"nach"_s, u"vor"_s,   u"zu"_s,   u"um"_s,
+                                           u"ein"_s, u"über"_s, u"unter"_s, u"durch"_s};
+        static const QStringList swedish = {u"åter"_s, u"upp"_s,   u"över"_s, u"under"_s,
+                                            u"fram"_s, u"efter"_s, u"till"_s};
+        const QStringList& prefixes = m_id == DictionaryId::German ? german : swedish;
         constexpr qsizetype ShortestRest = 3;
         const QString modifier = word.left(at).toLower();
         return std::any_of(prefixes.cbegin(), prefixes.cend(), [&](const QString& p) {
@@ -487,6 +511,63 @@ private:
             const QString noun = withCapital(p + word.mid(at).toLower());
             return m_analyser->isWord(noun) && !entryOf(noun);
         });
+    }
+
+    // The headword made of the first part and the head's own headword (Kranken-haus for
+    // Kranken-häuser), where the head is a form of it, not the headword as written.
+    std::optional<DictionaryForm> wholeCompound(const QString& word, qsizetype at,
+                                                const DictionaryForm& head)
+    {
+        const QString whole = word.left(at) + head.headword.toLower();
+        if (WordComparison::sameWord(whole, word))
+            return std::nullopt;
+        const LookupResult result = lookUpTranslation(m_recordset, whole);
+        if (result.outcome != LookupResult::Outcome::Found)
+            return std::nullopt;
+        return DictionaryForm{result.word.value_or(whole), result.translation};
+    }
+
+    // Whether a German word written small ends in a form of the adjective that the head, a
+    // noun, is made of: it is that adjective's compound, no noun. kilometerbreiten is
+    // kilometerbreit's (kilometres wide), no kind of Breite; systemweiten none of Weite. Not
+    // where the adjective is a verb's form (bot, of Bote) or met far less often than the noun
+    // (kund, of Kunde: bankkunden are customers).
+    bool adjectiveWrittenSmall(const QString& word, qsizetype at, const DictionaryForm& head)
+    {
+        constexpr qsizetype LongestEnding = 2; // -e, -en, -er, -es, -em
+        constexpr int FarRarer = 50;           // zipf times 100
+        if (m_id != DictionaryId::German || !word.front().isLower() ||
+            !head.headword.endsWith(u'e'))
+            return false;
+        const QString adjective = head.headword.chopped(1).toLower();
+        const QStringView tail = QStringView(word).mid(at);
+        if (!tail.startsWith(adjective) || tail.size() - adjective.size() > LongestEnding)
+            return false;
+        const LookupResult result = lookUpTranslation(m_recordset, adjective);
+        if (result.outcome != LookupResult::Outcome::Found ||
+            !result.word.value_or(adjective).front().isLower() || persianVerb(result.translation) ||
+            hasPastTenseSense(result.translation))
+            return false;
+        const std::optional<int> ofAdjective = m_recordset.zipfPercentOf(adjective);
+        const std::optional<int> ofNoun = m_recordset.zipfPercentOf(head.headword);
+        return ofAdjective && (!ofNoun || *ofAdjective >= *ofNoun - FarRarer);
+    }
+
+    // Whether a Swedish head in s- begins with the linking -s- of the first part: a word in
+    // -ning, -het, -tion or -skap always takes it before another (inmatnings-källa, no
+    // inmatning-skälla), as does a first part that is a word only with its last s
+    // (startadress-längd, no startadres-slängd).
+    bool linkingSTakenForHead(const QString& word, qsizetype at)
+    {
+        if (m_id != DictionaryId::Swedish || word[at] != u's' ||
+            word.size() - at - 1 < ShortestHead || !headEntry(word.mid(at + 1)))
+            return false;
+        static const QStringList takeLinking = {u"ning"_s, u"het"_s,  u"tion"_s, u"sion"_s,
+                                                u"skap"_s, u"else"_s, u"itet"_s};
+        const QString modifier = word.left(at).toLower();
+        return std::any_of(takeLinking.cbegin(), takeLinking.cend(),
+                           [&](const QString& e) { return modifier.endsWith(e); }) ||
+               (m_analyser && !spellerKnows(modifier) && spellerKnows(word.left(at + 1)));
     }
 
     // Whether a German compound's head is a noun in -e of its own that the rules took for a
@@ -507,7 +588,9 @@ private:
     // not a kind of sist.
     bool cutsAnalysedPart(const QString& word, qsizetype at) const
     {
-        const QString last = m_analyser ? m_analyser->lastCompoundPart(word) : QString();
+        if (!m_analyser)
+            return false;
+        const QString last = m_analyser->lastCompoundPart(word);
         const qsizetype from = word.size() - last.size();
         if (last.isEmpty() || at <= from)
             return false;

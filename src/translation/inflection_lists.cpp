@@ -405,6 +405,39 @@ sämtliche sämtlicher sämtliches sämtlichem sämtlichen
 grab gräber gräbern
 fach fächer fächern
 korn körner körnern
+konto Konten
+risiko Risiken
+saldo Salden
+material Materialien
+prinzip Prinzipien
+fossil Fossilien
+mineral Mineralien
+reptil Reptilien
+indiz Indizien
+privileg Privilegien
+utensil Utensilien
+adverb Adverbien
+kapital Kapitalien
+bau Bauten
+schema Schemata
+komma Kommata
+atlas Atlanten
+kaktus Kakteen
+lexikon Lexika
+praktikum Praktika
+examen Examina
+stadion Stadien
+mythos Mythen
+tempo Tempi
+modus Modi
+genus Genera
+epos Epen
+visum Visa
+cello Celli
+fachmann Fachleute
+kaufmann Kaufleute
+geschäftsmann Geschäftsleute
+seemann Seeleute
 nah näher nächst nächste nächsten
 )";
 

@@ -147,6 +147,24 @@ Forms germanPrefixedForms(const QString& word, const QString& prefix, const QStr
     return forms;
 }
 
+// The forms of a German word built on a listed one, from the list's row `parts`: a verb's
+// (vergeben on geben), or a noun's plurals, whose row is shorter than a verb's three parts
+// (Girokonten on Konto's Konten).
+Forms germanBuiltForms(const QString& headword, const QString& lemma, const QStringList& parts)
+{
+    const QString word = headword.toLower();
+    const QString prefix = word.chopped(lemma.size());
+    Forms forms;
+    if (headword.front().isLower()) {
+        if (lemma.endsWith(u'n') && parts.size() >= 3) // a verb's, not Korn's
+            forms << germanPrefixedForms(word, prefix, lemma, parts);
+    } else if (parts.size() < 3) {
+        for (const QString& f : parts)
+            forms << headword.left(prefix.size()) + f.toLower();
+    }
+    return forms;
+}
+
 // The irregular forms of a headword, also of a longer verb built on an irregular one
 // (understand → understood, vergeben → vergeben, mantener → mantuvo).
 Forms irregularFormsOf(DictionaryId id, const QString& headword)
@@ -173,8 +191,7 @@ Forms irregularFormsOf(DictionaryId id, const QString& headword)
                 forms << prefix + f;
             continue;
         }
-        if (lemma.endsWith(u'n') && it->size() >= 3 && !germanNoun) // a verb's, not Korn's
-            forms << germanPrefixedForms(word, prefix, lemma, *it);
+        forms << germanBuiltForms(headword, lemma, *it);
     }
     return forms;
 }
@@ -289,14 +306,12 @@ Forms germanNoun(const QString& w)
     // (Klos, Autos: Klon, a clone, is no form of Klo).
     if (w.endsWith(u'e') || w.endsWith(u'l') || w.endsWith(u'r'))
         addEndings(f, w, {u"n", u"ns"});
-    // The -er plural is of short words only: Kinder, Männer, not Gesellschafter.
-    const bool short_ = vowelGroups(w.toLower()) == 1;
-    if (short_)
-        addEndings(f, w, {u"er", u"ern"});
+    // The -er plural (Kinder, Männer), also of a long word through its last part (Fahrräder,
+    // Wörterbücher). Where it is a singular noun of its own (Gesellschafter), the database
+    // builder's check against the spell-checker's dictionary leaves it out.
+    addEndings(f, w, {u"er", u"ern"});
     if (const QString u = umlauted(w); !u.isEmpty()) {
-        addEndings(f, u, {u"e", u"en"});
-        if (short_)
-            addEndings(f, u, {u"er", u"ern"});
+        addEndings(f, u, {u"e", u"en", u"er", u"ern"});
         // Only a word in -er, -el or -en is its umlaut alone: Väter, Mäntel, Gärten.
         if (w.endsWith(u"er") || w.endsWith(u"el") || w.endsWith(u"en"))
             f << u << u + u"n";

@@ -59,7 +59,8 @@ QStringList RuleFormCheck::kept(const QString& headword, const QStringList& ownF
             return false;
         switch (m_id) {
         case DictionaryId::German:
-            return uninflected(entry) || germanContradicts(form);
+            return uninflected(entry) || germanContradicts(form) ||
+                   agentNounOfLastPart(headword, form);
         case DictionaryId::Swedish:
             return swedishContradicts(entry, form);
         default:
@@ -87,6 +88,26 @@ bool RuleFormCheck::germanContradicts(const QString& form) const
     if (form.endsWith(u"er"))
         return singularNounOfItsOwn(form);
     return form.endsWith(u"ern") && singularNounOfItsOwn(form.chopped(1));
+}
+
+// A long German word's plural in -er is its last part's: Fahrräder as Räder of Rad,
+// Wörterbücher as Bücher of Buch. Where the last part's is a singular noun of its own, so is the
+// word's: Straftäter (an offender) is no plural of Straftat, as Täter is none of Tat, nor
+// Tierschützer of Tierschutz.
+bool RuleFormCheck::agentNounOfLastPart(const QString& headword, const QString& form) const
+{
+    constexpr qsizetype ShortestFirstPart = 3;
+    constexpr qsizetype ShortestLastPart = 3;
+    if (headword.endsWith(u"er") || (!form.endsWith(u"er") && !form.endsWith(u"ern")))
+        return false;
+    const auto capital = [](const QString& w) -> QString { return w.front().toUpper() + w.mid(1); };
+    for (qsizetype at = ShortestFirstPart; at + ShortestLastPart <= headword.size(); ++at) {
+        if (!m_dictionary.hasEntry(capital(headword.mid(at))))
+            continue;
+        const QString last = capital(form.mid(at));
+        return singularNounOfItsOwn(last.endsWith(u"ern") ? last.chopped(1) : last);
+    }
+    return false;
 }
 
 // A Swedish noun in a consonant that the dictionary inflects as a noun only has no adjective

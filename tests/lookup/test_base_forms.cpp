@@ -57,18 +57,19 @@ testing::TestDatabase& database()
                u"prong"_s});
         words(DictionaryId::ComputerAndInternet, {u"server"_s, u"download"_s, u"CPU"_s});
         words(DictionaryId::German,
-              {u"Haus"_s,       u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
-               u"sehen"_s,      u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
-               u"Rätsel"_s,     u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
-               u"lassen"_s,     u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
-               u"Sprache"_s,    u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
-               u"Berg"_s,       u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
-               u"Ehe"_s,        u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
-               u"Kultur"_s,     u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
-               u"Haken"_s,      u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
-               u"Treff"_s,      u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
-               u"Raucher"_s,    u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s,
-               u"widerrufen"_s, u"Watt"_s,      u"Zucker"_s,    u"Vermögen"_s,  u"Anschlag"_s});
+              {u"Haus"_s,        u"Kind"_s,      u"Mann"_s,      u"gehen"_s,     u"Stadt"_s,
+               u"sehen"_s,       u"können"_s,    u"geben"_s,     u"gut"_s,       u"Wort"_s,
+               u"Rätsel"_s,      u"Kreuz"_s,     u"Regierung"_s, u"Bund"_s,      u"dass"_s,
+               u"lassen"_s,      u"müssen"_s,    u"ist"_s,       u"fahren"_s,    u"Gefahr"_s,
+               u"Sprache"_s,     u"sprechen"_s,  u"Grab"_s,      u"auswählen"_s, u"Schiff"_s,
+               u"Berg"_s,        u"Katze"_s,     u"Schule"_s,    u"Straße"_s,    u"Trasse"_s,
+               u"Ehe"_s,         u"Vers"_s,      u"aus"_s,       u"Falke"_s,     u"Pop"_s,
+               u"Kultur"_s,      u"des"_s,       u"Mond"_s,      u"Liebe"_s,     u"hängen"_s,
+               u"Haken"_s,       u"Verfasser"_s, u"Salz"_s,      u"halten"_s,    u"Bild"_s,
+               u"Treff"_s,       u"Klasse"_s,    u"beten"_s,     u"Gang"_s,      u"Masse"_s,
+               u"Raucher"_s,     u"Klo"_s,       u"Mund"_s,      u"Sieg"_s,      u"Bieter"_s,
+               u"widerrufen"_s,  u"Watt"_s,      u"Zucker"_s,    u"Vermögen"_s,  u"Anschlag"_s,
+               u"Krankenhaus"_s, u"Muster"_s,    u"Deckung"_s});
         // treffen "دیدار کردن" and "دیدار (اسم)", a verb whose noun (das Treffen) is a meeting;
         // gebeten "خواسته (اسم مفعول)", a participle of bitten.
         db.insert(DictionaryId::German,
@@ -145,17 +146,18 @@ testing::TestDatabase& database()
                u"causal"_s, u"sentir"_s,    u"sien"_s,       u"mosto"_s,      u"pelo"_s,
                u"moler"_s,  u"nacer"_s});
         words(DictionaryId::Swedish,
-              {u"hus"_s,     u"son"_s,     u"klämma"_s,     u"barn"_s,      u"gå"_s,
-               u"bil"_s,     u"program"_s, u"utveckling"_s, u"hand"_s,      u"hända"_s,
-               u"köpa"_s,    u"köp"_s,     u"lycka"_s,      u"lyckas"_s,    u"ring"_s,
-               u"lås"_s,     u"krav"_s,    u"disk"_s,       u"tredje"_s,    u"snut"_s,
-               u"väv"_s,     u"yrka"_s,    u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s,
-               u"ort"_s,     u"tomt"_s,    u"tomte"_s,      u"festival"_s,  u"stop"_s,
-               u"gran"_s,    u"skanna"_s,  u"ingång"_s,     u"skriftlig"_s, u"galler"_s,
-               u"minne"_s,   u"syd"_s,     u"syna"_s,       u"klen"_s,      u"knut"_s,
-               u"stad"_s,    u"städa"_s,   u"musik"_s,      u"etik"_s,      u"drömma"_s,
-               u"skur"_s,    u"Kina"_s,    u"lärare"_s,     u"sist"_s,      u"upprörd"_s,
-               u"uppröra"_s, u"till"_s,    u"exempel"_s});
+              {u"hus"_s,       u"son"_s,     u"klämma"_s,     u"barn"_s,      u"gå"_s,
+               u"bil"_s,       u"program"_s, u"utveckling"_s, u"hand"_s,      u"hända"_s,
+               u"köpa"_s,      u"köp"_s,     u"lycka"_s,      u"lyckas"_s,    u"ring"_s,
+               u"lås"_s,       u"krav"_s,    u"disk"_s,       u"tredje"_s,    u"snut"_s,
+               u"väv"_s,       u"yrka"_s,    u"yrke"_s,       u"tillaga"_s,   u"tillägga"_s,
+               u"ort"_s,       u"tomt"_s,    u"tomte"_s,      u"festival"_s,  u"stop"_s,
+               u"gran"_s,      u"skanna"_s,  u"ingång"_s,     u"skriftlig"_s, u"galler"_s,
+               u"minne"_s,     u"syd"_s,     u"syna"_s,       u"klen"_s,      u"knut"_s,
+               u"stad"_s,      u"städa"_s,   u"musik"_s,      u"etik"_s,      u"drömma"_s,
+               u"skur"_s,      u"Kina"_s,    u"lärare"_s,     u"sist"_s,      u"upprörd"_s,
+               u"uppröra"_s,   u"till"_s,    u"exempel"_s,    u"källa"_s,     u"skälla"_s,
+               u"inmatning"_s, u"arkiv"_s,   u"ställning"_s});
         // bromsa "ترمز کردن", a verb in every sense.
         db.insert(DictionaryId::Swedish,
                   {{u"bromsa"_s, u"\u062A\u0631\u0645\u0632 \u06A9\u0631\u062F\u0646"_s}});
@@ -645,6 +647,10 @@ private Q_SLOTS:
         row("fr noun after an elided article", D::French, u"L'analyse"_s, u"analyse"_s);
         // completamenti: completamento's plural; an adverb has no forms.
         row("it plural beside an adverb", D::Italian, u"completamenti"_s, u"completamento"_s);
+        // A compound inflects through its head: Krankenhäuser as Häuser of Haus.
+        row("de compound's form through its head", D::German, u"Krankenhäuser"_s, u"Krankenhaus"_s);
+        // inmatnings-källa: a word in -ning takes the linking s, so the head is no skälla.
+        row("sv linking s before a head in s", D::Swedish, u"inmatningskälla"_s, u"källa"_s);
         // كتابا, written so for كتاباً, a book in the accusative.
         row("ar indefinite accusative", D::Arabic, u"\u0643\u062A\u0627\u0628\u0627"_s,
             u"\u0643\u062A\u0627\u0628"_s);
@@ -886,6 +892,12 @@ private Q_SLOTS:
         // vermochten is the verb vermögen's past, no form of the noun Vermögen (wealth).
         QTest::newRow("de strong verb's past of a noun")
             << int(D::German) << u"vermochten"_s << u"Vermögen"_s;
+        // Muster-überdeckung, arkiv-återställning: an overlap and a restore, no kind of Deckung
+        // or ställning.
+        QTest::newRow("de compound head after über")
+            << int(D::German) << u"Musterüberdeckung"_s << u"Deckung"_s;
+        QTest::newRow("sv compound head after a particle")
+            << int(D::Swedish) << u"arkivåterställning"_s << u"ställning"_s;
         // Zucker-watte: Watte (cotton wool) is a noun of its own, no old dative of Watt.
         QTest::newRow("de compound head a noun in -e of its own")
             << int(D::German) << u"zuckerwatte"_s << u"Watt"_s;
