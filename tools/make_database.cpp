@@ -106,7 +106,7 @@ private:
                 made.removeIf([&](const QString& form) {
                     return !known(*source.speller, form) &&
                            !InflectionRules::isListedForm(d.id, e.word, form,
-                                                          InflectionRules::Listing::Own);
+                                                          InflectionRules::Listing::Written);
                 });
             if (check) {
                 // The headword's forms as written, or written small (a word list may begin a

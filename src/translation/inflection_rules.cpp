@@ -840,7 +840,8 @@ bool InflectionRules::isListedForm(DictionaryId id, const QString& headword, con
         forms = irregularFormsOf(id, headword);
     } else if (const auto it = irregulars(id).constFind(headword.toLower());
                it != irregulars(id).cend()) {
-        forms = id == DictionaryId::German ? germanStrongForms(*it) : *it;
+        forms =
+            id == DictionaryId::German && listing == Listing::Own ? germanStrongForms(*it) : *it;
     }
     return std::any_of(forms.cbegin(), forms.cend(),
                        [&](const QString& f) { return f.toLower() == lower; });

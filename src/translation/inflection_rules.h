@@ -21,11 +21,14 @@ public:
     QStringList formsOf(DictionaryId id, const QString& headword) const override;
 
     // Whether the lists of irregular words give the form for the headword (went for go), or,
-    // with `Built`, for a verb built on a listed one (immesso for immettere, of mettere).
+    // with `Built`, for a verb built on a listed one (immesso for immettere, of mettere), or,
+    // with `Written`, whether the headword's row itself holds it as written, not a form made of
+    // the row (a German strong verb's endings).
     enum class Listing
     {
         Own,
-        Built
+        Built,
+        Written
     };
     static bool isListedForm(DictionaryId id, const QString& headword, const QString& form,
                              Listing listing = Listing::Built);

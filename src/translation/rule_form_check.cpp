@@ -60,7 +60,7 @@ QStringList RuleFormCheck::kept(const QString& headword, const QStringList& ownF
         switch (m_id) {
         case DictionaryId::German:
             return uninflected(entry) || germanContradicts(form) ||
-                   agentNounOfLastPart(headword, form);
+                   agentNounOfLastPart(headword, form) || unknownLongPlural(headword, form);
         case DictionaryId::Swedish:
             return swedishContradicts(entry, form);
         default:
@@ -98,7 +98,8 @@ bool RuleFormCheck::agentNounOfLastPart(const QString& headword, const QString& 
 {
     constexpr qsizetype ShortestFirstPart = 3;
     constexpr qsizetype ShortestLastPart = 3;
-    if (headword.endsWith(u"er") || (!form.endsWith(u"er") && !form.endsWith(u"ern")))
+    if (!headword.front().isUpper() || headword.endsWith(u"er") ||
+        (!form.endsWith(u"er") && !form.endsWith(u"ern")))
         return false;
     const auto capital = [](const QString& w) -> QString { return w.front().toUpper() + w.mid(1); };
     for (qsizetype at = ShortestFirstPart; at + ShortestLastPart <= headword.size(); ++at) {
@@ -108,6 +109,15 @@ bool RuleFormCheck::agentNounOfLastPart(const QString& headword, const QString& 
         return singularNounOfItsOwn(last.endsWith(u"ern") ? last.chopped(1) : last);
     }
     return false;
+}
+
+// A long German word's plural in -er stands only where the spell-checker knows it: the rules
+// give it to every noun, and most long ones have another (Übernahmen, not Übernähmeer).
+bool RuleFormCheck::unknownLongPlural(const QString& headword, const QString& form) const
+{
+    return headword.front().isUpper() && !headword.endsWith(u"er") &&
+           (form.endsWith(u"er") || form.endsWith(u"ern")) && vowelGroups(headword.toLower()) > 1 &&
+           !m_isWord(form);
 }
 
 // A Swedish noun in a consonant that the dictionary inflects as a noun only has no adjective

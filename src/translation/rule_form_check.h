@@ -45,6 +45,7 @@ private:
     static bool uninflected(const Entry& headword);
     bool germanContradicts(const QString& form) const;
     bool agentNounOfLastPart(const QString& headword, const QString& form) const;
+    bool unknownLongPlural(const QString& headword, const QString& form) const;
     bool swedishContradicts(const Entry& headword, const QString& form) const;
     bool swedishInAContradicts(const Entry& headword, const QString& form) const;
     bool italianContradicts(const Entry& headword, const QString& form) const;
