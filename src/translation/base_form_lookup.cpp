@@ -274,14 +274,6 @@ bool persianVerb(const QString& translation);
 // Whether any sense is a Persian verb's past tense.
 bool hasPastTenseSense(const QString& translation);
 
-// The word with its first letter a capital, as German writes a noun.
-QString withCapital(QString word)
-{
-    if (!word.isEmpty())
-        word[0] = word[0].toUpper();
-    return word;
-}
-
 // Whether an Arabic attached pronoun is one a noun takes: all but a verb's ني (me).
 bool nounPronoun(QStringView pronoun)
 {

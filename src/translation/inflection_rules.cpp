@@ -30,6 +30,13 @@ int vowelGroups(const QString& word)
     return groups;
 }
 
+QString withCapital(QString word)
+{
+    if (!word.isEmpty())
+        word[0] = word[0].toUpper();
+    return word;
+}
+
 namespace {
 
 using Forms = QStringList;

@@ -8,6 +8,8 @@ namespace lexaro {
 // umlaut), and the groups of vowels in a word: its syllables as the rules count them.
 bool isVowel(QChar c);
 int vowelGroups(const QString& word);
+// The word with its first letter a capital, as German writes a noun.
+QString withCapital(QString word);
 
 // The inflections of each language that Debian's spell-checking dictionaries leave out or map
 // to other stems: regular plural, case, comparison and verb endings with their spelling

@@ -98,14 +98,12 @@ bool RuleFormCheck::agentNounOfLastPart(const QString& headword, const QString& 
 {
     constexpr qsizetype ShortestFirstPart = 3;
     constexpr qsizetype ShortestLastPart = 3;
-    if (!headword.front().isUpper() || headword.endsWith(u"er") ||
-        (!form.endsWith(u"er") && !form.endsWith(u"ern")))
+    if (!erPluralOfNoun(headword, form))
         return false;
-    const auto capital = [](const QString& w) -> QString { return w.front().toUpper() + w.mid(1); };
     for (qsizetype at = ShortestFirstPart; at + ShortestLastPart <= headword.size(); ++at) {
-        if (!m_dictionary.hasEntry(capital(headword.mid(at))))
+        if (!m_dictionary.hasEntry(withCapital(headword.mid(at))))
             continue;
-        const QString last = capital(form.mid(at));
+        const QString last = withCapital(form.mid(at));
         return singularNounOfItsOwn(last.endsWith(u"ern") ? last.chopped(1) : last);
     }
     return false;
@@ -115,9 +113,15 @@ bool RuleFormCheck::agentNounOfLastPart(const QString& headword, const QString& 
 // give it to every noun, and most long ones have another (Übernahmen, not Übernähmeer).
 bool RuleFormCheck::unknownLongPlural(const QString& headword, const QString& form) const
 {
+    return erPluralOfNoun(headword, form) && vowelGroups(headword.toLower()) > 1 && !m_isWord(form);
+}
+
+// Whether the form is the German noun's plural in -er (or its dative in -ern), which a noun
+// already in -er does not take.
+bool RuleFormCheck::erPluralOfNoun(const QString& headword, const QString& form)
+{
     return headword.front().isUpper() && !headword.endsWith(u"er") &&
-           (form.endsWith(u"er") || form.endsWith(u"ern")) && vowelGroups(headword.toLower()) > 1 &&
-           !m_isWord(form);
+           (form.endsWith(u"er") || form.endsWith(u"ern"));
 }
 
 // A Swedish noun in a consonant that the dictionary inflects as a noun only has no adjective

@@ -46,6 +46,7 @@ private:
     bool germanContradicts(const QString& form) const;
     bool agentNounOfLastPart(const QString& headword, const QString& form) const;
     bool unknownLongPlural(const QString& headword, const QString& form) const;
+    static bool erPluralOfNoun(const QString& headword, const QString& form);
     bool swedishContradicts(const Entry& headword, const QString& form) const;
     bool swedishInAContradicts(const Entry& headword, const QString& form) const;
     bool italianContradicts(const Entry& headword, const QString& form) const;
